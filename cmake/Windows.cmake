@@ -1,0 +1,54 @@
+# The Windows program, built with MinGW-w64; in the win64 preset its tests run under Wine.
+enable_language(RC)
+option(ORVA_RUN_TESTS "Build the test programs and register them with CTest (run under Wine)" ON)
+
+set(ORVA_LINK_STATIC -static -static-libgcc -static-libstdc++)
+set(ORVA_SYSTEM_LIBS comctl32 comdlg32 gdi32 user32 kernel32 ole32 uuid)
+
+file(GLOB_RECURSE ORVA_SOURCES CONFIGURE_DEPENDS src/*.cpp)
+list(REMOVE_ITEM ORVA_SOURCES ${CMAKE_SOURCE_DIR}/src/shell/winmain.cpp)
+
+# Everything but WinMain, shared by the program and every test program.
+add_library(orva_lib STATIC ${ORVA_SOURCES})
+target_include_directories(orva_lib PUBLIC src src/shell src/resources)
+target_compile_definitions(orva_lib PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+target_compile_options(orva_lib PRIVATE ${ORVA_WARNINGS})
+target_link_libraries(orva_lib PUBLIC ${ORVA_SYSTEM_LIBS})
+
+# The resources (menu, dialogs, icons, manifest) go into the program and every test program, so
+# tests drive the real templates with the same common controls.
+file(GLOB ORVA_RC_PARTS CONFIGURE_DEPENDS src/resources/*.rc src/resources/*.h
+     src/resources/*.ico src/resources/*.manifest)
+add_library(orva_resources OBJECT src/resources/orva_config.rc)
+set_source_files_properties(src/resources/orva_config.rc PROPERTIES OBJECT_DEPENDS "${ORVA_RC_PARTS}")
+target_include_directories(orva_resources PRIVATE src/resources)
+
+add_executable(orva_config WIN32 src/shell/winmain.cpp $<TARGET_OBJECTS:orva_resources>)
+target_compile_options(orva_config PRIVATE ${ORVA_WARNINGS})
+target_link_libraries(orva_config PRIVATE orva_lib)
+target_link_options(orva_config PRIVATE ${ORVA_LINK_STATIC})
+
+# The floor of start-up time: a bare window program built the same way.
+add_executable(minimal_window WIN32 tools/minimal_window.cpp $<TARGET_OBJECTS:orva_resources>)
+target_compile_options(minimal_window PRIVATE ${ORVA_WARNINGS})
+target_link_libraries(minimal_window PRIVATE user32 gdi32 comctl32)
+target_link_options(minimal_window PRIVATE ${ORVA_LINK_STATIC})
+
+# Tools that drive the program from outside: start-up timing and the picture tour.
+foreach(tool bench_startup tour_poke)
+    add_executable(${tool} tools/${tool}.cpp)
+    target_compile_options(${tool} PRIVATE ${ORVA_WARNINGS})
+    target_link_libraries(${tool} PRIVATE user32 gdi32)
+    target_link_options(${tool} PRIVATE ${ORVA_LINK_STATIC})
+endforeach()
+
+install(TARGETS orva_config RUNTIME DESTINATION .)
+install(FILES README.md DESTINATION .)
+install(DIRECTORY sample/ DESTINATION sample)
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_FILE_NAME orva_config-${PROJECT_VERSION}-${CMAKE_SYSTEM_PROCESSOR})
+include(CPack)
+
+if(ORVA_RUN_TESTS)
+    include(cmake/WineTests.cmake)
+endif()

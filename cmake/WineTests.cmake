@@ -1,0 +1,40 @@
+# Test programs: cross-built with GoogleTest, each run by CTest under Wine in this build's own
+# prefix (see scripts/wine-env.sh, which the test command uses to prepare and start it).
+set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+set(ORVA_WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+configure_file(cmake/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh @ONLY
+               FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+                                WORLD_READ WORLD_EXECUTE)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run.sh)
+
+file(GLOB ORVA_HARNESS_SOURCES CONFIGURE_DEPENDS tests/harness/*.cpp)
+add_library(orva_harness STATIC ${ORVA_HARNESS_SOURCES})
+target_include_directories(orva_harness PUBLIC tests/harness)
+target_compile_options(orva_harness PRIVATE ${ORVA_WARNINGS})
+target_link_libraries(orva_harness PUBLIC orva_lib GTest::gtest)
+
+# One test program per area: tests/<area>_test.cpp, plus the portable tests in their own program.
+function(orva_test name)
+    add_executable(${name} ${ARGN} $<TARGET_OBJECTS:orva_resources>)
+    target_compile_options(${name} PRIVATE ${ORVA_WARNINGS})
+    target_link_libraries(${name} PRIVATE orva_harness)
+    target_link_options(${name} PRIVATE ${ORVA_LINK_STATIC})
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES TIMEOUT 600)
+endfunction()
+
+file(GLOB ORVA_PORTABLE_TESTS CONFIGURE_DEPENDS tests/portable/*_test.cpp)
+orva_test(portable_tests ${ORVA_PORTABLE_TESTS})
+
+file(GLOB ORVA_AREA_TESTS CONFIGURE_DEPENDS tests/*_test.cpp)
+foreach(src IN LISTS ORVA_AREA_TESTS)
+    get_filename_component(name ${src} NAME_WE)
+    orva_test(${name} ${src})
+endforeach()
+
+# End-to-end tests start the real program; they find it next to themselves.
+if(TARGET e2e_test)
+    add_dependencies(e2e_test orva_config)
+endif()

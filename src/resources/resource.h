@@ -1,0 +1,49 @@
+// Identifiers shared by the resource script and the code. Menu command ids double as the ids of
+// their menu-help strings.
+#pragma once
+
+// Menu commands
+#define IDM_PORT_CONFIG        201
+#define IDM_PRIMARY_MUX        202
+#define IDM_EXIT               210
+#define IDM_VIDEO_OUTPUT       228
+#define IDM_ABOUT              900
+#define IDM_HELP_TOPICS        901
+#define IDM_VIDEO_PARAMS       51682
+#define IDM_SLAVE_MUX1         51684
+#define IDM_DISK_USAGE         51685
+#define IDM_SLAVE_MUX2         51687
+#define IDM_SLAVE_MUX3         51688
+#define IDM_NAME_ASSIGNMENT    51689
+#define IDM_SITE_MAP           51690
+#define IDM_VERSION_INFO       51691
+#define IDM_SITE_ID            51692
+#define IDM_TRANSACTIONS       51693
+#define IDM_IMAGE_SELECTION    51694
+#define IDM_ATM_TRANSACTIONS   51695
+#define IDM_REMOTE_MONITORING  51696
+#define IDM_ACTIVITY_LOG       51699
+#define IDM_TCPIP_MONITORING   51700
+#define IDM_TCPIP_ATM_CONFIG   51705
+#define IDM_MODEM              51708
+#define IDM_ALARM_CONFIG       51709
+#define IDM_CAMERA_SYSTEM      51710
+#define IDM_STATUS_LOG         51711
+#define IDM_SYSTEM_HEALTH      51712
+#define IDM_SCHEDULE           51714
+#define IDM_TCPIP_CAPTURE      51715
+#define IDM_ADVANCED           51716
+#define IDM_CAPTIONS           51724
+#define IDM_TDI_PORTS          51789
+
+// Help button present, hidden, on most dialogs
+#ifndef IDHELP
+#define IDHELP 9
+#endif
+
+// About box
+#define IDC_ABOUT_VERSION      172
+
+// Activity and status logs
+#define IDC_ACTIVITY_DAYS      172
+#define IDC_STATUS_LOG_SIZE    233

@@ -1,0 +1,118 @@
+#include "dlgctl.h"
+
+#include "numtext.h"
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+std::string WholeText(HWND dlg, int id)
+{
+    const HWND ctl = GetDlgItem(dlg, id);
+    if (!ctl)
+        return {};
+    const int len = GetWindowTextLengthA(ctl);
+    std::vector<char> buf(static_cast<size_t>(len > 0 ? len : 0) + 1, '\0');
+    const int n = GetWindowTextA(ctl, buf.data(), static_cast<int>(buf.size()));
+    return std::string(buf.data(), n > 0 ? static_cast<size_t>(n) : 0);
+}
+
+} // namespace
+
+std::string GetItemText(HWND dlg, int id, size_t maxChars)
+{
+    std::string text = WholeText(dlg, id);
+    if (text.size() > maxChars)
+        text.resize(maxChars);
+    return text;
+}
+
+void SetItemText(HWND dlg, int id, const std::string& text)
+{
+    SetDlgItemTextA(dlg, id, text.c_str());
+}
+
+void LimitItemText(HWND dlg, int id, int maxChars)
+{
+    SendDlgItemMessageA(dlg, id, EM_LIMITTEXT, static_cast<WPARAM>(maxChars), 0);
+}
+
+int GetItemInt(HWND dlg, int id) { return ParseSignedText(WholeText(dlg, id)).value_or(0); }
+
+unsigned GetItemUInt(HWND dlg, int id) { return ParseUnsignedText(WholeText(dlg, id)).value_or(0); }
+
+void SetItemInt(HWND dlg, int id, int value)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", value);
+    SetDlgItemTextA(dlg, id, text);
+}
+
+void SetItemUInt(HWND dlg, int id, unsigned value)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%u", value);
+    SetDlgItemTextA(dlg, id, text);
+}
+
+bool IsItemChecked(HWND dlg, int id) { return IsDlgButtonChecked(dlg, id) == BST_CHECKED; }
+
+void SetItemCheck(HWND dlg, int id, bool checked)
+{
+    CheckDlgButton(dlg, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void EnableItem(HWND dlg, int id, bool enabled) { EnableWindow(GetDlgItem(dlg, id), enabled); }
+
+void ShowItem(HWND dlg, int id, bool shown)
+{
+    ShowWindow(GetDlgItem(dlg, id), shown ? SW_SHOW : SW_HIDE);
+}
+
+void FillCombo(HWND dlg, int id, std::span<const char* const> names)
+{
+    SendDlgItemMessageA(dlg, id, CB_RESETCONTENT, 0, 0);
+    for (const char* name : names)
+        SendDlgItemMessageA(dlg, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+}
+
+int GetComboSel(HWND dlg, int id)
+{
+    return static_cast<int>(SendDlgItemMessageA(dlg, id, CB_GETCURSEL, 0, 0));
+}
+
+void SetComboSel(HWND dlg, int id, int index)
+{
+    SendDlgItemMessageA(dlg, id, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+std::string GetComboSelText(HWND dlg, int id)
+{
+    const int sel = GetComboSel(dlg, id);
+    if (sel == CB_ERR)
+        return {};
+    const LRESULT len = SendDlgItemMessageA(dlg, id, CB_GETLBTEXTLEN, static_cast<WPARAM>(sel), 0);
+    if (len == CB_ERR)
+        return {};
+    std::vector<char> buf(static_cast<size_t>(len) + 1, '\0');
+    SendDlgItemMessageA(dlg, id, CB_GETLBTEXT, static_cast<WPARAM>(sel),
+                        reinterpret_cast<LPARAM>(buf.data()));
+    return std::string(buf.data());
+}
+
+int SelectComboPrefix(HWND dlg, int id, const std::string& prefix, int startAfter)
+{
+    const LRESULT found = SendDlgItemMessageA(dlg, id, CB_FINDSTRING,
+                                              static_cast<WPARAM>(startAfter),
+                                              reinterpret_cast<LPARAM>(prefix.c_str()));
+    if (found == CB_ERR)
+        return CB_ERR;
+    SetComboSel(dlg, id, static_cast<int>(found));
+    return static_cast<int>(found);
+}
+
+void FocusItem(HWND dlg, int id)
+{
+    SendMessageA(dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dlg, id)), TRUE);
+}

@@ -1,0 +1,39 @@
+// The only door to dialog controls: small helpers over a dialog and a control id, so that dialog
+// code reads as what it does to the settings, not as message sequences.
+#pragma once
+
+#include <windows.h>
+
+#include <span>
+#include <string>
+
+// Text of a control, at most maxChars characters (the recorder's buffer for that setting).
+std::string GetItemText(HWND dlg, int id, size_t maxChars);
+void SetItemText(HWND dlg, int id, const std::string& text);
+// Most characters the user can type into an edit box.
+void LimitItemText(HWND dlg, int id, int maxChars);
+
+// Numbers in edit boxes, read whole by the program's own rule (ParseSignedText and
+// ParseUnsignedText): a box that does not hold exactly one number in range reads as 0.
+int GetItemInt(HWND dlg, int id);
+unsigned GetItemUInt(HWND dlg, int id);
+void SetItemInt(HWND dlg, int id, int value);
+void SetItemUInt(HWND dlg, int id, unsigned value);
+
+bool IsItemChecked(HWND dlg, int id);
+void SetItemCheck(HWND dlg, int id, bool checked);
+void EnableItem(HWND dlg, int id, bool enabled);
+void ShowItem(HWND dlg, int id, bool shown);
+
+// Combo boxes filled from a name table, where the stored value is the position in the table.
+void FillCombo(HWND dlg, int id, std::span<const char* const> names);
+int GetComboSel(HWND dlg, int id); // CB_ERR (-1) when nothing is selected
+void SetComboSel(HWND dlg, int id, int index);
+std::string GetComboSelText(HWND dlg, int id);
+// Selects the first item at or after startAfter + 1 (wrapping round to the top) whose text begins
+// with prefix, without regard to case; returns its index or CB_ERR, leaving the selection alone.
+int SelectComboPrefix(HWND dlg, int id, const std::string& prefix, int startAfter = -1);
+
+// Moves the keyboard focus to a control the way the dialog manager does (default button kept
+// right), e.g. back to a box whose value was refused.
+void FocusItem(HWND dlg, int id);

@@ -1,0 +1,98 @@
+#include "numtext.h"
+
+#include <climits>
+#include <cstdint>
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Accumulates digits from text[pos] on, saturating at limit; returns the position after them.
+size_t TakeDigits(std::string_view text, size_t pos, uint64_t limit, uint64_t& value, bool& over)
+{
+    value = 0;
+    over = false;
+    while (pos < text.size() && IsDigit(text[pos])) {
+        if (!over) {
+            value = value * 10 + static_cast<uint64_t>(text[pos] - '0');
+            if (value > limit) {
+                over = true;
+                value = limit;
+            }
+        }
+        ++pos;
+    }
+    return pos;
+}
+
+size_t SkipBlanks(std::string_view text, size_t pos)
+{
+    while (pos < text.size() && IsBlank(text[pos]))
+        ++pos;
+    return pos;
+}
+
+} // namespace
+
+int LeadingInt(std::string_view text)
+{
+    size_t pos = SkipBlanks(text, 0);
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) {
+        negative = text[pos] == '-';
+        ++pos;
+    }
+    const uint64_t limit = negative ? uint64_t{INT_MAX} + 1 : uint64_t{INT_MAX};
+    uint64_t value;
+    bool over;
+    TakeDigits(text, pos, limit, value, over);
+    if (negative)
+        return value == uint64_t{INT_MAX} + 1 ? INT_MIN : -static_cast<int>(value);
+    return static_cast<int>(value);
+}
+
+namespace {
+
+// Shared by both edit-box readers: blanks, optional "-", digits, blanks, end.
+std::optional<uint64_t> ParseWhole(std::string_view text, bool allowMinus, uint64_t limitPlus,
+                                   uint64_t limitMinus, bool& negative)
+{
+    size_t pos = SkipBlanks(text, 0);
+    negative = false;
+    if (allowMinus && pos < text.size() && text[pos] == '-') {
+        negative = true;
+        ++pos;
+    }
+    const size_t digitsAt = pos;
+    uint64_t value;
+    bool over;
+    pos = TakeDigits(text, pos, negative ? limitMinus : limitPlus, value, over);
+    if (pos == digitsAt || over)
+        return std::nullopt;
+    if (SkipBlanks(text, pos) != text.size())
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+std::optional<int> ParseSignedText(std::string_view text)
+{
+    bool negative;
+    const auto value = ParseWhole(text, true, INT_MAX, uint64_t{INT_MAX} + 1, negative);
+    if (!value)
+        return std::nullopt;
+    if (negative)
+        return *value == uint64_t{INT_MAX} + 1 ? INT_MIN : -static_cast<int>(*value);
+    return static_cast<int>(*value);
+}
+
+std::optional<unsigned> ParseUnsignedText(std::string_view text)
+{
+    bool negative;
+    const auto value = ParseWhole(text, false, UINT_MAX, 0, negative);
+    if (!value)
+        return std::nullopt;
+    return static_cast<unsigned>(*value);
+}

@@ -1,0 +1,22 @@
+// Reading numbers out of text, by the program's own rules.
+//
+// The recorder's INI files are hand-edited in the field, and Windows and Wine read numbers out
+// of profile strings and edit boxes with small differences ("12abc", "-5", overflow). The
+// program therefore reads every number itself, with the two rules below, on every platform.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+// The decimal number at the start of a text, as the recorder writes and reads its settings:
+// leading blanks and tabs are skipped, one "+" or "-" is accepted, then digits are taken up to
+// the first other character. No digits gives 0. A value beyond the 32-bit range is held at
+// INT_MIN or INT_MAX rather than wrapped, so a huge stored number never reads as a small one.
+int LeadingInt(std::string_view text);
+
+// A whole edit box read as a number: blanks may stand before and after it, a "-" may lead a
+// signed number, and nothing else may follow the digits. An empty box, any other character or
+// a value outside the type's range is not a number (nullopt); callers then use 0, as an edit
+// box that holds no number reads as 0 throughout the program.
+std::optional<int> ParseSignedText(std::string_view text);
+std::optional<unsigned> ParseUnsignedText(std::string_view text);

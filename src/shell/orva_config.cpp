@@ -1,0 +1,259 @@
+#include "orva_config.h"
+
+#include "defines.h"
+#include "dlgctl.h"
+#include "site.h"
+#include "sitepath.h"
+#include "unit.h"
+#include "resource.h"
+#include "system/logs.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+int startupExitCode = 0;
+
+// The command's dialog comes in two forms; the alternate one is used when the rule holds.
+enum class Rule {
+    None,
+    S617Card,       // [Global] "Image Card" begins with "S617"
+    Advanced,       // advanced mode is on
+    LocalSite,      // the recorder on this machine is edited
+    ThirtyTwoChans, // [Global] "Video Channels" is 32
+    Kesto,          // a Wendrel unit of version 11 or later
+};
+
+struct DialogCommand {
+    UINT id;
+    const char* templateName;
+    DLGPROC proc; // null while the dialog is not part of the program: the command does nothing
+    Rule rule;
+    const char* altTemplate;
+    DLGPROC altProc;
+    int slaveMux; // iDlgResult for the slave multiplexer dialogs, else 0
+};
+
+const DialogCommand kDialogCommands[] = {
+    {IDM_PRIMARY_MUX, "IDD_COMM", nullptr, Rule::None, nullptr, nullptr, 0},
+    {IDM_VIDEO_OUTPUT, "IDD_SCAN_VIDEO", nullptr, Rule::ThirtyTwoChans, "IDD_SCAN_VIDEO32", nullptr, 0},
+    {IDM_ABOUT, "ABOUT", About, Rule::None, nullptr, nullptr, 0},
+    {IDM_VIDEO_PARAMS, "IDD_VIDEO_CFG", nullptr, Rule::S617Card, "IDD_VIDEO_CFG2", nullptr, 0},
+    {IDM_SLAVE_MUX1, "IDD_COMM", nullptr, Rule::None, nullptr, nullptr, 1},
+    {IDM_DISK_USAGE, "IDD_DISK2", nullptr, Rule::Advanced, "IDD_DISK", nullptr, 0},
+    {IDM_SLAVE_MUX2, "IDD_COMM", nullptr, Rule::None, nullptr, nullptr, 2},
+    {IDM_SLAVE_MUX3, "IDD_COMM", nullptr, Rule::None, nullptr, nullptr, 3},
+    {IDM_NAME_ASSIGNMENT, "IDD_CAMNAMES", nullptr, Rule::None, nullptr, nullptr, 0},
+    {IDM_SITE_MAP, "IDD_SITEMAP", nullptr, Rule::None, nullptr, nullptr, 0},
+    {IDM_VERSION_INFO, "IDD_INQUIRYVER2", nullptr, Rule::Advanced, "IDD_INQUIRYVER", nullptr, 0},
+    {IDM_SITE_ID, "IDD_SITEID_RMT", nullptr, Rule::LocalSite, "IDD_SITEID", nullptr, 0},
+    {IDM_TRANSACTIONS, "IDD_BANKPROTOCOL", nullptr, Rule::None, nullptr, nullptr, 0},
+    {IDM_IMAGE_SELECTION, "IDD_IMAGESELECTION", nullptr, Rule::None, nullptr, nullptr, 0},
+    {IDM_ATM_TRANSACTIONS, "IDD_ATMPRINT", nullptr, Rule::None, nullptr, nullptr, 0},
+    {IDM_REMOTE_MONITORING, "IDD_RMTMONITOR", nullptr, Rule::Kesto, "IDD_RMTMONITOR", nullptr, 0},
+    {IDM_ACTIVITY_LOG, "IDD_ACTIVITYLOG", ActivityLogProc, Rule::None, nullptr, nullptr, 0},
+    {IDM_TCPIP_MONITORING, "IDD_TCPIP_MON", nullptr, Rule::None, nullptr, nullptr, 0},
+    {IDM_TCPIP_ATM_CONFIG, "IDD_ATMPROTOCOL", nullptr, Rule::None, nullptr, nullptr, 0},
+    {IDM_MODEM, "IDD_MODEM", nullptr, Rule::None, nullptr, nullptr, 0},
+    {IDM_CAMERA_SYSTEM, "IDD_GENCAMPROP", nullptr, Rule::None, nullptr, nullptr, 0},
+    {IDM_STATUS_LOG, "IDD_STATUSLOG", StatusLogProc, Rule::None, nullptr, nullptr, 0},
+    {IDM_SYSTEM_HEALTH, "IDD_SYSTEM_HEALTH", nullptr, Rule::None, nullptr, nullptr, 0},
+    {IDM_TCPIP_CAPTURE, "IDD_ADAPTER_INFO", nullptr, Rule::None, nullptr, nullptr, 0},
+    {IDM_CAPTIONS, "IDD_CAPTIONS", nullptr, Rule::None, nullptr, nullptr, 0},
+};
+
+// Commands that open a property sheet.
+struct SheetCommand {
+    UINT id;
+    void (*display)(HINSTANCE instance, HWND owner); // null while the sheet is not built
+};
+
+const SheetCommand kSheetCommands[] = {
+    {IDM_PORT_CONFIG, nullptr},  // camera sheet
+    {IDM_ALARM_CONFIG, nullptr}, // alarm sheet
+    {IDM_SCHEDULE, nullptr},     // schedule sheet
+    {IDM_TDI_PORTS, nullptr},    // TDI serial port sheet
+};
+
+bool RuleHolds(Rule rule)
+{
+    switch (rule) {
+    case Rule::None:
+        return false;
+    case Rule::S617Card:
+        return HasS617Card(120);
+    case Rule::Advanced:
+        return AdvancedMenuOn();
+    case Rule::LocalSite:
+        return AtLocalSite();
+    case Rule::ThirtyTwoChans:
+        return VideoChannels() == 32;
+    case Rule::Kesto:
+        return IsKestoUnit();
+    }
+    return false;
+}
+
+void OpenDialogCommand(HWND owner, const DialogCommand& cmd)
+{
+    const bool alt = RuleHolds(cmd.rule);
+    const char* templateName = alt && cmd.altTemplate ? cmd.altTemplate : cmd.templateName;
+    const DLGPROC proc = alt && cmd.altProc ? cmd.altProc : cmd.proc;
+    if (!proc)
+        return;
+    if (cmd.slaveMux)
+        iDlgResult = cmd.slaveMux;
+    DialogBoxParamA(hInst, templateName, owner, proc, 0);
+}
+
+// Takes IniFile from the command line. A missing argument ends the program silently; a path too
+// long for the recorder's tools is refused with an explanation rather than silently cut short.
+bool TakeIniFile(const char* commandLine)
+{
+    std::string arg;
+    if (!GetArg1(commandLine, arg))
+        return false;
+    if (arg.size() > kIniFileMax) {
+        char text[512];
+        std::snprintf(text, sizeof text,
+                      "The path of the system INI file is too long (%zu characters).\n\n"
+                      "The ORVA system accepts paths of at most %zu characters. Copy the site's "
+                      "files to a shorter folder and start the configurator again.",
+                      arg.size(), kIniFileMax);
+        MessageBoxA(nullptr, text, lpszTitle, MB_OK | MB_ICONSTOP);
+        startupExitCode = 2;
+        return false;
+    }
+    IniFile = arg;
+    return true;
+}
+
+} // namespace
+
+BOOL InitApplication(HINSTANCE instance)
+{
+    WNDCLASSA wc{};
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = MainWndProc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconA(instance, "A_ICON");
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.lpszMenuName = "ConfigMenu";
+    wc.lpszClassName = lpszAppName;
+    return RegisterClassA(&wc) != 0;
+}
+
+HWND CreateMainWindow(HINSTANCE instance, int showCommand, const char* commandLine)
+{
+    hInst = instance;
+    startupExitCode = 0;
+    const HWND wnd = CreateWindowA(lpszAppName, lpszTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                                   instance, const_cast<char*>(commandLine));
+    hWndMain = wnd;
+    if (!wnd)
+        return nullptr;
+    ShowWindow(wnd, showCommand);
+    UpdateWindow(wnd);
+    return wnd;
+}
+
+BOOL InitInstance(HINSTANCE instance, int showCommand)
+{
+    return CreateMainWindow(instance, showCommand, GetCommandLineA()) ? 1 : 0;
+}
+
+int StartupExitCode() { return startupExitCode; }
+
+void DispatchCommand(HWND wnd, UINT id)
+{
+    switch (id) {
+    case IDM_EXIT:
+        DestroyWindow(wnd);
+        return;
+    case IDM_HELP_TOPICS:
+        WinHelpA(wnd, "Bank ORVA Help.HLP", HELP_FINDER, 0);
+        return;
+    default:
+        break;
+    }
+    for (const DialogCommand& cmd : kDialogCommands)
+        if (cmd.id == id) {
+            OpenDialogCommand(wnd, cmd);
+            return;
+        }
+    for (const SheetCommand& cmd : kSheetCommands)
+        if (cmd.id == id) {
+            if (cmd.display)
+                cmd.display(hInst, wnd);
+            return;
+        }
+}
+
+LRESULT CALLBACK MainWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
+{
+    switch (msg) {
+    case WM_CREATE: {
+        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        const char* commandLine = static_cast<const char*>(create->lpCreateParams);
+        if (!TakeIniFile(commandLine ? commandLine : GetCommandLineA()))
+            return -1; // creation fails and the program ends
+        SetFileFolders();
+        ShowEqType(wnd);
+        return 0;
+    }
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    case WM_SIZE:
+        if (hStatusWnd) {
+            RECT status;
+            GetClientRect(hStatusWnd, &status);
+            MoveWindow(hStatusWnd, 0, HIWORD(lParam) - status.bottom, LOWORD(lParam),
+                       HIWORD(lParam), TRUE);
+        }
+        return 0;
+    case WM_MENUSELECT: {
+        static UINT ids[] = {0, 0};
+        if (hStatusWnd)
+            MenuHelp(msg, wParam, lParam, GetMenu(wnd), hInst, hStatusWnd, ids);
+        return 0;
+    }
+    case WM_COMMAND:
+        DispatchCommand(wnd, LOWORD(wParam));
+        return 0;
+    default:
+        return DefWindowProcA(wnd, msg, wParam, lParam);
+    }
+}
+
+INT_PTR CALLBACK About(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noexcept
+{
+    switch (msg) {
+    case WM_INITDIALOG:
+        SetItemText(dlg, IDC_ABOUT_VERSION, "ORVA Configuration V2.09.00");
+        return TRUE;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+            EndDialog(dlg, 1);
+            return TRUE;
+        }
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+int RunMessageLoop()
+{
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}

@@ -1,0 +1,44 @@
+#include "profile.h"
+
+#include "defines.h"
+#include "numtext.h"
+
+#include <cstdio>
+#include <vector>
+
+std::string ReadString(const char* file, const char* section, const char* key, const char* def,
+                       size_t bufSize)
+{
+    if (bufSize == 0)
+        return {};
+    std::vector<char> buf(bufSize, '\0');
+    const DWORD n = GetPrivateProfileStringA(section, key, def, buf.data(),
+                                             static_cast<DWORD>(bufSize), file);
+    return std::string(buf.data(), n < bufSize ? n : bufSize - 1);
+}
+
+int ReadInt(const char* file, const char* section, const char* key, int def)
+{
+    // Large enough for any number with the blanks a hand edit may leave around it.
+    const std::string text = ReadString(file, section, key, "", 64);
+    return text.empty() ? def : LeadingInt(text);
+}
+
+bool WriteString(const char* file, const char* section, const char* key, const std::string& value)
+{
+    return WritePrivateProfileStringA(section, key, value.c_str(), file) != FALSE;
+}
+
+bool WriteInt(const char* file, const char* section, const char* key, int value)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", value);
+    return WriteString(file, section, key, text);
+}
+
+bool WriteFlag(const char* file, const char* section, const char* key, bool on)
+{
+    return WriteString(file, section, key, on ? "1" : "0");
+}
+
+const char* SystemIni() { return IniFile.c_str(); }

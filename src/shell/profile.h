@@ -1,0 +1,23 @@
+// The only door to the INI files. Every read and write of a setting goes through these helpers,
+// one key at a time, with no caching: a dialog reads when it opens and writes when confirmed.
+#pragma once
+
+#include <string>
+
+// At most bufSize - 1 characters of the value, as the recorder's fixed buffers see it; def when
+// the key is absent.
+std::string ReadString(const char* file, const char* section, const char* key, const char* def,
+                       size_t bufSize);
+
+// The decimal number at the start of the value (LeadingInt), or def when the key is absent or
+// its value empty, as the recorder reads its own settings.
+int ReadInt(const char* file, const char* section, const char* key, int def);
+
+// Replace one key's value, creating file, section and key when absent. Keys and sections are
+// never deleted. The result says whether the system stored it.
+bool WriteString(const char* file, const char* section, const char* key, const std::string& value);
+bool WriteInt(const char* file, const char* section, const char* key, int value); // "%d"
+bool WriteFlag(const char* file, const char* section, const char* key, bool on);  // "1" / "0"
+
+// The recorder's system INI file named on the command line.
+const char* SystemIni();

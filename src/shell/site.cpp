@@ -1,0 +1,98 @@
+#include "site.h"
+
+#include "defines.h"
+#include "sitepath.h"
+
+#include <commdlg.h>
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+bool SystemIsAlnum(unsigned char c) { return IsCharAlphaNumericA(static_cast<CHAR>(c)) != FALSE; }
+
+std::string WithBackslash(std::string dir)
+{
+    if (dir.empty() || dir.back() != '\\')
+        dir += '\\';
+    return dir;
+}
+
+} // namespace
+
+bool GetArg1(const char* commandLine, std::string& arg)
+{
+    std::string line = commandLine ? commandLine : "";
+    if (!line.empty())
+        CharLowerBuffA(line.data(), static_cast<DWORD>(line.size()));
+    return ExtractArg1(line, SystemIsAlnum, arg);
+}
+
+bool AtLocalSite() { return IsLocalSitePath(IniFile); }
+
+int GetSystemOS()
+{
+    OSVERSIONINFOA info{};
+    info.dwOSVersionInfoSize = sizeof info;
+    if (!GetVersionExA(&info))
+        return 0;
+    return OsCodeFromVersion(info.dwMajorVersion, info.dwMinorVersion);
+}
+
+void SetFileFolders()
+{
+    if (GetSystemOS() < 7) {
+        const DWORD size = GetCurrentDirectoryA(0, nullptr);
+        std::vector<char> buf(size + 1, '\0');
+        const DWORD n = GetCurrentDirectoryA(static_cast<DWORD>(buf.size()), buf.data());
+        cFileDir = WithBackslash(std::string(buf.data(), n < buf.size() ? n : 0));
+    } else {
+        const DWORD size = GetTempPathA(0, nullptr);
+        std::vector<char> buf(size + 1, '\0');
+        const DWORD n = GetTempPathA(static_cast<DWORD>(buf.size()), buf.data());
+        cFileDir = WithBackslash(std::string(buf.data(), n < buf.size() ? n : 0));
+    }
+    const UINT size = GetWindowsDirectoryA(nullptr, 0);
+    std::vector<char> buf(size + 1, '\0');
+    const UINT n = GetWindowsDirectoryA(buf.data(), static_cast<UINT>(buf.size()));
+    WinSysDir = WithBackslash(std::string(buf.data(), n < buf.size() ? n : 0));
+}
+
+bool GetLocalFileName(HWND owner, const char* title, std::string& fileName, bool mustExist)
+{
+    // The bar ends the text and separates its parts; each one becomes a terminator.
+    char filter[] = "Map Files(*.PCX, *.JPG)|*.pcx;*.jpg|All Files(*.*)|*.*|";
+    const char bar = filter[sizeof filter - 2];
+    for (char& c : filter)
+        if (c == bar)
+            c = '\0';
+
+    char file[128] = "";
+    // Unused, but sized for any name: a short buffer makes some systems refuse a long file name.
+    char fileTitle[MAX_PATH] = "";
+    OPENFILENAMEA ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = owner;
+    ofn.lpstrFilter = filter;
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = file;
+    ofn.nMaxFile = sizeof file;
+    ofn.lpstrFileTitle = fileTitle;
+    ofn.nMaxFileTitle = sizeof fileTitle;
+    ofn.lpstrInitialDir = nullptr;
+    ofn.lpstrTitle = title;
+    ofn.lpstrDefExt = "PCX";
+    ofn.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | (mustExist ? OFN_FILEMUSTEXIST : 0);
+    if (GetOpenFileNameA(&ofn)) {
+        fileName = file;
+        return true;
+    }
+    const DWORD code = CommDlgExtendedError();
+    if (code != 0) {
+        char text[48];
+        std::snprintf(text, sizeof text, "Error 0x%04lX On File Dialog", static_cast<unsigned long>(code));
+        MessageBoxA(owner, text, "Error", MB_OK);
+    }
+    return false;
+}

@@ -1,0 +1,24 @@
+// Where the site's files are: the system INI file named on the command line, the working folder
+// and the Windows directory, and whether the program edits the recorder it runs on.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// The first argument of the command line, lower-cased whole; false when there is none.
+bool GetArg1(const char* commandLine, std::string& arg);
+
+// True when IniFile is the recorder's own file on this machine (the local site).
+bool AtLocalSite();
+
+// Generation code of the running Windows (see OsCodeFromVersion).
+int GetSystemOS();
+
+// Sets cFileDir and WinSysDir from the system: the working folder is the current directory,
+// or the temporary-files folder on Vista to 8.
+void SetFileFolders();
+
+// The open-file dialog for a map picture. On success fileName holds the chosen path (at most
+// 127 characters); a cancel returns false silently, any other failure after telling the user.
+bool GetLocalFileName(HWND owner, const char* title, std::string& fileName, bool mustExist);

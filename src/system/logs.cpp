@@ -1,0 +1,82 @@
+#include "logs.h"
+
+#include "resource.h"
+#include "defines.h"
+#include "dlgctl.h"
+#include "profile.h"
+
+#include <climits>
+
+namespace {
+
+// One number of [OrvaFile] edited in one box, with the range the recorder accepts.
+struct LogLimit {
+    const char* key;
+    int def;
+    int editId;
+    int min;
+    int max;
+    const char* belowMin;
+    const char* aboveMax;
+};
+
+constexpr char kRangeTitle[] = "Error - Value out of Range";
+
+constexpr LogLimit kActivityLog{"Activity Log Storage", 30, IDC_ACTIVITY_DAYS, 1, INT_MAX,
+                                "Minimum Value is 1 Day", nullptr};
+constexpr LogLimit kStatusLog{"Status Log Size", 100, IDC_STATUS_LOG_SIZE, 1, 20000,
+                              "Minimum Value is 1 (1KB)", "Maximum Value is 20,000 (20MB)"};
+
+void ShowLogLimit(HWND dlg, const LogLimit& limit)
+{
+    SetItemInt(dlg, limit.editId, ReadInt(SystemIni(), kSecOrvaFile, limit.key, limit.def));
+}
+
+// Writes the box's value when the recorder accepts it; otherwise says why and keeps the dialog.
+bool SaveLogLimit(HWND dlg, const LogLimit& limit)
+{
+    const int value = GetItemInt(dlg, limit.editId);
+    const char* refusal = value < limit.min ? limit.belowMin : value > limit.max ? limit.aboveMax : nullptr;
+    if (refusal) {
+        MessageBoxA(dlg, refusal, kRangeTitle, MB_OK | MB_ICONEXCLAMATION);
+        FocusItem(dlg, limit.editId);
+        return false;
+    }
+    WriteInt(SystemIni(), kSecOrvaFile, limit.key, value);
+    return true;
+}
+
+INT_PTR LogLimitProc(HWND dlg, UINT msg, WPARAM wParam, const LogLimit& limit)
+{
+    switch (msg) {
+    case WM_INITDIALOG:
+        ShowLogLimit(dlg, limit);
+        return TRUE;
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDOK:
+            if (SaveLogLimit(dlg, limit))
+                EndDialog(dlg, 1);
+            return TRUE;
+        case IDCANCEL:
+            EndDialog(dlg, 1);
+            return TRUE;
+        default:
+            return FALSE;
+        }
+    default:
+        return FALSE;
+    }
+}
+
+} // namespace
+
+INT_PTR CALLBACK ActivityLogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noexcept
+{
+    return LogLimitProc(dlg, msg, wParam, kActivityLog);
+}
+
+INT_PTR CALLBACK StatusLogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noexcept
+{
+    return LogLimitProc(dlg, msg, wParam, kStatusLog);
+}

@@ -1,0 +1,14 @@
+// Entry point of every Windows test program: the module is the program's instance, as in WinMain.
+#include "defines.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    hInst = GetModuleHandleA(nullptr);
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&icc);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
