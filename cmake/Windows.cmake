@@ -3,7 +3,7 @@ enable_language(RC)
 option(ORVA_RUN_TESTS "Build the test programs and register them with CTest (run under Wine)" ON)
 
 set(ORVA_LINK_STATIC -static -static-libgcc -static-libstdc++)
-set(ORVA_SYSTEM_LIBS comctl32 comdlg32 gdi32 user32 kernel32 ole32 uuid)
+set(ORVA_SYSTEM_LIBS comctl32 gdi32 user32 kernel32)
 
 file(GLOB_RECURSE ORVA_SOURCES CONFIGURE_DEPENDS src/*.cpp)
 list(REMOVE_ITEM ORVA_SOURCES ${CMAKE_SOURCE_DIR}/src/shell/winmain.cpp)

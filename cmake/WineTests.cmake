@@ -38,3 +38,8 @@ endforeach()
 if(TARGET e2e_test)
     add_dependencies(e2e_test orva_config)
 endif()
+
+# The program ships as one file: it may import nothing but Windows' own DLLs.
+add_test(NAME imports_only_windows
+         COMMAND sh ${CMAKE_SOURCE_DIR}/scripts/check-imports.sh $<TARGET_FILE:orva_config>)
+set_tests_properties(imports_only_windows PROPERTIES ENVIRONMENT OBJDUMP=${ORVA_TRIPLE}-objdump)

@@ -3,6 +3,7 @@
 #include "defines.h"
 #include "sitepath.h"
 
+#include <cderr.h>
 #include <commdlg.h>
 
 #include <cstdio>
@@ -84,11 +85,21 @@ bool GetLocalFileName(HWND owner, const char* title, std::string& fileName, bool
     ofn.lpstrTitle = title;
     ofn.lpstrDefExt = "PCX";
     ofn.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | (mustExist ? OFN_FILEMUSTEXIST : 0);
-    if (GetOpenFileNameA(&ofn)) {
+    // The common dialogs library (and, under it, the shell) is loaded only when a picture is
+    // chosen: linking it would make every start of the program pay for it.
+    const HMODULE comdlg = LoadLibraryA("comdlg32.dll");
+    const auto getOpenFileName = reinterpret_cast<BOOL(WINAPI*)(OPENFILENAMEA*)>(
+        reinterpret_cast<void*>(comdlg ? GetProcAddress(comdlg, "GetOpenFileNameA") : nullptr));
+    const auto extendedError = reinterpret_cast<DWORD(WINAPI*)()>(
+        reinterpret_cast<void*>(comdlg ? GetProcAddress(comdlg, "CommDlgExtendedError") : nullptr));
+    const bool chosen = getOpenFileName && getOpenFileName(&ofn);
+    const DWORD code = chosen ? 0 : extendedError ? extendedError() : CDERR_INITIALIZATION;
+    if (comdlg)
+        FreeLibrary(comdlg);
+    if (chosen) {
         fileName = file;
         return true;
     }
-    const DWORD code = CommDlgExtendedError();
     if (code != 0) {
         char text[48];
         std::snprintf(text, sizeof text, "Error 0x%04lX On File Dialog", static_cast<unsigned long>(code));

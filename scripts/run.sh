@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Builds the configurator and runs it on the bundled sample site (sample/ORVANT.INI), from the
+# sample folder so that the site's files are the working folder.
+# With a display it just opens the window. Without one it runs under Xvfb in a Wine virtual
+# desktop, takes pictures of the main window, of a menu opened and of each dialog, and says
+# where it put them (shots/, or the folder given as the first argument).
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$root"
+. scripts/deps.sh
+. scripts/wine-env.sh
+ensure_packages "${BUILD_PACKAGES[@]}" xvfb imagemagick fonts-wine
+
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 -j "$(nproc)" --target orva_config tour_poke
+
+prefix="$root/build/win64/wineprefix-run"
+wine_prefix_ready "$prefix" x11
+exe="$root/build/win64/orva_config.exe"
+poke() { "$WINE" "$root/build/win64/tour_poke.exe" "$@" </dev/null; }
+ini="$(WINEPREFIX="$prefix" "$WINE" winepath -w "$root/sample/ORVANT.INI" 2>/dev/null)"
+
+# Headless runs put every program of the prefix on one virtual desktop, so that the poking
+# tool and the pictures see the configurator's windows; a real display does without it.
+desktop() {
+    if [ "$1" = on ]; then
+        "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f
+        "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f
+    else
+        "$WINE" reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f
+    fi
+} >/dev/null 2>&1 </dev/null
+
+if [ -n "${DISPLAY:-}" ]; then
+    desktop off
+    cd "$root/sample"
+    exec "$WINE" "$exe" "$ini"
+fi
+
+shots="${1:-$root/shots}"
+mkdir -p "$shots"
+rm -f "$shots"/*.png
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY="$display"
+cleanup() { wine_server_stop "$prefix"; kill "$xvfb" 2>/dev/null || true; }
+trap cleanup EXIT
+sleep 1
+wine_server_start "$prefix"
+desktop on
+(cd "$root/sample" && "$WINE" "$exe" "$ini" </dev/null >/dev/null 2>&1 &)
+poke wait
+sleep 1.5
+shot() { import -window root "$shots/$1.png"; echo "  $shots/$1.png"; }
+echo "Pictures of the configurator on the sample site:"
+shot 01-main-window
+poke menu v; sleep 0.8; shot 02-video-menu; poke cancelmenu; sleep 0.3
+poke menu s; sleep 0.8; shot 03-site-data-menu; poke cancelmenu; sleep 0.3
+
+# Every dialog the program has: menu command id and picture name.
+dialogs=(
+    "900 about"
+    "51699 activity-log"
+    "51711 status-log"
+)
+n=4
+for entry in "${dialogs[@]}"; do
+    set -- $entry
+    poke command "$1"; sleep 1
+    shot "$(printf '%02d' $n)-$2"
+    poke close || true; sleep 0.4
+    n=$((n + 1))
+done
+poke exit
+sleep 0.5
