@@ -160,11 +160,13 @@ TEST_F(Shell, HostileGlobalSectionStillTitlesTheWindow)
     EXPECT_EQ(EqTypeTitle(), "ORVA_Configuration - Wendrel 16");
 }
 
-TEST_F(Shell, TheFullMenuAsLoaded)
+TEST_F(Shell, TheMenuResourceHoldsEveryCommand)
 {
-    wnd = OpenMainWindow(CommandLineFor(SystemIniPath()));
-    ASSERT_NE(wnd, nullptr);
-    EXPECT_EQ(DumpMenu(GetMenu(wnd)),
+    const HMENU menu = LoadMenuA(hInst, "ConfigMenu");
+    ASSERT_NE(menu, nullptr);
+    const std::string dump = DumpMenu(menu);
+    DestroyMenu(menu);
+    EXPECT_EQ(dump,
               "&Operation\n"
               "  &Advanced 51716\n"
               "  E&xit 210\n"

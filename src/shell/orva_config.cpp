@@ -2,6 +2,7 @@
 
 #include "defines.h"
 #include "dlgctl.h"
+#include "menu.h"
 #include "site.h"
 #include "sitepath.h"
 #include "unit.h"
@@ -178,6 +179,9 @@ void DispatchCommand(HWND wnd, UINT id)
     case IDM_HELP_TOPICS:
         WinHelpA(wnd, "Bank ORVA Help.HLP", HELP_FINDER, 0);
         return;
+    case IDM_ADVANCED:
+        ToggleAdvancedMode(wnd);
+        return;
     default:
         break;
     }
@@ -204,6 +208,7 @@ LRESULT CALLBACK MainWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) n
             return -1; // creation fails and the program ends
         SetFileFolders();
         ShowEqType(wnd);
+        SetUpMenu(wnd);
         return 0;
     }
     case WM_DESTROY:
