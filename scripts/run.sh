@@ -61,15 +61,27 @@ poke menu s; sleep 0.8; shot 03-site-data-menu; poke cancelmenu; sleep 0.3
 # Every dialog the program has: menu command id and picture name.
 dialogs=(
     "900 about"
+    "51692 site-identification"
+    "51691 version-info"
+    "51716 advanced-mode"
+    "51691 version-info-advanced"
     "51699 activity-log"
     "51711 status-log"
+    "51716 normal-mode"
 )
 n=4
 for entry in "${dialogs[@]}"; do
     set -- $entry
     poke command "$1"; sleep 1
-    shot "$(printf '%02d' $n)-$2"
-    poke close || true; sleep 0.4
+    if [ "$1" = 51716 ]; then
+        # Advanced mode switched: show the Site Data menu as it now stands.
+        poke menu s; sleep 0.8
+        shot "$(printf '%02d' $n)-$2"
+        poke cancelmenu; sleep 0.3
+    else
+        shot "$(printf '%02d' $n)-$2"
+        poke close || true; sleep 0.4
+    fi
     n=$((n + 1))
 done
 poke exit

@@ -47,3 +47,8 @@
 // Activity and status logs
 #define IDC_ACTIVITY_DAYS      172
 #define IDC_STATUS_LOG_SIZE    233
+
+// Site identification and version information
+#define IDC_SITE_NAME          162
+#define IDC_INQUIRY_VERSION    172
+#define IDC_QUELT_VERSION      173

@@ -7,6 +7,7 @@
 #include "sitepath.h"
 #include "unit.h"
 #include "resource.h"
+#include "sitedata/siteid.h"
 #include "system/logs.h"
 
 #include <commctrl.h>
@@ -49,8 +50,8 @@ const DialogCommand kDialogCommands[] = {
     {IDM_SLAVE_MUX3, "IDD_COMM", nullptr, Rule::None, nullptr, nullptr, 3},
     {IDM_NAME_ASSIGNMENT, "IDD_CAMNAMES", nullptr, Rule::None, nullptr, nullptr, 0},
     {IDM_SITE_MAP, "IDD_SITEMAP", nullptr, Rule::None, nullptr, nullptr, 0},
-    {IDM_VERSION_INFO, "IDD_INQUIRYVER2", nullptr, Rule::Advanced, "IDD_INQUIRYVER", nullptr, 0},
-    {IDM_SITE_ID, "IDD_SITEID_RMT", nullptr, Rule::LocalSite, "IDD_SITEID", nullptr, 0},
+    {IDM_VERSION_INFO, "IDD_INQUIRYVER2", InquiryVerProc, Rule::Advanced, "IDD_INQUIRYVER", nullptr, 0},
+    {IDM_SITE_ID, "IDD_SITEID_RMT", SiteIDProc, Rule::LocalSite, "IDD_SITEID", nullptr, 0},
     {IDM_TRANSACTIONS, "IDD_BANKPROTOCOL", nullptr, Rule::None, nullptr, nullptr, 0},
     {IDM_IMAGE_SELECTION, "IDD_IMAGESELECTION", nullptr, Rule::None, nullptr, nullptr, 0},
     {IDM_ATM_TRANSACTIONS, "IDD_ATMPRINT", nullptr, Rule::None, nullptr, nullptr, 0},

@@ -37,6 +37,26 @@ std::string Upper(std::string s)
 // Files of the Windows directory that the program reads or writes whatever the site.
 const char* const kWindowsFiles[] = {"ORVA_CONFIG.INI", "ORVANT.INI", "TRANDATA.INI"};
 
+// Wine reuses process ids, so a folder of an earlier run may carry the same name: empty it.
+void RemoveTree(const std::string& dir)
+{
+    WIN32_FIND_DATAA found;
+    const HANDLE find = FindFirstFileA((dir + "*").c_str(), &found);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(dir + name + "\\");
+            else
+                DeleteFileA((dir + name).c_str());
+        } while (FindNextFileA(find, &found));
+        FindClose(find);
+    }
+    RemoveDirectoryA(dir.c_str());
+}
+
 void AddFile(SiteSnapshot& snap, const std::string& label, const std::string& path)
 {
     if (const auto text = ReadFileText(path))
@@ -56,10 +76,14 @@ void SiteFixture::SetUp()
     char name[64];
     std::snprintf(name, sizeof name, "site_%lu_%d\\", GetCurrentProcessId(), ++serial);
     siteDir = root + name;
+    SetCurrentDirectoryA(root.c_str());
+    RemoveTree(siteDir);
     CreateDirectoryA(siteDir.c_str(), nullptr);
     for (const char* file : kWindowsFiles)
         DeleteFileA((winDir + file).c_str());
 
+    // A remote site is edited from its own folder, which is then the working folder.
+    SetCurrentDirectoryA(siteDir.c_str());
     IniFile = Lower(siteDir + "orvant.ini");
     cFileDir = siteDir;
     WinSysDir = winDir;

@@ -1,6 +1,7 @@
-// A fresh site for every test: a folder holding a remote site's system INI file (or the local
-// site's C:\windows\ORVANT.INI), this program's ORVA_CONFIG.INI reset, the program's globals
-// pointed at them, and snapshots of every INI file to tell which keys a step changed.
+// A fresh site for every test: a folder, also made the current directory, holding a remote
+// site's system INI file (or the local site's C:\windows\ORVANT.INI), this program's
+// ORVA_CONFIG.INI reset, the program's globals pointed at them, and snapshots of every INI file
+// to tell which keys a step changed.
 #pragma once
 
 #include "ini_text.h"

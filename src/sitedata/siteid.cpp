@@ -1,0 +1,102 @@
+#include "siteid.h"
+
+#include "defines.h"
+#include "dlgctl.h"
+#include "profile.h"
+#include "quelt_utils.h"
+#include "resource.h"
+#include "sitemap/sitedeffile.h"
+#include "unit.h"
+
+namespace {
+
+// The recorder keeps these texts in 80-byte buffers.
+constexpr size_t kTextMax = 79;
+
+void ShowSiteName(HWND dlg)
+{
+    LimitItemText(dlg, IDC_SITE_NAME, kTextMax);
+    SetItemText(dlg, IDC_SITE_NAME, ReadString(SystemIni(), kSecOrvaBank, "Bank Name", "Unknown", kTextMax + 1));
+}
+
+// Remote viewers show the name in file and folder names, so it may hold none of the characters
+// those forbid, nor end in a blank.
+bool SaveSiteName(HWND dlg)
+{
+    const std::string name = GetItemText(dlg, IDC_SITE_NAME, kTextMax);
+    if (!ValidSiteName(name)) {
+        MessageBoxA(dlg, "Site name cannot contain the characters ,./:*?<>|", "", MB_OK);
+        FocusItem(dlg, IDC_SITE_NAME);
+        return false;
+    }
+    WriteString(SystemIni(), kSecOrvaBank, "Bank Name", name);
+    return true;
+}
+
+void ShowVersions(HWND dlg)
+{
+    if (AdvancedMenuOn() && GetDlgItem(dlg, IDC_INQUIRY_VERSION)) {
+        const std::string inquiry = ReadString(SiteDefFile().c_str(), kSecViewer, "Inquiry Version", "", kTextMax + 1);
+        LimitItemText(dlg, IDC_INQUIRY_VERSION, kTextMax);
+        SetItemText(dlg, IDC_INQUIRY_VERSION, inquiry.empty() ? "none" : inquiry);
+    }
+    const std::string quelt = ReadString(SystemIni(), kSecGlobal, "QUELT Version", "", kTextMax + 1);
+    SetItemText(dlg, IDC_QUELT_VERSION, quelt.empty() ? "unknown" : quelt);
+}
+
+// Only the inquiry version is edited, and only in advanced mode; the recorder's own version is
+// shown, never written.
+void SaveInquiryVersion(HWND dlg)
+{
+    if (AdvancedMenuOn() && GetDlgItem(dlg, IDC_INQUIRY_VERSION))
+        WriteString(SiteDefFile().c_str(), kSecViewer, "Inquiry Version",
+                    GetItemText(dlg, IDC_INQUIRY_VERSION, kTextMax));
+}
+
+} // namespace
+
+INT_PTR CALLBACK SiteIDProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noexcept
+{
+    switch (msg) {
+    case WM_INITDIALOG:
+        ShowSiteName(dlg);
+        return TRUE;
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDOK:
+            if (SaveSiteName(dlg))
+                EndDialog(dlg, 1);
+            return TRUE;
+        case IDCANCEL:
+            EndDialog(dlg, 1);
+            return TRUE;
+        default:
+            return FALSE;
+        }
+    default:
+        return FALSE;
+    }
+}
+
+INT_PTR CALLBACK InquiryVerProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noexcept
+{
+    switch (msg) {
+    case WM_INITDIALOG:
+        ShowVersions(dlg);
+        return TRUE;
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDOK:
+            SaveInquiryVersion(dlg);
+            EndDialog(dlg, 1);
+            return TRUE;
+        case IDCANCEL:
+            EndDialog(dlg, 1);
+            return TRUE;
+        default:
+            return FALSE;
+        }
+    default:
+        return FALSE;
+    }
+}
