@@ -3,7 +3,7 @@ enable_language(RC)
 option(ORVA_RUN_TESTS "Build the test programs and register them with CTest (run under Wine)" ON)
 
 set(ORVA_LINK_STATIC -static -static-libgcc -static-libstdc++)
-set(ORVA_SYSTEM_LIBS comctl32 gdi32 user32 kernel32)
+set(ORVA_SYSTEM_LIBS gdi32 user32 kernel32)
 
 file(GLOB_RECURSE ORVA_SOURCES CONFIGURE_DEPENDS src/*.cpp)
 list(REMOVE_ITEM ORVA_SOURCES ${CMAKE_SOURCE_DIR}/src/shell/winmain.cpp)
@@ -31,7 +31,7 @@ target_link_options(orva_config PRIVATE ${ORVA_LINK_STATIC})
 # The floor of start-up time: a bare window program built the same way.
 add_executable(minimal_window WIN32 tools/minimal_window.cpp $<TARGET_OBJECTS:orva_resources>)
 target_compile_options(minimal_window PRIVATE ${ORVA_WARNINGS})
-target_link_libraries(minimal_window PRIVATE user32 gdi32 comctl32)
+target_link_libraries(minimal_window PRIVATE user32 gdi32)
 target_link_options(minimal_window PRIVATE ${ORVA_LINK_STATIC})
 
 # Tools that drive the program from outside: start-up timing and the picture tour.

@@ -13,7 +13,7 @@ file(GLOB ORVA_HARNESS_SOURCES CONFIGURE_DEPENDS tests/harness/*.cpp)
 add_library(orva_harness STATIC ${ORVA_HARNESS_SOURCES})
 target_include_directories(orva_harness PUBLIC tests/harness)
 target_compile_options(orva_harness PRIVATE ${ORVA_WARNINGS})
-target_link_libraries(orva_harness PUBLIC orva_lib GTest::gtest)
+target_link_libraries(orva_harness PUBLIC orva_lib GTest::gtest comctl32)
 
 # One test program per area: tests/<area>_test.cpp, plus the portable tests in their own program.
 function(orva_test name)

@@ -84,8 +84,21 @@ int main(int argc, char** argv)
     std::vector<double> programMs, floorMs;
     TimeOneStart(program); // warm the file cache for both
     TimeOneStart(floor);
-    for (int i = 0; i < runs; ++i) { // interleaved, so drift affects both alike
-        const double p = TimeOneStart(program), f = TimeOneStart(floor);
+    // Interleaved, so drift affects both alike; the order alternates and each start waits for the
+    // system to settle after the previous process, since a start right after another runs slower.
+    for (int i = 0; i < runs; ++i) {
+        double p, f;
+        if (i % 2 == 0) {
+            Sleep(150);
+            p = TimeOneStart(program);
+            Sleep(150);
+            f = TimeOneStart(floor);
+        } else {
+            Sleep(150);
+            f = TimeOneStart(floor);
+            Sleep(150);
+            p = TimeOneStart(program);
+        }
         if (p < 0 || f < 0) {
             std::fprintf(stderr, "run %d failed (program %.1f, floor %.1f)\n", i + 1, p, f);
             return 1;

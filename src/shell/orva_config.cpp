@@ -1,5 +1,6 @@
 #include "orva_config.h"
 
+#include "comctl.h"
 #include "defines.h"
 #include "dlgctl.h"
 #include "menu.h"
@@ -9,8 +10,6 @@
 #include "resource.h"
 #include "sitedata/siteid.h"
 #include "system/logs.h"
-
-#include <commctrl.h>
 
 #include <cstdio>
 #include <string>
@@ -226,7 +225,7 @@ LRESULT CALLBACK MainWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) n
     case WM_MENUSELECT: {
         static UINT ids[] = {0, 0};
         if (hStatusWnd)
-            MenuHelp(msg, wParam, lParam, GetMenu(wnd), hInst, hStatusWnd, ids);
+            CcMenuHelp(msg, wParam, lParam, GetMenu(wnd), hInst, hStatusWnd, ids);
         return 0;
     }
     case WM_COMMAND:

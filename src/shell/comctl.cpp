@@ -1,0 +1,42 @@
+#include "comctl.h"
+
+namespace {
+
+// Loaded once and kept for the life of the process.
+HMODULE Library()
+{
+    static const HMODULE module = LoadLibraryA("comctl32.dll");
+    return module;
+}
+
+template <typename Fn>
+Fn Proc(const char* name)
+{
+    const HMODULE module = Library();
+    return module ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)))
+                  : nullptr;
+}
+
+} // namespace
+
+void CcMenuHelp(UINT msg, WPARAM wParam, LPARAM lParam, HMENU menu, HINSTANCE instance,
+                HWND status, UINT* ids)
+{
+    using Fn = void(WINAPI*)(UINT, WPARAM, LPARAM, HMENU, HINSTANCE, HWND, UINT*);
+    if (const auto fn = Proc<Fn>("MenuHelp"))
+        fn(msg, wParam, lParam, menu, instance, status, ids);
+}
+
+HPROPSHEETPAGE CcCreatePropertySheetPage(const PROPSHEETPAGEA* page)
+{
+    using Fn = HPROPSHEETPAGE(WINAPI*)(const PROPSHEETPAGEA*);
+    const auto fn = Proc<Fn>("CreatePropertySheetPageA");
+    return fn ? fn(page) : nullptr;
+}
+
+INT_PTR CcPropertySheet(const PROPSHEETHEADERA* header)
+{
+    using Fn = INT_PTR(WINAPI*)(const PROPSHEETHEADERA*);
+    const auto fn = Proc<Fn>("PropertySheetA");
+    return fn ? fn(header) : -1;
+}
