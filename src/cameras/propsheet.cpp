@@ -1,0 +1,51 @@
+#include "propsheet.h"
+
+#include "comctl.h"
+
+#include <prsht.h>
+
+#include <vector>
+
+INT_PTR ShowPropertySheet(HINSTANCE instance, HWND parent, const char* caption,
+                          std::span<const SheetPage> pages)
+{
+    std::vector<HPROPSHEETPAGE> handles;
+    handles.reserve(pages.size());
+    for (const SheetPage& page : pages) {
+        PROPSHEETPAGEA psp{};
+        psp.dwSize = sizeof psp;
+        psp.dwFlags = PSP_USETITLE;
+        psp.hInstance = instance;
+        psp.pszTemplate = page.templateName;
+        psp.pszTitle = page.title.c_str();
+        psp.pfnDlgProc = page.proc;
+        if (const HPROPSHEETPAGE handle = CcCreatePropertySheetPage(&psp))
+            handles.push_back(handle);
+    }
+    if (handles.empty())
+        return -1;
+
+    PROPSHEETHEADERA psh{};
+    psh.dwSize = sizeof psh;
+    psh.dwFlags = PSH_USEICONID;
+    psh.hwndParent = parent;
+    psh.hInstance = instance;
+    psh.pszIcon = "OWL";
+    psh.pszCaption = caption;
+    psh.nPages = static_cast<UINT>(handles.size());
+    psh.nStartPage = 0;
+    psh.phpage = handles.data();
+    return CcPropertySheet(&psh);
+}
+
+void NotifyChanged(HWND page)
+{
+    SendMessageA(GetParent(page), PSM_CHANGED, reinterpret_cast<WPARAM>(page), 0);
+}
+
+void FinishApply(HWND page)
+{
+    const HWND sheet = GetParent(page);
+    SendMessageA(sheet, PSM_CANCELTOCLOSE, 0, 0);
+    SendMessageA(sheet, PSM_UNCHANGED, reinterpret_cast<WPARAM>(page), 0);
+}

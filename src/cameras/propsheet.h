@@ -1,0 +1,48 @@
+// The property-sheet pattern shared by the camera, schedule, TDI port and alarm sheets.
+//
+// A sheet is one page template shown once per camera, day or port. Every page of a sheet runs
+// the same common page procedure, which learns from a constant 1-based index which camera, day
+// or port it edits; small generated thunks supply that index. Each page saves itself on apply,
+// so nothing is saved after the sheet closes.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <span>
+#include <string>
+#include <utility>
+
+// A sheet's common page procedure: the dialog procedure's arguments plus the 1-based index.
+using PageProc = INT_PTR (*)(HWND page, UINT msg, WPARAM wParam, LPARAM lParam, int index) noexcept;
+
+template <PageProc Common, int Index>
+INT_PTR CALLBACK PageThunk(HWND page, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
+{
+    return Common(page, msg, wParam, lParam, Index);
+}
+
+// The table of N thunks: entry k - 1 serves page k.
+template <PageProc Common, size_t N>
+constexpr std::array<DLGPROC, N> MakePageProcs()
+{
+    return []<size_t... I>(std::index_sequence<I...>) {
+        return std::array<DLGPROC, N>{&PageThunk<Common, static_cast<int>(I) + 1>...};
+    }(std::make_index_sequence<N>{});
+}
+
+struct SheetPage {
+    const char* templateName;
+    std::string title;
+    DLGPROC proc;
+};
+
+// Creates the pages and shows the sheet modally, with the "OWL" icon, starting on the first
+// page; returns what the property sheet returned (-1 when it could not be shown).
+INT_PTR ShowPropertySheet(HINSTANCE instance, HWND parent, const char* caption,
+                          std::span<const SheetPage> pages);
+
+// The page tells its sheet that it holds changes (enables Apply).
+void NotifyChanged(HWND page);
+// After a page has written its keys: Cancel now reads as Close, and the page is clean again.
+void FinishApply(HWND page);
