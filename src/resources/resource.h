@@ -52,3 +52,29 @@
 #define IDC_SITE_NAME          162
 #define IDC_INQUIRY_VERSION    172
 #define IDC_QUELT_VERSION      173
+
+// Camera page (both templates)
+#define IDC_CAM_RATE_LIST      101
+#define IDC_CAM_TYPE_GROUP     103
+#define IDC_CAM_ANALOG         104
+#define IDC_CAM_IP             105
+#define IDC_CAM_IP_TYPE        106
+#define IDC_CAM_NAME           173
+#define IDC_CAM_PORT           174
+#define IDC_CAM_ILLUM_LEVEL    176
+#define IDC_CAM_MOTION_PERCENT 180
+#define IDC_CAM_ENABLED        182
+#define IDC_CAM_ILLUM_MONITOR  198
+#define IDC_CAM_ILLUM_CAL      203
+#define IDC_CAM_MOTION         215
+#define IDC_CAM_IP_USER        236
+#define IDC_CAM_IP_ACCESS      239
+#define IDC_CAM_IP_PASSWORD    242
+#define IDC_CAM_IP_ADDRESS     243
+#define IDC_CAM_IP_GROUP       246
+#define IDC_CAM_RATE_DISPLAY   402
+
+// Camera system parameters
+#define IDC_GENCAM_LAST_VIEW   172
+#define IDC_GENCAM_COLOR       197
+#define IDC_GENCAM_MONOCHROME  202

@@ -8,6 +8,7 @@
 #include "sitepath.h"
 #include "unit.h"
 #include "resource.h"
+#include "cameras/gencamprop.h"
 #include "sitedata/siteid.h"
 #include "system/logs.h"
 
@@ -59,7 +60,7 @@ const DialogCommand kDialogCommands[] = {
     {IDM_TCPIP_MONITORING, "IDD_TCPIP_MON", nullptr, Rule::None, nullptr, nullptr, 0},
     {IDM_TCPIP_ATM_CONFIG, "IDD_ATMPROTOCOL", nullptr, Rule::None, nullptr, nullptr, 0},
     {IDM_MODEM, "IDD_MODEM", nullptr, Rule::None, nullptr, nullptr, 0},
-    {IDM_CAMERA_SYSTEM, "IDD_GENCAMPROP", nullptr, Rule::None, nullptr, nullptr, 0},
+    {IDM_CAMERA_SYSTEM, "IDD_GENCAMPROP", GenCamPropProc, Rule::None, nullptr, nullptr, 0},
     {IDM_STATUS_LOG, "IDD_STATUSLOG", StatusLogProc, Rule::None, nullptr, nullptr, 0},
     {IDM_SYSTEM_HEALTH, "IDD_SYSTEM_HEALTH", nullptr, Rule::None, nullptr, nullptr, 0},
     {IDM_TCPIP_CAPTURE, "IDD_ADAPTER_INFO", nullptr, Rule::None, nullptr, nullptr, 0},
