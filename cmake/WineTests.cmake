@@ -43,3 +43,9 @@ endif()
 add_test(NAME imports_only_windows
          COMMAND sh ${CMAKE_SOURCE_DIR}/scripts/check-imports.sh $<TARGET_FILE:orva_config>)
 set_tests_properties(imports_only_windows PROPERTIES ENVIRONMENT OBJDUMP=${ORVA_TRIPLE}-objdump)
+
+# The camera sheet benchmark drives the real sheet with the harness's steps.
+add_executable(bench_sheet tools/bench_sheet.cpp $<TARGET_OBJECTS:orva_resources>)
+target_compile_options(bench_sheet PRIVATE ${ORVA_WARNINGS})
+target_link_libraries(bench_sheet PRIVATE orva_harness)
+target_link_options(bench_sheet PRIVATE ${ORVA_LINK_STATIC})

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the configurator and runs it on the bundled sample site (sample/ORVANT.INI), from the
-# sample folder so that the site's files are the working folder.
+# Builds the configurator and runs it on the bundled sample site: a fresh copy of sample/ in
+# build/sample-site, so that what the program writes never changes the bundled files, started
+# from that folder so that the site's files are the working folder.
 # With a display it just opens the window. Without one it runs under Xvfb in a Wine virtual
 # desktop, takes pictures of the main window, of a menu opened and of each dialog, and says
 # where it put them (shots/, or the folder given as the first argument).
@@ -18,7 +19,11 @@ prefix="$root/build/win64/wineprefix-run"
 wine_prefix_ready "$prefix" x11
 exe="$root/build/win64/orva_config.exe"
 poke() { "$WINE" "$root/build/win64/tour_poke.exe" "$@" </dev/null; }
-ini="$(WINEPREFIX="$prefix" "$WINE" winepath -w "$root/sample/ORVANT.INI" 2>/dev/null)"
+site="$root/build/sample-site"
+rm -rf "$site"
+mkdir -p "$site"
+cp -p "$root"/sample/* "$site"/
+ini="$(WINEPREFIX="$prefix" "$WINE" winepath -w "$site/ORVANT.INI" 2>/dev/null)"
 
 # Headless runs put every program of the prefix on one virtual desktop, so that the poking
 # tool and the pictures see the configurator's windows; a real display does without it.
@@ -33,7 +38,7 @@ desktop() {
 
 if [ -n "${DISPLAY:-}" ]; then
     desktop off
-    cd "$root/sample"
+    cd "$site"
     exec "$WINE" "$exe" "$ini"
 fi
 
@@ -49,7 +54,7 @@ trap cleanup EXIT
 sleep 1
 wine_server_start "$prefix"
 desktop on
-(cd "$root/sample" && "$WINE" "$exe" "$ini" </dev/null >/dev/null 2>&1 &)
+(cd "$site" && "$WINE" "$exe" "$ini" </dev/null >/dev/null 2>&1 &)
 poke wait
 sleep 1.5
 shot() { import -window root "$shots/$1.png"; echo "  $shots/$1.png"; }
@@ -63,8 +68,11 @@ dialogs=(
     "900 about"
     "51692 site-identification"
     "51691 version-info"
+    "201 camera-sheet"
     "51716 advanced-mode"
     "51691 version-info-advanced"
+    "51710 camera-system-parameters"
+    "201 camera-sheet-advanced"
     "51699 activity-log"
     "51711 status-log"
     "51716 normal-mode"

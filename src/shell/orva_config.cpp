@@ -8,6 +8,7 @@
 #include "sitepath.h"
 #include "unit.h"
 #include "resource.h"
+#include "cameras/cameraprop.h"
 #include "cameras/gencamprop.h"
 #include "sitedata/siteid.h"
 #include "system/logs.h"
@@ -74,7 +75,7 @@ struct SheetCommand {
 };
 
 const SheetCommand kSheetCommands[] = {
-    {IDM_PORT_CONFIG, nullptr},  // camera sheet
+    {IDM_PORT_CONFIG, DisplayCameraProperties},
     {IDM_ALARM_CONFIG, nullptr}, // alarm sheet
     {IDM_SCHEDULE, nullptr},     // schedule sheet
     {IDM_TDI_PORTS, nullptr},    // TDI serial port sheet

@@ -6,11 +6,20 @@
 #include <cstdio>
 #include <vector>
 
+namespace {
+
+ProfileCounts counts;
+
+} // namespace
+
+ProfileCounts ProfileUse() { return counts; }
+
 std::string ReadString(const char* file, const char* section, const char* key, const char* def,
                        size_t bufSize)
 {
     if (bufSize == 0)
         return {};
+    ++counts.reads;
     std::vector<char> buf(bufSize, '\0');
     const DWORD n = GetPrivateProfileStringA(section, key, def, buf.data(),
                                              static_cast<DWORD>(bufSize), file);
@@ -26,6 +35,7 @@ int ReadInt(const char* file, const char* section, const char* key, int def)
 
 bool WriteString(const char* file, const char* section, const char* key, const std::string& value)
 {
+    ++counts.writes;
     return WritePrivateProfileStringA(section, key, value.c_str(), file) != FALSE;
 }
 

@@ -21,3 +21,11 @@ bool WriteFlag(const char* file, const char* section, const char* key, bool on);
 
 // The recorder's system INI file named on the command line.
 const char* SystemIni();
+
+// How many values have been read and written since the program started (for measuring how
+// much file work a dialog does).
+struct ProfileCounts {
+    long reads = 0;
+    long writes = 0;
+};
+ProfileCounts ProfileUse();

@@ -2,6 +2,8 @@
 
 #include "defines.h"
 
+#include <prsht.h>
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -26,6 +28,15 @@ struct DriverState {
 };
 
 DriverState* state = nullptr;
+
+// A property sheet ignores EndDialog: it closes through its own buttons.
+void EndDriven(HWND dlg)
+{
+    if (SendMessageA(dlg, PSM_GETTABCONTROL, 0, 0))
+        PostMessageA(dlg, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    else
+        EndDialog(dlg, kEndedByDriver);
+}
 
 bool IsDialogClass(HWND wnd)
 {
@@ -104,7 +115,7 @@ void CALLBACK RunNextStep(HWND, UINT, UINT_PTR, DWORD)
         KillTimer(nullptr, state->stepTimer);
         state->stepTimer = 0;
         state->run.endedByDriver = true;
-        EndDialog(dlg, kEndedByDriver);
+        EndDriven(dlg);
         return;
     }
     state->inStep = true;
@@ -124,7 +135,7 @@ void CALLBACK Watchdog(HWND, UINT, UINT_PTR id, DWORD)
         if (IsWindow(box))
             PostMessageA(box, WM_COMMAND, IDOK, 0);
     if (state->dialog && IsWindow(state->dialog))
-        EndDialog(state->dialog, kEndedByDriver);
+        EndDriven(state->dialog);
 }
 
 LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam)

@@ -4,7 +4,8 @@
 // procedure, or a menu command of the main window). Each step runs from a thread timer inside
 // the modal loop, one step per tick, with the dialog's window. Message boxes raised meanwhile
 // are recorded and answered from a queue (OK when the queue is empty). When the steps are spent
-// and the dialog is still open, the driver ends it and says so; a watchdog ends a run that hangs.
+// and the dialog is still open, the driver ends it (a property sheet through its Cancel button)
+// and says so; a watchdog ends a run that hangs.
 #pragma once
 
 #include <windows.h>

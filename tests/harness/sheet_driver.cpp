@@ -41,9 +41,9 @@ bool SheetApplyEnabled(HWND sheet)
     return IsWindowEnabled(GetDlgItem(sheet, 0x3021)) != FALSE;
 }
 
-std::string SheetCancelText(HWND sheet)
+std::string SheetOkText(HWND sheet)
 {
     char text[32] = "";
-    GetWindowTextA(GetDlgItem(sheet, IDCANCEL), text, sizeof text);
+    GetWindowTextA(GetDlgItem(sheet, IDOK), text, sizeof text);
     return text;
 }

@@ -25,5 +25,5 @@ void PressSheetButton(HWND sheet, int button);
 std::vector<std::string> SheetPageTitles(HWND sheet);
 // Whether the sheet's Apply button is enabled (some page reported a change).
 bool SheetApplyEnabled(HWND sheet);
-// The text of the Cancel button ("Cancel", or "Close" after an apply).
-std::string SheetCancelText(HWND sheet);
+// The text of the OK button: "OK", or "Close" once a page has applied (Cancel is then disabled).
+std::string SheetOkText(HWND sheet);

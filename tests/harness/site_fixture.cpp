@@ -71,7 +71,13 @@ void SiteFixture::SetUp()
     char temp[MAX_PATH] = "";
     GetTempPathA(sizeof temp, temp);
     static int serial = 0;
-    std::string root = std::string(temp) + "orva_tests\\";
+    const std::string root = std::string(temp) + "orva_tests\\";
+    // Test programs of one prefix run one after another: the first test of each clears what
+    // earlier runs left behind.
+    if (serial == 0) {
+        SetCurrentDirectoryA(temp);
+        RemoveTree(root);
+    }
     CreateDirectoryA(root.c_str(), nullptr);
     char name[64];
     std::snprintf(name, sizeof name, "site_%lu_%d\\", GetCurrentProcessId(), ++serial);

@@ -1,0 +1,477 @@
+#include "camerapage.h"
+
+#include "cameras/capturerate.h"
+#include "cameras/gencamprop.h"
+#include "cameras/propsheet.h"
+#include "defines.h"
+#include "dlgctl.h"
+#include "profile.h"
+#include "resource.h"
+#include "sitemap/sitedeffile.h"
+#include "unit.h"
+
+#include <prsht.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+// The recorder reads its texts into 80-byte buffers, so 79 characters is all it ever sees.
+constexpr size_t kTextMax = 79;
+constexpr size_t kTextBuf = kTextMax + 1;
+// The recorder keeps an IP camera's address in a 30-byte buffer.
+constexpr size_t kAddressMax = 29;
+// Enough digits for every port and value the recorder accepts, with room to type a wrong one.
+constexpr int kPortDigits = 5;
+constexpr int kValueDigits = 3;
+
+// Camera pages of recorders from these versions on offer selectable capture rates, and IP
+// cameras.
+constexpr int kRateVersion = 11;
+constexpr int kIPVersion = 12;
+// Cameras whose on/off state the remote viewer reads from SiteDef.DAT.
+constexpr int kMirroredCameras = 31;
+
+constexpr char kSecIPCamera[] = "IP Camera";
+constexpr char kGenericType[] = "Generic";
+constexpr char kInitializedKey[] = "Initilized"; // spelt as the remote viewer reads it
+
+// Page state, kept in the page window's DWLP_USER: all camera pages live side by side.
+constexpr LONG_PTR kPaceMotion = 0x1; // [OrvaVideo] "Pace Motion Detect" as read on opening
+constexpr LONG_PTR kLoaded = 0x2;     // controls filled; before that, their notices are not edits
+// The rate display was just computed on opening, and the page's first activation follows at once:
+// reading every camera's state again for it would double the cost of opening a page.
+constexpr LONG_PTR kRateFresh = 0x4;
+
+// A value of the page that the recorder accepts only within a range.
+struct RangedValue {
+    const char* word; // of the "Ch %d %s" key
+    int editId;
+    int min;
+    int max;
+    const char* refusal; // message format, %d the camera number
+};
+
+constexpr RangedValue kMotionAmount{"Motion Amount", IDC_CAM_MOTION_PERCENT, 0, 100,
+                                    "Motion percentage out of range for port %d!\n"
+                                    "Range - Min 0 Max 100.\nValue was not saved!"};
+// The recorder takes 256 although the label says 255.
+constexpr RangedValue kIlluminationAlarm{"Illumination Alarm", IDC_CAM_ILLUM_LEVEL, 0, 256,
+                                         "Illumination alarm level for port %d out of range!\n"
+                                         "Range - Min 0 Max 256.\nValue was not saved!"};
+
+bool EqualNoCase(std::string_view a, std::string_view b)
+{
+    return std::ranges::equal(a, b, [](char x, char y) {
+        return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
+    });
+}
+
+std::string CameraKey(const char* format, int camera)
+{
+    char key[48];
+    std::snprintf(key, sizeof key, format, camera);
+    return key;
+}
+
+std::string ChKey(int camera, const char* word)
+{
+    char key[64];
+    std::snprintf(key, sizeof key, "Ch %d %s", camera, word);
+    return key;
+}
+
+std::string NumberKey(int camera) { return CameraKey("%d", camera); }
+
+// [OrvaBank] flags stored as "YES"/"NO"; anything but "YES" in any case is off.
+bool ReadBankYes(const char* format, int camera)
+{
+    const std::string value = ReadString(SystemIni(), kSecOrvaBank, CameraKey(format, camera).c_str(), "NO", kTextBuf);
+    return EqualNoCase(value, "YES");
+}
+
+void WriteBankYes(const char* format, int camera, bool yes)
+{
+    WriteString(SystemIni(), kSecOrvaBank, CameraKey(format, camera).c_str(), yes ? "YES" : "NO");
+}
+
+int ReadCh(int camera, const char* word, int def)
+{
+    return ReadInt(SystemIni(), kSecOrvaBank, ChKey(camera, word).c_str(), def);
+}
+
+void WriteChFlag(int camera, const char* word, bool on)
+{
+    WriteFlag(SystemIni(), kSecOrvaBank, ChKey(camera, word).c_str(), on);
+}
+
+std::string ReadIPCamera(const std::string& key, const char* def)
+{
+    return ReadString(SystemIni(), kSecIPCamera, key.c_str(), def, kTextBuf);
+}
+
+void WriteIPCamera(const char* format, int camera, const std::string& value)
+{
+    WriteString(SystemIni(), kSecIPCamera, CameraKey(format, camera).c_str(), value);
+}
+
+bool HasFlag(HWND page, LONG_PTR flag) { return (GetWindowLongPtrA(page, DWLP_USER) & flag) != 0; }
+
+void SetFlag(HWND page, LONG_PTR flag)
+{
+    SetWindowLongPtrA(page, DWLP_USER, GetWindowLongPtrA(page, DWLP_USER) | flag);
+}
+
+void ClearFlag(HWND page, LONG_PTR flag)
+{
+    SetWindowLongPtrA(page, DWLP_USER, GetWindowLongPtrA(page, DWLP_USER) & ~flag);
+}
+
+// The recorder's list of camera types, "A,B,C": blanks are part of a name, and empty items
+// between commas are no types. A name is kept whole, however long, so that it still matches the
+// camera's stored type and names its own URL key.
+std::vector<std::string> SplitTypes(std::string_view list)
+{
+    std::vector<std::string> types;
+    size_t start = 0;
+    while (start <= list.size()) {
+        const size_t comma = std::min(list.find(',', start), list.size());
+        if (comma > start)
+            types.emplace_back(list.substr(start, comma - start));
+        start = comma + 1;
+    }
+    return types;
+}
+
+// ---- Rate display ---------------------------------------------------------------------------
+
+void RefreshRateDisplay(HWND page, int camera, int rateIndex)
+{
+    SetItemText(page, IDC_CAM_RATE_DISPLAY,
+                IsItemChecked(page, IDC_CAM_ENABLED) ? ComputeFPS(camera, rateIndex) : std::string());
+}
+
+// Without motion pacing the recorder captures a motion-detecting camera at full speed, whatever
+// its list says.
+int EffectiveRateIndex(HWND page)
+{
+    if (!HasFlag(page, kPaceMotion) && IsItemChecked(page, IDC_CAM_MOTION))
+        return 0;
+    return GetComboSel(page, IDC_CAM_RATE_LIST);
+}
+
+// ---- Opening the page -----------------------------------------------------------------------
+
+void LimitCameraEdits(HWND page)
+{
+    LimitItemText(page, IDC_CAM_PORT, kPortDigits);
+    LimitItemText(page, IDC_CAM_NAME, kTextMax);
+    LimitItemText(page, IDC_CAM_ILLUM_LEVEL, kValueDigits);
+    LimitItemText(page, IDC_CAM_MOTION_PERCENT, kValueDigits);
+    LimitItemText(page, IDC_CAM_IP_ADDRESS, kAddressMax);
+    LimitItemText(page, IDC_CAM_IP_USER, kTextMax);
+    LimitItemText(page, IDC_CAM_IP_PASSWORD, kTextMax);
+    LimitItemText(page, IDC_CAM_IP_ACCESS, kTextMax);
+}
+
+// Every camera of a Halden unit is an IP camera: the flag is stored as soon as the page opens.
+void ShowCameraType(HWND page, int camera)
+{
+    bool ip = ReadBankYes("Lobby Camera %d IP", camera);
+    if (IsHaldenUnit()) {
+        WriteBankYes("Lobby Camera %d IP", camera, true);
+        ip = true;
+        EnableItem(page, IDC_CAM_ANALOG, false);
+    }
+    SetItemCheck(page, IDC_CAM_IP, ip);
+    SetItemCheck(page, IDC_CAM_ANALOG, !ip);
+}
+
+void ShowCameraName(HWND page, int camera)
+{
+    const std::string name = ReadString(SiteDefFile().c_str(), kSecCameraNames, NumberKey(camera).c_str(), "", kTextBuf);
+    SetItemText(page, IDC_CAM_NAME, name.empty() ? "none" : name);
+}
+
+void ShowMotionAndRate(HWND page, int camera, int version)
+{
+    if (ReadCh(camera, "Motion Detection", 1) != 0) {
+        SetItemCheck(page, IDC_CAM_MOTION, true);
+        EnableItem(page, IDC_CAM_RATE_LIST, HasFlag(page, kPaceMotion));
+    } else {
+        EnableItem(page, IDC_CAM_MOTION_PERCENT, false);
+    }
+    if (version < kRateVersion)
+        EnableItem(page, IDC_CAM_RATE_LIST, false);
+    SetItemInt(page, IDC_CAM_MOTION_PERCENT, ReadCh(camera, "Motion Amount", 5));
+
+    FillCombo(page, IDC_CAM_RATE_LIST, CAPTURE_RATE_TEXT);
+    // Recorders before version 11 capture every camera at full speed.
+    const int rate = version < kRateVersion ? 0 : ReadCh(camera, "Capture Rate", 0);
+    if (rate >= 0 && rate < static_cast<int>(CAPTURE_RATE_TEXT.size()))
+        SetComboSel(page, IDC_CAM_RATE_LIST, rate);
+    RefreshRateDisplay(page, camera, GetComboSel(page, IDC_CAM_RATE_LIST));
+}
+
+void ShowIllumination(HWND page, int camera)
+{
+    if (ReadCh(camera, "Illumination Detection", 0) != 0)
+        SetItemCheck(page, IDC_CAM_ILLUM_MONITOR, true);
+    else
+        EnableItem(page, IDC_CAM_ILLUM_LEVEL, false);
+    SetItemCheck(page, IDC_CAM_ILLUM_CAL, ReadCh(camera, "Illumination Cal", 0) != 0);
+    SetItemInt(page, IDC_CAM_ILLUM_LEVEL, ReadCh(camera, "Illumination Alarm", 0));
+}
+
+// The types the recorder supports, "Generic" last, with the camera's stored type selected; a type
+// the recorder no longer lists leaves the list without a selection.
+void ShowCameraTypes(HWND page, int camera)
+{
+    const std::string stored = ReadIPCamera(CameraKey("Camera %d Type", camera), kGenericType);
+    std::vector<std::string> types = SplitTypes(ReadIPCamera("Types Supported", ""));
+    types.emplace_back(kGenericType);
+
+    std::vector<const char*> names;
+    int match = CB_ERR;
+    for (const std::string& type : types) {
+        if (EqualNoCase(type, stored))
+            match = static_cast<int>(names.size());
+        names.push_back(type.c_str());
+    }
+    FillCombo(page, IDC_CAM_IP_TYPE, names);
+    if (match != CB_ERR)
+        SetComboSel(page, IDC_CAM_IP_TYPE, match);
+}
+
+void ShowIPSettings(HWND page, int camera)
+{
+    ShowCameraTypes(page, camera);
+    SetItemText(page, IDC_CAM_IP_ADDRESS, ReadIPCamera(CameraKey("Camera %d Address", camera), ""));
+    const std::string access = ReadIPCamera(CameraKey("Camera %d Access", camera), "");
+    if (access.empty())
+        BuildAccessString(page);
+    else
+        SetItemText(page, IDC_CAM_IP_ACCESS, access);
+    SetItemText(page, IDC_CAM_IP_USER, ReadIPCamera(CameraKey("Camera %d Username", camera), ""));
+    SetItemText(page, IDC_CAM_IP_PASSWORD, ReadIPCamera(CameraKey("Camera %d PW", camera), ""));
+    EnableIPFields(page);
+}
+
+void OnInitCameraPage(HWND page, int camera)
+{
+    SetWindowLongPtrA(page, DWLP_USER,
+                      ReadInt(SystemIni(), kSecOrvaVideo, "Pace Motion Detect", 1) != 0 ? kPaceMotion : 0);
+    const int version = QUELT_MajorVersion();
+    LimitCameraEdits(page);
+
+    SetItemCheck(page, IDC_CAM_ENABLED, ReadBankYes("Lobby Camera %d On", camera));
+    ShowCameraType(page, camera);
+    SetItemInt(page, IDC_CAM_PORT,
+               ReadInt(SystemIni(), kSecOrvaBank, CameraKey("Lobby Camera %d", camera).c_str(), DefaultPort(camera - 1)));
+    FillCamerasEnabledOnce();
+    ShowCameraName(page, camera);
+    ShowMotionAndRate(page, camera, version);
+    ShowIllumination(page, camera);
+    if (version >= kIPVersion)
+        ShowIPSettings(page, camera);
+    SetFlag(page, kLoaded | kRateFresh);
+}
+
+// ---- Commands -------------------------------------------------------------------------------
+
+void OnMotionClicked(HWND page, int camera)
+{
+    if (IsItemChecked(page, IDC_CAM_MOTION)) {
+        if (!HasFlag(page, kPaceMotion))
+            EnableItem(page, IDC_CAM_RATE_LIST, false);
+        EnableItem(page, IDC_CAM_MOTION_PERCENT, true);
+    } else {
+        if (QUELT_MajorVersion() >= kRateVersion)
+            EnableItem(page, IDC_CAM_RATE_LIST, true);
+        EnableItem(page, IDC_CAM_MOTION_PERCENT, false);
+    }
+    RefreshRateDisplay(page, camera, EffectiveRateIndex(page));
+}
+
+// Returns whether the control is one the page reacts to; the sheet is then told of a change.
+bool OnCameraCommand(HWND page, int camera, int id)
+{
+    switch (id) {
+    case IDC_CAM_MOTION:
+        OnMotionClicked(page, camera);
+        return true;
+    case IDC_CAM_RATE_LIST:
+    case IDC_CAM_ENABLED:
+        RefreshRateDisplay(page, camera, EffectiveRateIndex(page));
+        return true;
+    case IDC_CAM_ILLUM_MONITOR:
+        EnableItem(page, IDC_CAM_ILLUM_LEVEL, IsItemChecked(page, IDC_CAM_ILLUM_MONITOR));
+        return true;
+    case IDC_CAM_ANALOG:
+    case IDC_CAM_IP:
+        EnableIPFields(page);
+        return true;
+    // Any notice of the type list or the address rebuilds the access string, so that it always
+    // follows what they show.
+    case IDC_CAM_IP_TYPE:
+    case IDC_CAM_IP_ADDRESS:
+        BuildAccessString(page);
+        return true;
+    case IDC_CAM_NAME:
+    case IDC_CAM_PORT:
+    case IDC_CAM_ILLUM_LEVEL:
+    case IDC_CAM_MOTION_PERCENT:
+    case IDC_CAM_ILLUM_CAL:
+    case IDC_CAM_IP_USER:
+    case IDC_CAM_IP_ACCESS:
+    case IDC_CAM_IP_PASSWORD:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// ---- Apply ----------------------------------------------------------------------------------
+
+// A value outside what the recorder accepts is not written; the page says so and the apply goes
+// on with the other values.
+void SaveRangedValue(HWND page, int camera, const RangedValue& value)
+{
+    const int number = GetItemInt(page, value.editId);
+    if (number < value.min || number > value.max) {
+        char text[160];
+        std::snprintf(text, sizeof text, value.refusal, camera);
+        MessageBoxA(page, text, "Error", MB_ICONSTOP | MB_OK);
+        return;
+    }
+    WriteInt(SystemIni(), kSecOrvaBank, ChKey(camera, value.word).c_str(), number);
+}
+
+// Written for analog cameras too, with the texts of the disabled controls: the recorder keeps
+// them for when the camera is switched to IP.
+void SaveIPSettings(HWND page, int camera)
+{
+    if (GetComboSel(page, IDC_CAM_IP_TYPE) != CB_ERR)
+        WriteIPCamera("Camera %d Type", camera, GetComboSelText(page, IDC_CAM_IP_TYPE));
+    WriteIPCamera("Camera %d Address", camera, GetItemText(page, IDC_CAM_IP_ADDRESS, kAddressMax));
+    WriteIPCamera("Camera %d Access", camera, GetItemText(page, IDC_CAM_IP_ACCESS, kTextMax));
+    WriteIPCamera("Camera %d Username", camera, GetItemText(page, IDC_CAM_IP_USER, kTextMax));
+    // The recorder reads the camera's password in the clear.
+    WriteIPCamera("Camera %d PW", camera, GetItemText(page, IDC_CAM_IP_PASSWORD, kTextMax));
+}
+
+void SaveCameraPage(HWND page, int camera)
+{
+    const int version = QUELT_MajorVersion();
+    const bool on = IsItemChecked(page, IDC_CAM_ENABLED);
+    WriteBankYes("Lobby Camera %d On", camera, on);
+    const bool ip = version >= kIPVersion && IsItemChecked(page, IDC_CAM_IP);
+    WriteBankYes("Lobby Camera %d IP", camera, ip);
+    // Only an analog camera in use has a port; the recorder reads an empty port as none.
+    const std::string portKey = CameraKey("Lobby Camera %d", camera);
+    if (on && !ip)
+        WriteInt(SystemIni(), kSecOrvaBank, portKey.c_str(), GetItemInt(page, IDC_CAM_PORT));
+    else
+        WriteString(SystemIni(), kSecOrvaBank, portKey.c_str(), "");
+
+    const std::string siteDef = SiteDefFile();
+    WriteString(siteDef.c_str(), kSecCameraNames, NumberKey(camera).c_str(), GetItemText(page, IDC_CAM_NAME, kTextMax));
+    WriteString(siteDef.c_str(), kSecCamerasEnabled, NumberKey(camera).c_str(), on ? "ON" : "OFF");
+
+    // The list's own selection: pacing decides the real rate when the recorder runs.
+    WriteInt(SystemIni(), kSecOrvaBank, ChKey(camera, "Capture Rate").c_str(), GetComboSel(page, IDC_CAM_RATE_LIST));
+    WriteChFlag(camera, "Motion Detection", IsItemChecked(page, IDC_CAM_MOTION));
+    SaveRangedValue(page, camera, kMotionAmount);
+    WriteChFlag(camera, "Illumination Detection", IsItemChecked(page, IDC_CAM_ILLUM_MONITOR));
+    WriteChFlag(camera, "Illumination Cal", IsItemChecked(page, IDC_CAM_ILLUM_CAL));
+    SaveRangedValue(page, camera, kIlluminationAlarm);
+    if (version >= kIPVersion)
+        SaveIPSettings(page, camera);
+
+    FinishApply(page);
+    SetLastViewCamera();
+}
+
+void OnCameraNotify(HWND page, int camera, const NMHDR& header)
+{
+    switch (header.code) {
+    case PSN_SETACTIVE:
+        // An Apply may have changed the other cameras, and with them this one's share of its card.
+        if (HasFlag(page, kRateFresh))
+            ClearFlag(page, kRateFresh);
+        else
+            RefreshRateDisplay(page, camera, GetComboSel(page, IDC_CAM_RATE_LIST));
+        break;
+    case PSN_APPLY:
+        SaveCameraPage(page, camera);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+void EnableIPFields(HWND hDlg)
+{
+    const bool ip = IsItemChecked(hDlg, IDC_CAM_IP);
+    EnableItem(hDlg, IDC_CAM_PORT, !ip);
+    for (const int id : {IDC_CAM_IP_TYPE, IDC_CAM_IP_USER, IDC_CAM_IP_PASSWORD, IDC_CAM_IP_ADDRESS, IDC_CAM_IP_ACCESS})
+        EnableItem(hDlg, id, ip);
+}
+
+void BuildAccessString(HWND hDlg)
+{
+    // Up to 7 + 29 + 1 + 79 characters, more than the edit takes from the user: held whole here.
+    std::string access;
+    const std::string address = GetItemText(hDlg, IDC_CAM_IP_ADDRESS, kAddressMax);
+    if (!address.empty()) {
+        std::string path;
+        bool complete = true;
+        if (GetComboSel(hDlg, IDC_CAM_IP_TYPE) != CB_ERR) {
+            path = ReadIPCamera(GetComboSelText(hDlg, IDC_CAM_IP_TYPE) + " URL", "");
+            complete = !path.empty();
+        }
+        if (complete)
+            access = "http://" + address + "/" + path;
+    }
+    SetItemText(hDlg, IDC_CAM_IP_ACCESS, access);
+}
+
+void FillCamerasEnabledOnce()
+{
+    const std::string siteDef = SiteDefFile();
+    if (ReadInt(siteDef.c_str(), kSecCamerasEnabled, kInitializedKey, 0) != 0)
+        return;
+    for (int camera = 1; camera <= kMirroredCameras; ++camera)
+        WriteString(siteDef.c_str(), kSecCamerasEnabled, NumberKey(camera).c_str(),
+                    ReadBankYes("Lobby Camera %d On", camera) ? "ON" : "OFF");
+    WriteInt(siteDef.c_str(), kSecCamerasEnabled, kInitializedKey, 1);
+}
+
+INT_PTR CameraPropProc_IP(HWND page, UINT msg, WPARAM wParam, LPARAM lParam, int camera) noexcept
+{
+    switch (msg) {
+    case WM_INITDIALOG:
+        OnInitCameraPage(page, camera);
+        return TRUE;
+    case WM_COMMAND:
+        // Filling the controls makes them report changes: those are not the user's.
+        if (!HasFlag(page, kLoaded) || !OnCameraCommand(page, camera, LOWORD(wParam)))
+            return FALSE;
+        NotifyChanged(page);
+        return TRUE;
+    case WM_NOTIFY:
+        // Apply always succeeds and leaving the page is always allowed: the result stays 0.
+        if (lParam)
+            OnCameraNotify(page, camera, *reinterpret_cast<const NMHDR*>(lParam));
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
