@@ -5,6 +5,7 @@
 #include "cameras/propsheet.h"
 #include "defines.h"
 #include "dlgctl.h"
+#include "numtext.h"
 #include "profile.h"
 #include "resource.h"
 #include "sitemap/sitedeffile.h"
@@ -65,13 +66,6 @@ constexpr RangedValue kIlluminationAlarm{"Illumination Alarm", IDC_CAM_ILLUM_LEV
                                          "Illumination alarm level for port %d out of range!\n"
                                          "Range - Min 0 Max 256.\nValue was not saved!"};
 
-bool EqualNoCase(std::string_view a, std::string_view b)
-{
-    return std::ranges::equal(a, b, [](char x, char y) {
-        return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
-    });
-}
-
 std::string CameraKey(const char* format, int camera)
 {
     char key[48];
@@ -88,16 +82,15 @@ std::string ChKey(int camera, const char* word)
 
 std::string NumberKey(int camera) { return CameraKey("%d", camera); }
 
-// [OrvaBank] flags stored as "YES"/"NO"; anything but "YES" in any case is off.
+// The camera's [OrvaBank] "YES"/"NO" flags.
 bool ReadBankYes(const char* format, int camera)
 {
-    const std::string value = ReadString(SystemIni(), kSecOrvaBank, CameraKey(format, camera).c_str(), "NO", kTextBuf);
-    return EqualNoCase(value, "YES");
+    return ReadYes(SystemIni(), kSecOrvaBank, CameraKey(format, camera).c_str());
 }
 
 void WriteBankYes(const char* format, int camera, bool yes)
 {
-    WriteString(SystemIni(), kSecOrvaBank, CameraKey(format, camera).c_str(), yes ? "YES" : "NO");
+    WriteYesNo(SystemIni(), kSecOrvaBank, CameraKey(format, camera).c_str(), yes);
 }
 
 int ReadCh(int camera, const char* word, int def)

@@ -23,8 +23,7 @@ std::string CameraKey(int camera, const char* suffix)
 
 bool CameraFlag(const char* iniFile, int camera, const char* suffix)
 {
-    return IsYesValue(
-        ReadString(iniFile, kSecOrvaBank, CameraKey(camera, suffix).c_str(), "NO", kValueBuffer));
+    return ReadYes(iniFile, kSecOrvaBank, CameraKey(camera, suffix).c_str());
 }
 
 int GlobalInt(const char* key) { return ReadInt(SystemIni(), kSecGlobal, key, 0); }

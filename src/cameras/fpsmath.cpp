@@ -21,11 +21,6 @@ double ToDouble(double value) noexcept
     return rounded;
 }
 
-char UpperAscii(char c) noexcept
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 // The ports one card serves, inclusive; an empty range shares with nobody.
 struct PortRange {
     int first;
@@ -48,17 +43,6 @@ PortRange CardPorts(int cardCount, int cardRate, int ownPort) noexcept
 }
 
 } // namespace
-
-bool IsYesValue(std::string_view value) noexcept
-{
-    constexpr std::string_view yes = "YES";
-    if (value.size() != yes.size())
-        return false;
-    for (size_t i = 0; i < yes.size(); ++i)
-        if (UpperAscii(value[i]) != yes[i])
-            return false;
-    return true;
-}
 
 int DefaultPortFor(int index, bool oneToOneUnit) noexcept
 {

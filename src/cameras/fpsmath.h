@@ -22,9 +22,6 @@ inline constexpr int kIPCameraRate = 30;
 inline constexpr int kS617CardRate = 30;
 inline constexpr int kOtherCardRate = 12;
 
-// True when a stored "YES"/"NO" flag is set: it equals "YES" without regard to case.
-bool IsYesValue(std::string_view value) noexcept;
-
 // The port a camera is wired to when its port key is absent. index is the 0-based camera
 // (camera number - 1). Units that number their inputs one to one (Wendrel, Halden) use the
 // camera number; the others leave a gap of two ports after every group of eight cameras, so

@@ -37,3 +37,30 @@ int SelectComboPrefix(HWND dlg, int id, const std::string& prefix, int startAfte
 // Moves the keyboard focus to a control the way the dialog manager does (default button kept
 // right), e.g. back to a box whose value was refused.
 void FocusItem(HWND dlg, int id);
+
+// The usual modal dialog: show fills the controls when it opens; OK calls save, which writes
+// and returns true, or tells the user why not and returns false to keep the dialog open; Cancel
+// closes without writing. Both close with result 1.
+template <typename Show, typename Save>
+INT_PTR OkCancelDialog(HWND dlg, UINT msg, WPARAM wParam, Show show, Save save)
+{
+    switch (msg) {
+    case WM_INITDIALOG:
+        show(dlg);
+        return TRUE;
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDOK:
+            if (save(dlg))
+                EndDialog(dlg, 1);
+            return TRUE;
+        case IDCANCEL:
+            EndDialog(dlg, 1);
+            return TRUE;
+        default:
+            return FALSE;
+        }
+    default:
+        return FALSE;
+    }
+}

@@ -1,6 +1,7 @@
 #include "menu.h"
 
 #include "defines.h"
+#include "numtext.h"
 #include "profile.h"
 #include "resource.h"
 #include "unit.h"
@@ -12,18 +13,6 @@ namespace {
 // Menu texts are read into the recorder's 20-byte buffer before they are compared.
 constexpr int kMenuTextBuf = 20;
 
-bool SameTextNoCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    }
-    return true;
-}
-
 // Position of the item whose text is the given one, or -1.
 int FindByText(HMENU menu, std::string_view text)
 {
@@ -31,7 +20,7 @@ int FindByText(HMENU menu, std::string_view text)
     for (int pos = 0; pos < count; ++pos) {
         char buf[kMenuTextBuf] = "";
         GetMenuStringA(menu, static_cast<UINT>(pos), buf, kMenuTextBuf, MF_BYPOSITION);
-        if (SameTextNoCase(buf, text))
+        if (EqualNoCase(buf, text))
             return pos;
     }
     return -1;

@@ -96,3 +96,16 @@ std::optional<unsigned> ParseUnsignedText(std::string_view text)
         return std::nullopt;
     return static_cast<unsigned>(*value);
 }
+
+bool EqualNoCase(std::string_view a, std::string_view b) noexcept
+{
+    if (a.size() != b.size())
+        return false;
+    const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
+    for (size_t i = 0; i < a.size(); ++i)
+        if (lower(a[i]) != lower(b[i]))
+            return false;
+    return true;
+}
+
+bool IsYesText(std::string_view text) noexcept { return EqualNoCase(text, "YES"); }

@@ -1,4 +1,4 @@
-// Reading numbers out of text, by the program's own rules.
+// Reading numbers, names and flags out of text, by the program's own rules.
 //
 // The recorder's INI files are hand-edited in the field, and Windows and Wine read numbers out
 // of profile strings and edit boxes with small differences ("12abc", "-5", overflow). The
@@ -20,3 +20,8 @@ int LeadingInt(std::string_view text);
 // box that holds no number reads as 0 throughout the program.
 std::optional<int> ParseSignedText(std::string_view text);
 std::optional<unsigned> ParseUnsignedText(std::string_view text);
+
+// Names and flags are compared as the recorder compares them: ASCII letters without regard to case.
+bool EqualNoCase(std::string_view a, std::string_view b) noexcept;
+// A "YES"/"NO" flag counts as set only when it reads "YES", in any case.
+bool IsYesText(std::string_view text) noexcept;

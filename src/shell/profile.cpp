@@ -51,4 +51,14 @@ bool WriteFlag(const char* file, const char* section, const char* key, bool on)
     return WriteString(file, section, key, on ? "1" : "0");
 }
 
+bool ReadYes(const char* file, const char* section, const char* key)
+{
+    return IsYesText(ReadString(file, section, key, "NO", 80));
+}
+
+bool WriteYesNo(const char* file, const char* section, const char* key, bool yes)
+{
+    return WriteString(file, section, key, yes ? "YES" : "NO");
+}
+
 const char* SystemIni() { return IniFile.c_str(); }

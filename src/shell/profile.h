@@ -19,6 +19,11 @@ bool WriteString(const char* file, const char* section, const char* key, const s
 bool WriteInt(const char* file, const char* section, const char* key, int value); // "%d"
 bool WriteFlag(const char* file, const char* section, const char* key, bool on);  // "1" / "0"
 
+// A "YES"/"NO" flag, set only when it reads "YES" in any case (absent reads as "NO"), as the
+// recorder reads it into an 80-byte buffer; written as "YES" or "NO".
+bool ReadYes(const char* file, const char* section, const char* key);
+bool WriteYesNo(const char* file, const char* section, const char* key, bool yes);
+
 // The recorder's system INI file named on the command line.
 const char* SystemIni();
 

@@ -1,20 +1,6 @@
 #include "sitepath.h"
 
-namespace {
-
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualNoCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (AsciiLower(a[i]) != AsciiLower(b[i]))
-            return false;
-    return true;
-}
-
-} // namespace
+#include "numtext.h"
 
 bool ExtractArg1(std::string_view line, bool (*isAlnum)(unsigned char), std::string& arg)
 {

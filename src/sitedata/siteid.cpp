@@ -46,57 +46,22 @@ void ShowVersions(HWND dlg)
 
 // Only the inquiry version is edited, and only in advanced mode; the recorder's own version is
 // shown, never written.
-void SaveInquiryVersion(HWND dlg)
+bool SaveInquiryVersion(HWND dlg)
 {
     if (AdvancedMenuOn() && GetDlgItem(dlg, IDC_INQUIRY_VERSION))
         WriteString(SiteDefFile().c_str(), kSecViewer, "Inquiry Version",
                     GetItemText(dlg, IDC_INQUIRY_VERSION, kTextMax));
+    return true;
 }
 
 } // namespace
 
 INT_PTR CALLBACK SiteIDProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noexcept
 {
-    switch (msg) {
-    case WM_INITDIALOG:
-        ShowSiteName(dlg);
-        return TRUE;
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDOK:
-            if (SaveSiteName(dlg))
-                EndDialog(dlg, 1);
-            return TRUE;
-        case IDCANCEL:
-            EndDialog(dlg, 1);
-            return TRUE;
-        default:
-            return FALSE;
-        }
-    default:
-        return FALSE;
-    }
+    return OkCancelDialog(dlg, msg, wParam, ShowSiteName, SaveSiteName);
 }
 
 INT_PTR CALLBACK InquiryVerProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noexcept
 {
-    switch (msg) {
-    case WM_INITDIALOG:
-        ShowVersions(dlg);
-        return TRUE;
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDOK:
-            SaveInquiryVersion(dlg);
-            EndDialog(dlg, 1);
-            return TRUE;
-        case IDCANCEL:
-            EndDialog(dlg, 1);
-            return TRUE;
-        default:
-            return FALSE;
-        }
-    default:
-        return FALSE;
-    }
+    return OkCancelDialog(dlg, msg, wParam, ShowVersions, SaveInquiryVersion);
 }

@@ -48,25 +48,9 @@ bool SaveLogLimit(HWND dlg, const LogLimit& limit)
 
 INT_PTR LogLimitProc(HWND dlg, UINT msg, WPARAM wParam, const LogLimit& limit)
 {
-    switch (msg) {
-    case WM_INITDIALOG:
-        ShowLogLimit(dlg, limit);
-        return TRUE;
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDOK:
-            if (SaveLogLimit(dlg, limit))
-                EndDialog(dlg, 1);
-            return TRUE;
-        case IDCANCEL:
-            EndDialog(dlg, 1);
-            return TRUE;
-        default:
-            return FALSE;
-        }
-    default:
-        return FALSE;
-    }
+    return OkCancelDialog(
+        dlg, msg, wParam, [&](HWND d) { ShowLogLimit(d, limit); },
+        [&](HWND d) { return SaveLogLimit(d, limit); });
 }
 
 } // namespace

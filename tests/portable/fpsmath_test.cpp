@@ -119,16 +119,3 @@ TEST(CaptureRate, DefaultPortLeavesAGapAfterEachGroupOfEight)
         EXPECT_EQ(DefaultPortFor(c.index, true), c.oneToOne) << c.index;
     }
 }
-
-TEST(CaptureRate, OnlyYesInAnyCaseSetsAFlag)
-{
-    const struct {
-        const char* value;
-        bool set;
-    } cases[] = {
-        {"YES", true}, {"yes", true}, {"yEs", true},  {"NO", false}, {"", false},
-        {"YE", false}, {"YESS", false}, {"Y", false}, {"1", false},  {" YES", false},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(IsYesValue(c.value), c.set) << '"' << c.value << '"';
-}

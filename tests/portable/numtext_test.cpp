@@ -51,3 +51,16 @@ TEST(ParseText, AnEditBoxMustHoldExactlyOneNumber)
         EXPECT_EQ(ParseUnsignedText(c.text), c.unsignedValue) << '"' << c.text << '"';
     }
 }
+
+TEST(IsYesText, OnlyYesInAnyCaseSetsAFlag)
+{
+    const struct {
+        const char* value;
+        bool set;
+    } cases[] = {
+        {"YES", true}, {"yes", true}, {"yEs", true},  {"NO", false}, {"", false},
+        {"YE", false}, {"YESS", false}, {"Y", false}, {"1", false},  {" YES", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsYesText(c.value), c.set) << '"' << c.value << '"';
+}
