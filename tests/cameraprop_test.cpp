@@ -184,3 +184,19 @@ TEST_F(CameraSheet, PortConfigurationCommandOpensTheSheet)
     EXPECT_EQ(titles, Titles(3));
     CloseMainWindow(wnd);
 }
+
+TEST_F(CameraSheet, CancelAtOnceWritesOnlyTheOpeningWrites)
+{
+    // Basic menu, cameras 1 and 3 on, last view camera 3: opening switches off 4 to 32, and the
+    // first page (the only one initialised) fills the viewer's on/off mirror once.
+    WriteRaw(SystemIniPath(), "[Global]\r\nQUELT Version=V12.1\r\n[OrvaBank]\r\nLast Remote View Lobby Camera=3\r\n"
+                              "Lobby Camera 1 On=YES\r\nLobby Camera 3 On=yes\r\n");
+    MarkClean();
+    OpenAndCancel();
+    std::vector<std::string> expected = SwitchedOff(4);
+    for (int n = 1; n <= 31; ++n)
+        expected.push_back(Change("SITEDEF.DAT", "Cameras Enabled", std::to_string(n), std::nullopt,
+                                  n == 1 || n == 3 ? "ON" : "OFF"));
+    expected.push_back(Change("SITEDEF.DAT", "Cameras Enabled", "Initilized", std::nullopt, "1"));
+    EXPECT_EQ(Sorted(ChangesSinceMark()), Sorted(expected));
+}
