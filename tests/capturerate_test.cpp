@@ -277,24 +277,3 @@ TEST_F(CaptureRateFixture, CameraKindFromTheOnAndIPFlags)
         EXPECT_FALSE(IPCameraEnabled(17, SystemIniPath().c_str())) << trace;
     }
 }
-
-TEST_F(CaptureRateFixture, CameraKindIsReadFromTheFileGiven)
-{
-    const std::string other = SiteFile("other.ini");
-    WriteRaw(other,
-             "[OrvaBank]\nLobby Camera 4 On=YES\nLobby Camera 5 On=YES\nLobby Camera 5 IP=YES\n");
-    WriteRaw(SystemIniPath(), "[OrvaBank]\nLobby Camera 4 On=NO\nLobby Camera 5 On=NO\n");
-    EXPECT_TRUE(AnalogCameraEnabled(4, other.c_str()));
-    EXPECT_TRUE(IPCameraEnabled(5, other.c_str()));
-    EXPECT_FALSE(AnalogCameraEnabled(4, SystemIniPath().c_str()));
-    EXPECT_FALSE(IPCameraEnabled(5, SystemIniPath().c_str()));
-}
-
-TEST(CaptureRateList, ItemsInStoredOrder)
-{
-    const std::string want[] = {"Full Speed", "1/2 Speed",  "1/4 Speed",
-                                "1/8 Speed",  "1/16 Speed", "1/32 Speed"};
-    ASSERT_EQ(CAPTURE_RATE_TEXT.size(), std::size(want));
-    for (size_t i = 0; i < std::size(want); ++i)
-        EXPECT_EQ(CAPTURE_RATE_TEXT[i], want[i]) << i;
-}

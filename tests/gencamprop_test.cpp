@@ -194,20 +194,6 @@ TEST_F(GenCamProp, CancelWritesNothing)
     }
 }
 
-TEST_F(GenCamProp, TheCameraNumberBoxTakesDigitsOnly)
-{
-    std::string text;
-    DriveDialog("IDD_GENCAMPROP", GenCamPropProc, {[&](HWND dlg) {
-                    const HWND edit = GetDlgItem(dlg, IDC_GENCAM_LAST_VIEW);
-                    SetWindowTextA(edit, "");
-                    for (char ch : std::string("4x-2 "))
-                        SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(ch), 0);
-                    text = TextOf(dlg, IDC_GENCAM_LAST_VIEW);
-                    Click(dlg, IDCANCEL);
-                }});
-    EXPECT_EQ(text, "42");
-}
-
 TEST_F(GenCamProp, BasicMenuFollowsTheHighestCameraInUse)
 {
     const std::vector<std::pair<int, const char*>> first6On = {
