@@ -12,4 +12,4 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-BUILD_PACKAGES=(cmake make g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine64 googletest clang libclang-rt-14-dev python3)
+BUILD_PACKAGES=(cmake make g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 googletest clang libclang-rt-14-dev python3)
