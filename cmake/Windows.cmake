@@ -44,7 +44,7 @@ endforeach()
 
 install(TARGETS orva_config RUNTIME DESTINATION .)
 install(FILES README.md DESTINATION .)
-install(DIRECTORY sample/ DESTINATION sample)
+install(DIRECTORY sample/ DESTINATION sample PATTERN "*.sh" EXCLUDE)
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_FILE_NAME orva_config-${PROJECT_VERSION}-${CMAKE_SYSTEM_PROCESSOR})
 include(CPack)
