@@ -82,15 +82,15 @@ std::string ChKey(int camera, const char* word)
 
 std::string NumberKey(int camera) { return CameraKey("%d", camera); }
 
-// The camera's [OrvaBank] "YES"/"NO" flags.
-bool ReadBankYes(const char* format, int camera)
+// The camera's [OrvaBank] "YES"/"NO" flags, " On" or " IP".
+bool ReadBankYes(int camera, const char* suffix)
 {
-    return ReadYes(SystemIni(), kSecOrvaBank, CameraKey(format, camera).c_str());
+    return ReadYes(SystemIni(), kSecOrvaBank, LobbyCameraKey(camera, suffix).c_str());
 }
 
-void WriteBankYes(const char* format, int camera, bool yes)
+void WriteBankYes(int camera, const char* suffix, bool yes)
 {
-    WriteYesNo(SystemIni(), kSecOrvaBank, CameraKey(format, camera).c_str(), yes);
+    WriteYesNo(SystemIni(), kSecOrvaBank, LobbyCameraKey(camera, suffix).c_str(), yes);
 }
 
 int ReadCh(int camera, const char* word, int def)
@@ -175,9 +175,9 @@ void LimitCameraEdits(HWND page)
 // Every camera of a Halden unit is an IP camera: the flag is stored as soon as the page opens.
 void ShowCameraType(HWND page, int camera)
 {
-    bool ip = ReadBankYes("Lobby Camera %d IP", camera);
+    bool ip = ReadBankYes(camera, " IP");
     if (IsHaldenUnit()) {
-        WriteBankYes("Lobby Camera %d IP", camera, true);
+        WriteBankYes(camera, " IP", true);
         ip = true;
         EnableItem(page, IDC_CAM_ANALOG, false);
     }
@@ -262,10 +262,10 @@ void OnInitCameraPage(HWND page, int camera)
     const int version = QUELT_MajorVersion();
     LimitCameraEdits(page);
 
-    SetItemCheck(page, IDC_CAM_ENABLED, ReadBankYes("Lobby Camera %d On", camera));
+    SetItemCheck(page, IDC_CAM_ENABLED, CameraOn(camera));
     ShowCameraType(page, camera);
     SetItemInt(page, IDC_CAM_PORT,
-               ReadInt(SystemIni(), kSecOrvaBank, CameraKey("Lobby Camera %d", camera).c_str(), DefaultPort(camera - 1)));
+               ReadInt(SystemIni(), kSecOrvaBank, LobbyCameraKey(camera, "").c_str(), DefaultPort(camera - 1)));
     FillCamerasEnabledOnce();
     ShowCameraName(page, camera);
     ShowMotionAndRate(page, camera, version);
@@ -362,11 +362,11 @@ void SaveCameraPage(HWND page, int camera)
 {
     const int version = QUELT_MajorVersion();
     const bool on = IsItemChecked(page, IDC_CAM_ENABLED);
-    WriteBankYes("Lobby Camera %d On", camera, on);
+    WriteBankYes(camera, " On", on);
     const bool ip = version >= kIPVersion && IsItemChecked(page, IDC_CAM_IP);
-    WriteBankYes("Lobby Camera %d IP", camera, ip);
+    WriteBankYes(camera, " IP", ip);
     // Only an analog camera in use has a port; the recorder reads an empty port as none.
-    const std::string portKey = CameraKey("Lobby Camera %d", camera);
+    const std::string portKey = LobbyCameraKey(camera, "");
     if (on && !ip)
         WriteInt(SystemIni(), kSecOrvaBank, portKey.c_str(), GetItemInt(page, IDC_CAM_PORT));
     else
@@ -443,7 +443,7 @@ void FillCamerasEnabledOnce()
         return;
     for (int camera = 1; camera <= kMirroredCameras; ++camera)
         WriteString(siteDef.c_str(), kSecCamerasEnabled, NumberKey(camera).c_str(),
-                    ReadBankYes("Lobby Camera %d On", camera) ? "ON" : "OFF");
+                    CameraOn(camera) ? "ON" : "OFF");
     WriteInt(siteDef.c_str(), kSecCamerasEnabled, kInitializedKey, 1);
 }
 

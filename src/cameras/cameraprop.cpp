@@ -1,6 +1,7 @@
 #include "cameraprop.h"
 
 #include "camerapage.h"
+#include "capturerate.h"
 #include "defines.h"
 #include "profile.h"
 #include "propsheet.h"
@@ -25,11 +26,8 @@ int StoredPageCount()
 // are switched off each time the sheet opens.
 void DisableCamerasAfter(int lastPage)
 {
-    for (int camera = std::max(lastPage, 0) + 1; camera <= kMaxCameras; ++camera) {
-        char key[32];
-        std::snprintf(key, sizeof key, "Lobby Camera %d On", camera);
-        WriteString(SystemIni(), kSecOrvaBank, key, "NO");
-    }
+    for (int camera = std::max(lastPage, 0) + 1; camera <= kMaxCameras; ++camera)
+        WriteYesNo(SystemIni(), kSecOrvaBank, LobbyCameraKey(camera, " On").c_str(), false);
 }
 
 void ExplainNoPages(HWND parent, bool advanced)

@@ -13,17 +13,9 @@ namespace {
 constexpr size_t kValueBuffer = 80;
 constexpr int kCameras = 32;
 
-// "Lobby Camera %d" followed by suffix (empty for the port key).
-std::string CameraKey(int camera, const char* suffix)
-{
-    char key[48];
-    std::snprintf(key, sizeof key, "Lobby Camera %d%s", camera, suffix);
-    return key;
-}
-
 bool CameraFlag(const char* iniFile, int camera, const char* suffix)
 {
-    return ReadYes(iniFile, kSecOrvaBank, CameraKey(camera, suffix).c_str());
+    return ReadYes(iniFile, kSecOrvaBank, LobbyCameraKey(camera, suffix).c_str());
 }
 
 int GlobalInt(const char* key) { return ReadInt(SystemIni(), kSecGlobal, key, 0); }
@@ -35,11 +27,20 @@ bool OneToOneUnit() { return GlobalInt("Wendrel") != 0 || GlobalInt("Halden") !=
 // The unit kind is read once by the caller: a display reads every camera's port.
 int CameraPort(int camera, bool oneToOne)
 {
-    return ReadInt(SystemIni(), kSecOrvaBank, CameraKey(camera, "").c_str(),
+    return ReadInt(SystemIni(), kSecOrvaBank, LobbyCameraKey(camera, "").c_str(),
                    DefaultPortFor(camera - 1, oneToOne));
 }
 
 } // namespace
+
+std::string LobbyCameraKey(int camera, const char* suffix)
+{
+    char key[48];
+    std::snprintf(key, sizeof key, "Lobby Camera %d%s", camera, suffix);
+    return key;
+}
+
+bool CameraOn(int camera) { return CameraFlag(SystemIni(), camera, " On"); }
 
 int DefaultPort(int ch) { return DefaultPortFor(ch, OneToOneUnit()); }
 

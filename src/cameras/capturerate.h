@@ -9,6 +9,11 @@
 // Items of the capture-rate list; the stored value is the position.
 inline constexpr std::array<const char*, 6> CAPTURE_RATE_TEXT = {"Full Speed", "1/2 Speed", "1/4 Speed", "1/8 Speed", "1/16 Speed", "1/32 Speed"};
 
+// [OrvaBank] "Lobby Camera %d" followed by suffix: " On", " IP", or "" for the port key.
+std::string LobbyCameraKey(int camera, const char* suffix);
+// The camera is stored as in use in the system INI file, whatever its kind.
+bool CameraOn(int camera);
+
 // The port a camera is wired to when its "Lobby Camera %d" key is absent. A negative index is no
 // camera and gives port 1, as an index of 32 and above does on a plain unit.
 int DefaultPort(int ch);                                  // ch is 0-based (camera number - 1)

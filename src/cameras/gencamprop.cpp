@@ -1,12 +1,13 @@
 #include "gencamprop.h"
 
+#include "capturerate.h"
+
 #include "resource.h"
 #include "defines.h"
 #include "dlgctl.h"
 #include "profile.h"
 #include "unit.h"
 
-#include <cstdio>
 #include <string>
 
 namespace {
@@ -14,13 +15,6 @@ namespace {
 constexpr char kLastViewKey[] = "Last Remote View Lobby Camera";
 constexpr char kColorKey[] = "Color";
 constexpr int kMaxCameras = 32;
-bool CameraOn(int camera)
-{
-    char key[32];
-    std::snprintf(key, sizeof key, "Lobby Camera %d On", camera);
-    return ReadYes(SystemIni(), kSecOrvaBank, key);
-}
-
 void WriteColor(bool color) { WriteYesNo(SystemIni(), kSecOrvaVideo, kColorKey, color); }
 
 void ShowGenCamProp(HWND dlg)
