@@ -49,3 +49,6 @@ add_executable(bench_sheet tools/bench_sheet.cpp $<TARGET_OBJECTS:orva_resources
 target_compile_options(bench_sheet PRIVATE ${ORVA_WARNINGS})
 target_link_libraries(bench_sheet PRIVATE orva_harness)
 target_link_options(bench_sheet PRIVATE ${ORVA_LINK_STATIC})
+
+# Tests stay at most half the size of the program they test.
+add_test(NAME test_budget COMMAND sh ${CMAKE_SOURCE_DIR}/scripts/test-budget.sh)

@@ -1,16 +1,9 @@
 // Damaged and hand-edited files: every key the program reads holds an extreme value. Every
 // dialog must open, and on OK (or Cancel after a refusal) write nothing but its own keys.
-#include "defines.h"
-#include "main_window.h"
-#include "modal_driver.h"
 #include "resource.h"
-#include "sheet_driver.h"
-#include "site_fixture.h"
+#include "scenario.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdio>
-#include <functional>
+#include <prsht.h>
 
 namespace {
 
@@ -75,16 +68,15 @@ struct Command {
 
 const std::vector<Command> kCommands = {
     {IDM_ABOUT, {}},
-    {IDM_ACTIVITY_LOG, {"ORVANT.INI [OrvaFile] Activity Log Storage:"}},
-    {IDM_STATUS_LOG, {"ORVANT.INI [OrvaFile] Status Log Size:"}},
-    {IDM_SITE_ID, {"ORVANT.INI [OrvaBank] Bank Name:"}},
-    {IDM_VERSION_INFO, {"SITEDEF.DAT [Viewer] Inquiry Version:"}},
-    {IDM_CAMERA_SYSTEM, {"ORVANT.INI [OrvaBank] Last Remote View Lobby Camera:", "ORVANT.INI [OrvaVideo] Color:"}},
+    {IDM_ACTIVITY_LOG, {"S [OrvaFile] Activity Log Storage="}},
+    {IDM_STATUS_LOG, {"S [OrvaFile] Status Log Size="}},
+    {IDM_SITE_ID, {"S [OrvaBank] Bank Name="}},
+    {IDM_VERSION_INFO, {"D [Viewer] Inquiry Version="}},
+    {IDM_CAMERA_SYSTEM, {"S [OrvaBank] Last Remote View Lobby Camera=", "S [OrvaVideo] Color="}},
     {IDM_PORT_CONFIG,
-     {"ORVANT.INI [OrvaBank] Lobby Camera ", "ORVANT.INI [OrvaBank] Ch ", "ORVANT.INI [IP Camera] Camera ",
-      "ORVANT.INI [OrvaBank] Last Remote View Lobby Camera:", "ORVANT.INI [OrvaVideo] Color:",
-      "SITEDEF.DAT [Camera Names] ", "SITEDEF.DAT [Cameras Enabled] "}},
-    {IDM_ADVANCED, {"WINDOWS\\ORVA_CONFIG.INI [Config] Advanced Menu:"}},
+     {"S [OrvaBank] Lobby Camera ", "S [OrvaBank] Ch ", "S [IP Camera] Camera ", "S [OrvaBank] Last Remote View Lobby Camera=",
+      "S [OrvaVideo] Color=", "D [Camera Names] ", "D [Cameras Enabled] "}},
+    {IDM_ADVANCED, {"C [Config] Advanced Menu="}},
 };
 
 class Hostile : public SiteFixture {
@@ -103,8 +95,8 @@ protected:
         system += "[OrvaBank]\r\nLobby Camera 1 On=YES\r\n[Global]\r\nHalden=1";
         config = SetIniKey(config, "Config", "Advanced Menu", advanced);
         WriteRaw(SystemIniPath(), system);
-        WriteRaw(SiteFile("SiteDef.DAT"), siteDef);
-        WriteRaw(ConfigIniPath(), config);
+        WriteRaw(PathOf("D"), siteDef);
+        WriteRaw(PathOf("C"), config);
     }
 };
 
@@ -133,15 +125,15 @@ TEST_F(Hostile, EveryCommandOpensAndWritesOnlyItsOwnKeys)
                 const ModalRun run = DriveModal(
                     [&] { return SendMessageA(wnd, WM_COMMAND, command.id, 0); },
                     {[](HWND dlg) {
-                         if (SendMessageA(dlg, PSM_GETTABCONTROL, 0, 0)) {
-                             for (int page = 0; page < 32; ++page)
-                                 ShowSheetPage(dlg, page);
-                             PressSheetButton(dlg, PSBTN_OK);
-                         } else {
-                             Click(dlg, IDOK);
-                         }
+                         const bool sheet = SendMessageA(dlg, PSM_GETTABCONTROL, 0, 0) != 0;
+                         for (int page = 0; sheet && page < 32; ++page)
+                             SendMessageA(dlg, PSM_SETCURSEL, static_cast<WPARAM>(page), 0);
+                         if (sheet)
+                             SendMessageA(dlg, PSM_PRESSBUTTON, PSBTN_OK, 0);
+                         else
+                             SendMessageA(dlg, WM_COMMAND, IDOK, 0);
                      },
-                     [](HWND dlg) { Click(dlg, IDCANCEL); }});
+                     [](HWND dlg) { SendMessageA(dlg, WM_COMMAND, IDCANCEL, 0); }});
                 EXPECT_FALSE(run.timedOut);
                 // Every command but the mode switch shows something: its dialog, or the camera
                 // sheet's explanation when the stored camera count leaves no page.

@@ -8,9 +8,10 @@
 #include "defines.h"
 #include "modal_driver.h"
 #include "profile.h"
-#include "sheet_driver.h"
 
 #include <windows.h>
+
+#include <prsht.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -67,8 +68,8 @@ double TimeSheet(void (*display)(HINSTANCE, HWND))
     DriveModal([&] { display(hInst, nullptr); return INT_PTR{0}; },
                {[](HWND sheet) {
                    for (int page = 0; page < kMaxCameras; ++page)
-                       ShowSheetPage(sheet, page);
-                   PressSheetButton(sheet, PSBTN_OK);
+                       SendMessageA(sheet, PSM_SETCURSEL, static_cast<WPARAM>(page), 0);
+                   SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
                },
                 [](HWND) {}});
     QueryPerformanceCounter(&t1);

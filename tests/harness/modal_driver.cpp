@@ -201,16 +201,3 @@ ModalRun DriveDialog(const char* templateName, DLGPROC proc, const std::vector<S
     return DriveModal([&] { return DialogBoxParamA(hInst, templateName, nullptr, proc, 0); },
                       steps, std::move(answers));
 }
-
-void Click(HWND dlg, int id)
-{
-    SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dlg, id)));
-}
-
-void TypeText(HWND dlg, int id, const std::string& text)
-{
-    SetDlgItemTextA(dlg, id, text.c_str()); // the edit box itself sends EN_CHANGE
-}
-
-std::string TextOf(HWND dlg, int id) { return WindowText(GetDlgItem(dlg, id)); }

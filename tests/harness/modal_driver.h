@@ -40,8 +40,3 @@ ModalRun DriveModal(const std::function<INT_PTR()>& open, const std::vector<Step
 // Opens a template of this program with a procedure, as the main window does.
 ModalRun DriveDialog(const char* templateName, DLGPROC proc, const std::vector<Step>& steps,
                      std::deque<int> answers = {});
-
-// Steps that act as the user would: the control's own notification reaches the dialog.
-void Click(HWND dlg, int id);
-void TypeText(HWND dlg, int id, const std::string& text);
-std::string TextOf(HWND dlg, int id);

@@ -1,41 +1,20 @@
 #include "site_fixture.h"
 
 #include "defines.h"
+#include "sitepath.h"
 
 #include <windows.h>
 
 #include <cstdio>
+#include <set>
 
 namespace {
 
-std::string WindowsDir()
-{
-    char buf[MAX_PATH] = "";
-    GetWindowsDirectoryA(buf, sizeof buf);
-    std::string dir = buf;
-    if (dir.empty() || dir.back() != '\\')
-        dir += '\\';
-    return dir;
-}
-
-std::string Lower(std::string s)
-{
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return s;
-}
-
 std::string Upper(std::string s)
 {
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
+    CharUpperBuffA(s.data(), static_cast<DWORD>(s.size()));
     return s;
 }
-
-// Files of the Windows directory that the program reads or writes whatever the site.
-const char* const kWindowsFiles[] = {"ORVA_CONFIG.INI", "ORVANT.INI", "TRANDATA.INI"};
 
 // Wine reuses process ids, so a folder of an earlier run may carry the same name: empty it.
 void RemoveTree(const std::string& dir)
@@ -57,25 +36,32 @@ void RemoveTree(const std::string& dir)
     RemoveDirectoryA(dir.c_str());
 }
 
-void AddFile(SiteSnapshot& snap, const std::string& label, const std::string& path)
-{
-    if (const auto text = ReadFileText(path))
-        snap[label] = ParseIni(*text);
-}
-
 } // namespace
 
-void SiteFixture::SetUp()
+std::vector<std::string> SplitText(const std::string& text, const std::string& separator)
 {
-    winDir = WindowsDir();
-    char temp[MAX_PATH] = "";
-    GetTempPathA(sizeof temp, temp);
-    static int serial = 0;
-    const std::string root = std::string(temp) + "orva_tests\\";
-    // Test programs of one prefix run one after another: the first test of each clears what
+    std::vector<std::string> parts;
+    for (size_t start = 0; start <= text.size();) {
+        const size_t end = std::min(text.find(separator, start), text.size());
+        if (end > start)
+            parts.push_back(text.substr(start, end - start));
+        start = end + separator.size();
+    }
+    return parts;
+}
+
+void SiteFixture::NewSite()
+{
+    char buf[MAX_PATH] = "";
+    GetWindowsDirectoryA(buf, sizeof buf);
+    winDir = std::string(buf) + (std::string(buf).ends_with('\\') ? "" : "\\");
+    GetTempPathA(sizeof buf, buf);
+    const std::string root = std::string(buf) + "orva_tests\\";
+    // Test programs of one prefix run one after another: the first site of each clears what
     // earlier runs left behind.
+    static int serial = 0;
     if (serial == 0) {
-        SetCurrentDirectoryA(temp);
+        SetCurrentDirectoryA(buf);
         RemoveTree(root);
     }
     CreateDirectoryA(root.c_str(), nullptr);
@@ -85,12 +71,13 @@ void SiteFixture::SetUp()
     SetCurrentDirectoryA(root.c_str());
     RemoveTree(siteDir);
     CreateDirectoryA(siteDir.c_str(), nullptr);
-    for (const char* file : kWindowsFiles)
+    for (const char* file : {"ORVA_CONFIG.INI", "ORVANT.INI", "TRANDATA.INI"})
         DeleteFileA((winDir + file).c_str());
 
     // A remote site is edited from its own folder, which is then the working folder.
     SetCurrentDirectoryA(siteDir.c_str());
-    IniFile = Lower(siteDir + "orvant.ini");
+    IniFile = siteDir + "orvant.ini";
+    CharLowerBuffA(IniFile.data(), static_cast<DWORD>(IniFile.size()));
     cFileDir = siteDir;
     WinSysDir = winDir;
     MarkClean();
@@ -98,92 +85,98 @@ void SiteFixture::SetUp()
 
 void SiteFixture::UseLocalSite()
 {
-    IniFile = Lower(winDir + "ORVANT.INI");
+    IniFile = winDir + "orvant.ini";
+    CharLowerBuffA(IniFile.data(), static_cast<DWORD>(IniFile.size()));
     MarkClean();
 }
 
-std::string SiteFixture::SystemIniPath() const { return IniFile; }
-
-std::string SiteFixture::ConfigIniPath() const { return winDir + "ORVA_CONFIG.INI"; }
-
-void SiteFixture::Seed(const std::string& path, const std::string& section, const std::string& key,
-                       const std::string& value)
+std::string SiteFixture::PathOf(const std::string& file) const
 {
-    WriteFileText(path, SetIniKey(ReadFileText(path).value_or(""), section, key, value));
+    if (file == "S")
+        return IniFile;
+    if (file == "C")
+        return winDir + "ORVA_CONFIG.INI";
+    if (file == "D")
+        return siteDir + "SiteDef.DAT";
+    if (file == "T")
+        return (IsLocalSitePath(IniFile) ? winDir : siteDir) + "TRANDATA.INI";
+    return siteDir + file;
 }
 
-std::optional<std::string> SiteFixture::Key(const std::string& path, const std::string& section,
+void SiteFixture::Seed(const std::string& lines)
+{
+    for (const std::string& line : SplitText(lines, "\n")) {
+        if (line == "local") {
+            UseLocalSite();
+            continue;
+        }
+        const size_t open = line.find(" ["), close = line.find("] "), eq = line.find('=', close);
+        ASSERT_TRUE(open != std::string::npos && close != std::string::npos && eq != std::string::npos)
+            << "not \"F [section] key=value\": " << line;
+        const std::string path = PathOf(line.substr(0, open));
+        WriteFileText(path, SetIniKey(ReadFileText(path).value_or(""), line.substr(open + 2, close - open - 2),
+                                      line.substr(close + 2, eq - close - 2), line.substr(eq + 1)));
+    }
+}
+
+std::optional<std::string> SiteFixture::Key(const std::string& file, const std::string& section,
                                             const std::string& key) const
 {
-    const auto text = ReadFileText(path);
+    const auto text = ReadFileText(PathOf(file));
     if (!text)
         return std::nullopt;
     const IniSections ini = ParseIni(*text);
     const auto s = ini.find(section);
-    if (s == ini.end())
+    if (s == ini.end() || !s->second.count(key))
         return std::nullopt;
-    const auto k = s->second.find(key);
-    if (k == s->second.end())
-        return std::nullopt;
-    return k->second;
+    return s->second.at(key);
 }
 
-SiteSnapshot SiteFixture::Snapshot() const
+std::map<std::string, IniSections> SiteFixture::Snapshot() const
 {
-    SiteSnapshot snap;
-    for (const char* file : kWindowsFiles)
-        AddFile(snap, std::string("WINDOWS\\") + file, winDir + file);
+    std::set<std::string> paths = {Upper(IniFile)};
+    for (const char* file : {"ORVA_CONFIG.INI", "ORVANT.INI", "TRANDATA.INI"})
+        paths.insert(Upper(winDir + file));
     WIN32_FIND_DATAA found;
     const HANDLE find = FindFirstFileA((siteDir + "*").c_str(), &found);
     if (find != INVALID_HANDLE_VALUE) {
         do {
             if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                AddFile(snap, Upper(found.cFileName), siteDir + found.cFileName);
+                paths.insert(Upper(siteDir + found.cFileName));
         } while (FindNextFileA(find, &found));
         FindClose(find);
+    }
+    std::map<std::string, IniSections> snap;
+    for (const std::string& path : paths) {
+        std::string label = path.starts_with(Upper(siteDir)) ? path.substr(siteDir.size())
+                                                             : "WINDOWS\\" + path.substr(winDir.size());
+        for (const char* letter : {"S", "C", "D", "T"})
+            if (path == Upper(PathOf(letter)))
+                label = letter;
+        if (const auto text = ReadFileText(path))
+            snap[label] = ParseIni(*text);
     }
     return snap;
 }
 
-std::string Change(const std::string& file, const std::string& section, const std::string& key,
-                   const std::optional<std::string>& before, const std::optional<std::string>& after)
+std::vector<std::string> SiteFixture::ChangesSinceMark() const
 {
-    return file + " [" + section + "] " + key + ": " + before.value_or("<absent>") + " -> " +
-           after.value_or("<absent>");
-}
-
-std::vector<std::string> SiteFixture::Changes(const SiteSnapshot& before, const SiteSnapshot& after)
-{
-    std::vector<std::string> out;
-    auto lookup = [](const SiteSnapshot& snap, const std::string& file, const std::string& section,
-                     const std::string& key) -> std::optional<std::string> {
-        const auto f = snap.find(file);
-        if (f == snap.end())
-            return std::nullopt;
-        const auto s = f->second.find(section);
-        if (s == f->second.end())
-            return std::nullopt;
-        const auto k = s->second.find(key);
-        if (k == s->second.end())
-            return std::nullopt;
-        return k->second;
-    };
-    // Every (file, section, key) of either side, each once.
-    std::map<std::string, std::map<std::string, std::map<std::string, int, NoCaseLess>, NoCaseLess>,
-             NoCaseLess>
-        all;
-    for (const SiteSnapshot* snap : {&before, &after})
-        for (const auto& [file, sections] : *snap)
+    const auto now = Snapshot();
+    std::set<std::string> out;
+    // Every key of either side, looked up on the other.
+    for (const auto* side : {&mark, &now})
+        for (const auto& [file, sections] : *side)
             for (const auto& [section, keys] : sections)
-                for (const auto& [key, value] : keys)
-                    all[file][section][key] = 0;
-    for (const auto& [file, sections] : all)
-        for (const auto& [section, keys] : sections)
-            for (const auto& [key, unused] : keys) {
-                const auto a = lookup(before, file, section, key);
-                const auto b = lookup(after, file, section, key);
-                if (a != b)
-                    out.push_back(Change(file, section, key, a, b));
-            }
-    return out;
+                for (const auto& [key, unused] : keys) {
+                    auto lookup = [&](const std::map<std::string, IniSections>& snap) -> std::optional<std::string> {
+                        const auto f = snap.find(file);
+                        if (f == snap.end() || !f->second.count(section) || !f->second.at(section).count(key))
+                            return std::nullopt;
+                        return f->second.at(section).at(key);
+                    };
+                    const auto before = lookup(mark), after = lookup(now);
+                    if (before != after)
+                        out.insert(file + " [" + section + "] " + key + (after ? "=" + *after : " removed"));
+                }
+    return {out.begin(), out.end()};
 }

@@ -1,0 +1,72 @@
+// The log, site identification and version dialogs, as a technician uses them.
+#include "resource.h"
+#include "scenario.h"
+
+namespace {
+
+using Dialogs = SiteFixture;
+
+const BoxWanted kNotBelowOneDay{"Error - Value out of Range", "Minimum Value is 1 Day", "exclamation"};
+const BoxWanted kNotBelowOneKB{"Error - Value out of Range", "Minimum Value is 1 (1KB)", "exclamation"};
+const BoxWanted kSiteNameRefused{"", "Site name cannot contain the characters ,./:*?<>|", "none"};
+
+} // namespace
+
+TEST_F(Dialogs, LogLimits)
+{
+    RunScenarios(*this, IDM_ACTIVITY_LOG, "", {
+        {"the default is shown; 0 is refused and the dialog stays open for a correction", "",
+         "see @caption = Activity Log Setup; see Number of days = 30; type Number of days = 0; ok; "
+         "see Number of days = 0; type Number of days = 1; ok",
+         "S [OrvaFile] Activity Log Storage=1", {kNotBelowOneDay}},
+        {"any number of days from 1 up is stored", "S [OrvaFile] Activity Log Storage=45",
+         "see Number of days = 45; type Number of days = 2147483647; ok", "S [OrvaFile] Activity Log Storage=2147483647"},
+        {"a box that holds no number reads as 0; Cancel after a refusal stores nothing", "",
+         "type Number of days = 12abc; ok; cancel", "", {kNotBelowOneDay}},
+    });
+    RunScenarios(*this, IDM_STATUS_LOG, "", {
+        {"1 to 20,000 KB: the limits are refused, the last value in range stored", "",
+         "see @caption = Status Log Setup; see Maximum Status Log = 100; type Maximum Status Log = 20001; ok; "
+         "type Maximum Status Log = 0; ok; type Maximum Status Log = 20000; ok",
+         "S [OrvaFile] Status Log Size=20000",
+         {{"Error - Value out of Range", "Maximum Value is 20,000 (20MB)", "exclamation"}, kNotBelowOneKB}},
+        {"the stored size is shown and the smallest one stored", "S [OrvaFile] Status Log Size=640",
+         "see Maximum Status Log = 640; type Maximum Status Log = 1; ok", "S [OrvaFile] Status Log Size=1"},
+        {"Cancel stores nothing", "", "type Maximum Status Log = 5; cancel", ""},
+    });
+}
+
+TEST_F(Dialogs, SiteIdentification)
+{
+    RunScenarios(*this, IDM_SITE_ID, "", {
+        {"a remote site: Unknown by default; the name stored as typed", "",
+         "see @caption = Identification of Remote Site; see Site Name = Unknown; type Site Name =   Branch 12  West; ok",
+         "S [OrvaBank] Bank Name=Branch 12  West"},
+        {"the local site: characters that file names forbid, or a trailing blank, are refused",
+         "local\nS [OrvaBank] Bank Name=Elm", "see @caption = Site Identification; see Site Name = Elm; "
+         "type Site Name = Elm St.; ok; type Site Name = Elm ; ok; type Site Name = A\\B; ok; type Site Name = Elm 2; ok",
+         "S [OrvaBank] Bank Name=Elm 2", {kSiteNameRefused, kSiteNameRefused, kSiteNameRefused}},
+        {"a long stored name shows and stores its first 79 characters, and the box takes no more",
+         "S [OrvaBank] Bank Name=" + std::string(10000, 'N'), "see Site Name = " + std::string(79, 'N') + "; ok",
+         "S [OrvaBank] Bank Name=" + std::string(79, 'N')},
+        {"the box takes no more than the recorder keeps", "",
+         "keys Site Name = " + std::string(100, 'x') + "; see Site Name = " + std::string(79, 'x') + "; cancel", ""},
+    });
+}
+
+TEST_F(Dialogs, VersionInformation)
+{
+    RunScenarios(*this, IDM_VERSION_INFO, "D [Viewer] Inquiry Version=400", {
+        {"normal mode shows the recorder's version and stores nothing", "",
+         "see @caption = Software Version Information; see Bank ORVA QUELT Version = unknown; ok", ""},
+        {"a long version shows its first 79 characters", "S [Global] QUELT Version=" + std::string(10000, 'V'),
+         "see Bank ORVA QUELT Version = " + std::string(79, 'V') + "; ok", ""},
+        {"advanced mode edits the inquiry version",
+         "C [Config] Advanced Menu=1\nS [Global] QUELT Version=QUELT V12.1",
+         "see @caption = Inquiry Software Version Control; see ORVA Inquiry version = 400; "
+         "see Bank ORVA NT Version Info = QUELT V12.1; type ORVA Inquiry version = 401; ok",
+         "D [Viewer] Inquiry Version=401"},
+        {"advanced mode shows none for no inquiry version", "C [Config] Advanced Menu=1\nD [Viewer] Inquiry Version=",
+         "see ORVA Inquiry version = none; ok", "D [Viewer] Inquiry Version=none"},
+    });
+}
