@@ -131,7 +131,7 @@ TEST_F(Shell, APathTooLongForTheRecorderIsRefusedAndNothingIsWritten)
     EXPECT_EQ(run.boxes[0].title, "ORVA Configurator Application");
     EXPECT_EQ(run.boxes[0].text, "The path of the system INI file is too long (120 characters).\n\nThe ORVA system accepts "
               "paths of at most 119 characters. Copy the site's files to a shorter folder and start the configurator again.");
-    EXPECT_EQ(run.boxes[0].icon, static_cast<UINT>(MB_ICONSTOP));
+    EXPECT_EQ(run.boxes[0].kind, "stop");
     EXPECT_EQ(StartupExitCode(), 2);
     CloseMainWindow(nullptr);
     EXPECT_NE(wnd = OpenMainWindow("x.exe " + fits), nullptr);

@@ -7,22 +7,16 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <vector>
 
 namespace {
-
-constexpr INT_PTR kEndedByDriver = -7001;
-constexpr UINT kWatchdogMs = 15000;
 
 struct DriverState {
     const std::vector<Step>* steps = nullptr;
     std::deque<int> answers;
     ModalRun run;
     HWND dialog = nullptr;
-    HHOOK hook = nullptr;
     UINT_PTR stepTimer = 0;
-    UINT_PTR watchdog = 0;
-    bool inStep = false;
+    bool inStep = false, timedOut = false;
     std::set<HWND> boxesSeen;
     std::vector<std::pair<HWND, int>> pendingAnswers;
 };
@@ -35,7 +29,14 @@ void EndDriven(HWND dlg)
     if (SendMessageA(dlg, PSM_GETTABCONTROL, 0, 0))
         PostMessageA(dlg, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
     else
-        EndDialog(dlg, kEndedByDriver);
+        EndDialog(dlg, -7001);
+}
+
+std::string WindowText(HWND wnd)
+{
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(wnd)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(wnd, text.data(), static_cast<int>(text.size()))));
+    return text;
 }
 
 bool IsDialogClass(HWND wnd)
@@ -45,50 +46,17 @@ bool IsDialogClass(HWND wnd)
     return std::string(cls) == "#32770";
 }
 
-std::string WindowText(HWND wnd)
+// The icon and buttons of the system's message box template.
+std::string KindOf(HWND box)
 {
-    std::vector<char> buf(static_cast<size_t>(GetWindowTextLengthA(wnd)) + 2, '\0');
-    GetWindowTextA(wnd, buf.data(), static_cast<int>(buf.size()));
-    return buf.data();
-}
-
-// A message box is a dialog the system made from its own template: not from this module.
-bool IsMessageBox(HWND wnd)
-{
-    return IsDialogClass(wnd) &&
-           reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(wnd, GWLP_HINSTANCE)) != hInst &&
-           GetDlgItem(wnd, 0xFFFF) != nullptr;
-}
-
-UINT IconOf(HWND box)
-{
-    // The icon static of the system's message box template.
-    const HWND icon = GetDlgItem(box, 0x0440);
-    if (!icon)
-        return 0;
-    const auto shown = reinterpret_cast<HICON>(SendMessageA(icon, STM_GETICON, 0, 0));
-    if (!shown)
-        return 0;
-    const struct {
-        LPCSTR id;
-        UINT flag;
-    } icons[] = {{IDI_HAND, MB_ICONSTOP},
-                 {IDI_EXCLAMATION, MB_ICONEXCLAMATION},
-                 {IDI_ASTERISK, MB_ICONINFORMATION},
-                 {IDI_QUESTION, MB_ICONQUESTION}};
-    for (const auto& entry : icons)
-        if (LoadIconA(nullptr, entry.id) == shown)
-            return entry.flag;
-    return 0;
-}
-
-UINT ButtonsOf(HWND box)
-{
-    const bool yes = GetDlgItem(box, IDYES), no = GetDlgItem(box, IDNO);
-    const bool cancel = GetDlgItem(box, IDCANCEL);
-    if (yes && no)
-        return cancel ? MB_YESNOCANCEL : MB_YESNO;
-    return cancel ? MB_OKCANCEL : MB_OK;
+    const auto shown = reinterpret_cast<HICON>(SendDlgItemMessageA(box, 0x0440, STM_GETICON, 0, 0));
+    std::string kind = "none";
+    for (const auto& [id, name] : {std::pair{IDI_HAND, "stop"}, {IDI_EXCLAMATION, "exclamation"},
+                                   {IDI_ASTERISK, "information"}, {IDI_QUESTION, "question"}})
+        if (shown && LoadIconA(nullptr, id) == shown)
+            kind = name;
+    const bool yes = GetDlgItem(box, IDYES), cancel = GetDlgItem(box, IDCANCEL);
+    return kind + (yes ? (cancel ? " yesnocancel" : " yesno") : cancel ? " okcancel" : "");
 }
 
 void CALLBACK AnswerBoxes(HWND, UINT, UINT_PTR id, DWORD)
@@ -96,41 +64,30 @@ void CALLBACK AnswerBoxes(HWND, UINT, UINT_PTR id, DWORD)
     KillTimer(nullptr, id);
     if (!state)
         return;
-    auto pending = std::move(state->pendingAnswers);
-    state->pendingAnswers.clear();
-    for (const auto& [box, answer] : pending)
+    for (const auto& [box, answer] : std::exchange(state->pendingAnswers, {}))
         if (IsWindow(box))
-            PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED),
-                         reinterpret_cast<LPARAM>(GetDlgItem(box, answer)));
+            PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, answer)));
 }
 
 void CALLBACK RunNextStep(HWND, UINT, UINT_PTR, DWORD)
 {
     if (!state || state->inStep || !state->dialog || !IsWindow(state->dialog))
         return;
-    const HWND dlg = state->dialog;
-    if (state->run.stepsRun == 0)
-        state->run.caption = WindowText(dlg);
     if (static_cast<size_t>(state->run.stepsRun) >= state->steps->size()) {
-        KillTimer(nullptr, state->stepTimer);
-        state->stepTimer = 0;
+        KillTimer(nullptr, std::exchange(state->stepTimer, 0));
         state->run.endedByDriver = true;
-        EndDriven(dlg);
+        EndDriven(state->dialog);
         return;
     }
     state->inStep = true;
-    const Step& step = (*state->steps)[static_cast<size_t>(state->run.stepsRun)];
-    ++state->run.stepsRun;
-    step(dlg);
+    (*state->steps)[static_cast<size_t>(state->run.stepsRun++)](state->dialog);
     state->inStep = false;
 }
 
 void CALLBACK Watchdog(HWND, UINT, UINT_PTR id, DWORD)
 {
     KillTimer(nullptr, id);
-    if (!state)
-        return;
-    state->run.timedOut = true;
+    state->timedOut = true;
     for (HWND box : state->boxesSeen)
         if (IsWindow(box))
             PostMessageA(box, WM_COMMAND, IDOK, 0);
@@ -140,64 +97,47 @@ void CALLBACK Watchdog(HWND, UINT, UINT_PTR id, DWORD)
 
 LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam)
 {
-    if (state && code == HCBT_CREATEWND && !state->dialog) {
-        const HWND wnd = reinterpret_cast<HWND>(wParam);
-        const auto* create = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
-        if (IsDialogClass(wnd) && create->hInstance == hInst) {
-            state->dialog = wnd;
-            state->run.opened = true;
-            state->stepTimer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, RunNextStep);
-        }
+    const HWND wnd = reinterpret_cast<HWND>(wParam);
+    if (state && code == HCBT_CREATEWND && !state->dialog && IsDialogClass(wnd) &&
+        reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs->hInstance == hInst) {
+        state->dialog = wnd;
+        state->run.opened = true;
+        state->stepTimer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, RunNextStep);
     }
-    if (state && code == HCBT_ACTIVATE) {
-        const HWND wnd = reinterpret_cast<HWND>(wParam);
-        if (IsMessageBox(wnd) && state->boxesSeen.insert(wnd).second) {
-            MessageBoxSeen seen;
-            seen.title = WindowText(wnd);
-            seen.text = WindowText(GetDlgItem(wnd, 0xFFFF));
-            seen.buttons = ButtonsOf(wnd);
-            seen.icon = IconOf(wnd);
-            state->run.boxes.push_back(seen);
-            int answer = IDOK;
-            if (!state->answers.empty()) {
-                answer = state->answers.front();
-                state->answers.pop_front();
-            }
-            state->pendingAnswers.emplace_back(wnd, answer);
-            SetTimer(nullptr, 0, 0, AnswerBoxes);
+    // A message box is a dialog the system made from its own template, not from this module.
+    if (state && code == HCBT_ACTIVATE && IsDialogClass(wnd) && GetDlgItem(wnd, 0xFFFF) &&
+        reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(wnd, GWLP_HINSTANCE)) != hInst && state->boxesSeen.insert(wnd).second) {
+        state->run.boxes.push_back({WindowText(wnd), WindowText(GetDlgItem(wnd, 0xFFFF)), KindOf(wnd)});
+        int answer = IDOK;
+        if (!state->answers.empty()) {
+            answer = state->answers.front();
+            state->answers.pop_front();
         }
+        // Clicking inside the hook would re-enter it: the answer goes from a timer.
+        state->pendingAnswers.emplace_back(wnd, answer);
+        SetTimer(nullptr, 0, 0, AnswerBoxes);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 } // namespace
 
-ModalRun DriveModal(const std::function<INT_PTR()>& open, const std::vector<Step>& steps,
-                    std::deque<int> answers)
+ModalRun DriveModal(const std::function<INT_PTR()>& open, const std::vector<Step>& steps, std::deque<int> answers)
 {
     DriverState local;
     local.steps = &steps;
     local.answers = std::move(answers);
     state = &local;
-    local.hook = SetWindowsHookExA(WH_CBT, CbtHook, nullptr, GetCurrentThreadId());
-    local.watchdog = SetTimer(nullptr, 0, kWatchdogMs, Watchdog);
+    const HHOOK hook = SetWindowsHookExA(WH_CBT, CbtHook, nullptr, GetCurrentThreadId());
+    const UINT_PTR watchdog = SetTimer(nullptr, 0, 15000, Watchdog);
     local.run.result = open();
-    UnhookWindowsHookEx(local.hook);
-    if (local.stepTimer)
-        KillTimer(nullptr, local.stepTimer);
-    KillTimer(nullptr, local.watchdog);
-    // Drop timer messages still queued for this run.
-    MSG msg;
+    UnhookWindowsHookEx(hook);
+    KillTimer(nullptr, local.stepTimer);
+    KillTimer(nullptr, watchdog);
+    MSG msg; // drop timer messages still queued for this run
     while (PeekMessageA(&msg, nullptr, WM_TIMER, WM_TIMER, PM_REMOVE)) {
     }
     state = nullptr;
-    EXPECT_FALSE(local.run.timedOut) << "the dialog or a message box did not close";
+    EXPECT_FALSE(local.timedOut) << "the dialog or a message box did not close";
     return local.run;
-}
-
-ModalRun DriveDialog(const char* templateName, DLGPROC proc, const std::vector<Step>& steps,
-                     std::deque<int> answers)
-{
-    return DriveModal([&] { return DialogBoxParamA(hInst, templateName, nullptr, proc, 0); },
-                      steps, std::move(answers));
 }

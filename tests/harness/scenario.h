@@ -33,7 +33,7 @@ struct BoxWanted {
     const char* title;
     const char* text;
     const char* kind;          // icon and, unless OK only, buttons: "stop", "question yesno"
-    const char* answer = "ok"; // ok, yes, no or cancel
+    const char* answer = "ok"; // ok, yes or no
 };
 
 struct Scenario {

@@ -5,10 +5,16 @@
 
 #include <windows.h>
 
-#include <cstdio>
+#include <fstream>
 #include <set>
 
 namespace {
+
+std::string Trim(const std::string& s)
+{
+    const size_t b = s.find_first_not_of(" \t\r"), e = s.find_last_not_of(" \t\r");
+    return b == std::string::npos ? "" : s.substr(b, e - b + 1);
+}
 
 std::string Upper(std::string s)
 {
@@ -16,23 +22,44 @@ std::string Upper(std::string s)
     return s;
 }
 
-// Wine reuses process ids, so a folder of an earlier run may carry the same name: empty it.
-void RemoveTree(const std::string& dir)
+// What reached the disk, read as the profile service reads it: "[section]" lines, "key=value"
+// lines with blanks trimmed, the first of duplicate keys winning.
+IniSections ReadIni(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    IniSections ini;
+    std::map<std::string, std::string, NoCaseLess>* keys = nullptr;
+    for (std::string raw; std::getline(in, raw);) {
+        const std::string line = Trim(raw);
+        const size_t close = line.find(']'), eq = line.find('=');
+        if (line.starts_with("[") && close != std::string::npos)
+            keys = &ini[Trim(line.substr(1, close - 1))];
+        else if (keys && eq != std::string::npos && !line.starts_with(";"))
+            keys->emplace(Trim(line.substr(0, eq)), Trim(line.substr(eq + 1)));
+    }
+    return ini;
+}
+
+// Calls visit with the name of every file (and folder, ending in a backslash) in dir.
+template <typename Visit>
+void ForEachFile(const std::string& dir, Visit visit)
 {
     WIN32_FIND_DATAA found;
     const HANDLE find = FindFirstFileA((dir + "*").c_str(), &found);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(dir + name + "\\");
-            else
-                DeleteFileA((dir + name).c_str());
-        } while (FindNextFileA(find, &found));
-        FindClose(find);
+    for (bool more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileA(find, &found)) {
+        const std::string name = found.cFileName;
+        if (name != "." && name != "..")
+            visit(name + (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY ? "\\" : ""));
     }
+    if (find != INVALID_HANDLE_VALUE)
+        FindClose(find);
+}
+
+void RemoveTree(const std::string& dir)
+{
+    ForEachFile(dir, [&](const std::string& name) {
+        name.ends_with('\\') ? RemoveTree(dir + name) : void(DeleteFileA((dir + name).c_str()));
+    });
     RemoveDirectoryA(dir.c_str());
 }
 
@@ -41,11 +68,10 @@ void RemoveTree(const std::string& dir)
 std::vector<std::string> SplitText(const std::string& text, const std::string& separator)
 {
     std::vector<std::string> parts;
-    for (size_t start = 0; start <= text.size();) {
-        const size_t end = std::min(text.find(separator, start), text.size());
+    for (size_t start = 0, end; start <= text.size(); start = end + separator.size()) {
+        end = std::min(text.find(separator, start), text.size());
         if (end > start)
             parts.push_back(text.substr(start, end - start));
-        start = end + separator.size();
     }
     return parts;
 }
@@ -57,29 +83,23 @@ void SiteFixture::NewSite()
     winDir = std::string(buf) + (std::string(buf).ends_with('\\') ? "" : "\\");
     GetTempPathA(sizeof buf, buf);
     const std::string root = std::string(buf) + "orva_tests\\";
-    // Test programs of one prefix run one after another: the first site of each clears what
-    // earlier runs left behind.
+    // Wine reuses process ids: the first site of each test program clears what earlier runs left.
     static int serial = 0;
     if (serial == 0) {
         SetCurrentDirectoryA(buf);
         RemoveTree(root);
     }
     CreateDirectoryA(root.c_str(), nullptr);
-    char name[64];
-    std::snprintf(name, sizeof name, "site_%lu_%d\\", GetCurrentProcessId(), ++serial);
-    siteDir = root + name;
-    SetCurrentDirectoryA(root.c_str());
-    RemoveTree(siteDir);
+    siteDir = root + "site_" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++serial) + "\\";
     CreateDirectoryA(siteDir.c_str(), nullptr);
     for (const char* file : {"ORVA_CONFIG.INI", "ORVANT.INI", "TRANDATA.INI"})
         DeleteFileA((winDir + file).c_str());
-
     // A remote site is edited from its own folder, which is then the working folder.
     SetCurrentDirectoryA(siteDir.c_str());
-    IniFile = siteDir + "orvant.ini";
-    CharLowerBuffA(IniFile.data(), static_cast<DWORD>(IniFile.size()));
     cFileDir = siteDir;
     WinSysDir = winDir;
+    IniFile = siteDir + "orvant.ini";
+    CharLowerBuffA(IniFile.data(), static_cast<DWORD>(IniFile.size()));
     MarkClean();
 }
 
@@ -92,12 +112,8 @@ void SiteFixture::UseLocalSite()
 
 std::string SiteFixture::PathOf(const std::string& file) const
 {
-    if (file == "S")
-        return IniFile;
-    if (file == "C")
-        return winDir + "ORVA_CONFIG.INI";
-    if (file == "D")
-        return siteDir + "SiteDef.DAT";
+    if (file == "S" || file == "C" || file == "D")
+        return file == "S" ? IniFile : file == "C" ? winDir + "ORVA_CONFIG.INI" : siteDir + "SiteDef.DAT";
     if (file == "T")
         return (IsLocalSitePath(IniFile) ? winDir : siteDir) + "TRANDATA.INI";
     return siteDir + file;
@@ -106,30 +122,28 @@ std::string SiteFixture::PathOf(const std::string& file) const
 void SiteFixture::Seed(const std::string& lines)
 {
     for (const std::string& line : SplitText(lines, "\n")) {
-        if (line == "local") {
-            UseLocalSite();
-            continue;
-        }
         const size_t open = line.find(" ["), close = line.find("] "), eq = line.find('=', close);
-        ASSERT_TRUE(open != std::string::npos && close != std::string::npos && eq != std::string::npos)
-            << "not \"F [section] key=value\": " << line;
-        const std::string path = PathOf(line.substr(0, open));
-        WriteFileText(path, SetIniKey(ReadFileText(path).value_or(""), line.substr(open + 2, close - open - 2),
-                                      line.substr(close + 2, eq - close - 2), line.substr(eq + 1)));
+        if (line == "local")
+            UseLocalSite();
+        else if (open == std::string::npos || close == std::string::npos || eq == std::string::npos)
+            ADD_FAILURE() << "not \"F [section] key=value\": " << line;
+        else
+            WritePrivateProfileStringA(line.substr(open + 2, close - open - 2).c_str(), line.substr(close + 2, eq - close - 2).c_str(),
+                                       line.substr(eq + 1).c_str(), PathOf(line.substr(0, open)).c_str());
     }
 }
 
-std::optional<std::string> SiteFixture::Key(const std::string& file, const std::string& section,
-                                            const std::string& key) const
+void SiteFixture::WriteRaw(const std::string& path, const std::string& text) const
 {
-    const auto text = ReadFileText(PathOf(file));
-    if (!text)
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+}
+
+std::optional<std::string> SiteFixture::Key(const std::string& file, const std::string& section, const std::string& key) const
+{
+    const IniSections ini = ReadIni(PathOf(file));
+    if (!ini.count(section) || !ini.at(section).count(key))
         return std::nullopt;
-    const IniSections ini = ParseIni(*text);
-    const auto s = ini.find(section);
-    if (s == ini.end() || !s->second.count(key))
-        return std::nullopt;
-    return s->second.at(key);
+    return ini.at(section).at(key);
 }
 
 std::map<std::string, IniSections> SiteFixture::Snapshot() const
@@ -137,24 +151,15 @@ std::map<std::string, IniSections> SiteFixture::Snapshot() const
     std::set<std::string> paths = {Upper(IniFile)};
     for (const char* file : {"ORVA_CONFIG.INI", "ORVANT.INI", "TRANDATA.INI"})
         paths.insert(Upper(winDir + file));
-    WIN32_FIND_DATAA found;
-    const HANDLE find = FindFirstFileA((siteDir + "*").c_str(), &found);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                paths.insert(Upper(siteDir + found.cFileName));
-        } while (FindNextFileA(find, &found));
-        FindClose(find);
-    }
+    ForEachFile(siteDir, [&](const std::string& name) { paths.insert(Upper(siteDir + name)); });
     std::map<std::string, IniSections> snap;
     for (const std::string& path : paths) {
-        std::string label = path.starts_with(Upper(siteDir)) ? path.substr(siteDir.size())
-                                                             : "WINDOWS\\" + path.substr(winDir.size());
+        std::string label = path.starts_with(Upper(siteDir)) ? path.substr(siteDir.size()) : "WINDOWS\\" + path.substr(winDir.size());
         for (const char* letter : {"S", "C", "D", "T"})
             if (path == Upper(PathOf(letter)))
                 label = letter;
-        if (const auto text = ReadFileText(path))
-            snap[label] = ParseIni(*text);
+        if (!path.ends_with('\\') && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+            snap[label] = ReadIni(path);
     }
     return snap;
 }
@@ -162,19 +167,19 @@ std::map<std::string, IniSections> SiteFixture::Snapshot() const
 std::vector<std::string> SiteFixture::ChangesSinceMark() const
 {
     const auto now = Snapshot();
+    auto lookup = [](const std::map<std::string, IniSections>& snap, const std::string& file, const std::string& section,
+                     const std::string& key) -> std::optional<std::string> {
+        const auto f = snap.find(file);
+        if (f == snap.end() || !f->second.count(section) || !f->second.at(section).count(key))
+            return std::nullopt;
+        return f->second.at(section).at(key);
+    };
     std::set<std::string> out;
-    // Every key of either side, looked up on the other.
     for (const auto* side : {&mark, &now})
         for (const auto& [file, sections] : *side)
             for (const auto& [section, keys] : sections)
                 for (const auto& [key, unused] : keys) {
-                    auto lookup = [&](const std::map<std::string, IniSections>& snap) -> std::optional<std::string> {
-                        const auto f = snap.find(file);
-                        if (f == snap.end() || !f->second.count(section) || !f->second.at(section).count(key))
-                            return std::nullopt;
-                        return f->second.at(section).at(key);
-                    };
-                    const auto before = lookup(mark), after = lookup(now);
+                    const auto before = lookup(mark, file, section, key), after = lookup(now, file, section, key);
                     if (before != after)
                         out.insert(file + " [" + section + "] " + key + (after ? "=" + *after : " removed"));
                 }

@@ -3,40 +3,41 @@
 // ORVA_CONFIG.INI reset, the program's globals pointed at them, and snapshots of every INI file
 // to tell which keys a step changed.
 //
-// Keys are named as "F [section] key", F one letter for the file: S the system INI file,
-// D SiteDef.DAT, C ORVA_CONFIG.INI, T TRANDATA.INI. Any other file keeps its own name.
+// Keys are named "F [section] key", F a letter for the file: S the system INI file,
+// D SiteDef.DAT, C ORVA_CONFIG.INI, T TRANDATA.INI; any other file by its own name.
 #pragma once
-
-#include "ini_text.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+// Section and key names compare without regard to case, as the profile service does.
+struct NoCaseLess {
+    bool operator()(const std::string& a, const std::string& b) const { return _stricmp(a.c_str(), b.c_str()) < 0; }
+};
+using IniSections = std::map<std::string, std::map<std::string, std::string, NoCaseLess>, NoCaseLess>;
+
 class SiteFixture : public ::testing::Test {
 public:
     void SetUp() override { NewSite(); }
-
-    // Starts over on an empty remote site.
+    // Starts over on an empty remote site; UseLocalSite makes IniFile C:\windows\ORVANT.INI.
     void NewSite();
-    // Switches to the local site: IniFile is the Windows directory's ORVANT.INI.
     void UseLocalSite();
 
-    // Full path of a file by its letter (or of a file of the site folder by its name).
+    // Full path of a file by its letter, or of a file of the site folder by its name.
     std::string PathOf(const std::string& file) const;
     std::string SystemIniPath() const { return PathOf("S"); }
-
-    // Sets keys on disk without the system's profile service, from "F [section] key=value"
-    // lines; a line "local" first switches to the local site.
+    // Sets keys from "F [section] key=value" lines; a line "local" switches to the local site.
     void Seed(const std::string& lines);
-    void WriteRaw(const std::string& path, const std::string& text) { WriteFileText(path, text); }
-    std::optional<std::string> Key(const std::string& file, const std::string& section,
-                                   const std::string& key) const;
+    // Replaces a file's whole text (for damaged files).
+    void WriteRaw(const std::string& path, const std::string& text) const;
+    std::optional<std::string> Key(const std::string& file, const std::string& section, const std::string& key) const;
 
-    // "F [section] key=new value" (or "F [section] key removed") for every key changed since
-    // the last MarkClean, sorted.
+    // "F [section] key=new value" (or "F [section] key removed") for every key changed since the
+    // last MarkClean, sorted.
     std::vector<std::string> ChangesSinceMark() const;
     void MarkClean() { mark = Snapshot(); }
 

@@ -1,9 +1,10 @@
-// Entry point of every Windows test program: the module is the program's instance, as in WinMain.
+// Kept apart from the driver, so that tools linking the harness keep their own main.
 #include "defines.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+// Entry point of every Windows test program: the module is the program's instance, as in WinMain.
 int main(int argc, char** argv)
 {
     hInst = GetModuleHandleA(nullptr);

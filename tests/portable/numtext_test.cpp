@@ -1,66 +1,40 @@
 #include "numtext.h"
+#include "version.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 
-TEST(LeadingInt, ReadsTheNumberAtTheStartOfAStoredValue)
+TEST(NumberRules, StoredValuesReadTheirLeadingNumberAndEditBoxesExactlyOne)
 {
-    const struct {
-        const char* text;
-        int want;
-    } cases[] = {
-        {"", 0},           {"42", 42},          {"  42", 42},       {"\t-7", -7},
-        {"+8", 8},         {"12abc", 12},       {"abc", 0},         {"-", 0},
-        {"2.05", 2},       {"0x10", 0},         {"007", 7},         {"- 5", 0},
-        {"2147483647", INT_MAX},                {"2147483648", INT_MAX},
-        {"99999999999", INT_MAX},               {"-2147483648", INT_MIN},
-        {"-99999999999999999999999", INT_MIN},  {"1 2", 1},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(LeadingInt(c.text), c.want) << '"' << c.text << '"';
-}
-
-TEST(ParseText, AnEditBoxMustHoldExactlyOneNumber)
-{
-    const struct {
-        const char* text;
-        std::optional<int> signedValue;
-        std::optional<unsigned> unsignedValue;
-    } cases[] = {
-        {"", std::nullopt, std::nullopt},
-        {"0", 0, 0u},
-        {"20000", 20000, 20000u},
-        {" 15 ", 15, 15u},
-        {"-5", -5, std::nullopt},
-        {"+5", std::nullopt, std::nullopt},
-        {"12abc", std::nullopt, std::nullopt},
-        {"1 2", std::nullopt, std::nullopt},
-        {"0x10", std::nullopt, std::nullopt},
-        {"-", std::nullopt, std::nullopt},
-        {"2147483647", INT_MAX, 2147483647u},
-        {"2147483648", std::nullopt, 2147483648u},
-        {"-2147483648", INT_MIN, std::nullopt},
-        {"-2147483649", std::nullopt, std::nullopt},
-        {"4294967295", std::nullopt, 4294967295u},
-        {"4294967296", std::nullopt, std::nullopt},
-        {"99999999999999999999", std::nullopt, std::nullopt},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(ParseSignedText(c.text), c.signedValue) << '"' << c.text << '"';
-        EXPECT_EQ(ParseUnsignedText(c.text), c.unsignedValue) << '"' << c.text << '"';
+    const std::pair<const char*, int> leading[] = {
+        {"", 0}, {"  42", 42}, {"\t-7", -7}, {"+8", 8}, {"12abc", 12}, {"-", 0}, {"0x10", 0}, {"- 5", 0},
+        {"2147483648", INT_MAX}, {"-2147483648", INT_MIN}, {"-99999999999999999999999", INT_MIN}};
+    for (const auto& [text, want] : leading)
+        EXPECT_EQ(LeadingInt(text), want) << '"' << text << '"';
+    const std::tuple<const char*, std::optional<int>, std::optional<unsigned>> boxes[] = {
+        {"", {}, {}}, {" 15 ", 15, 15u}, {"-5", -5, {}}, {"+5", {}, {}}, {"12abc", {}, {}}, {"1 2", {}, {}},
+        {"2147483647", INT_MAX, 2147483647u}, {"2147483648", {}, 2147483648u}, {"-2147483648", INT_MIN, {}},
+        {"-2147483649", {}, {}}, {"4294967295", {}, 4294967295u}, {"4294967296", {}, {}}};
+    for (const auto& [text, asSigned, asUnsigned] : boxes) {
+        EXPECT_EQ(ParseSignedText(text), asSigned) << '"' << text << '"';
+        EXPECT_EQ(ParseUnsignedText(text), asUnsigned) << '"' << text << '"';
     }
+    for (const char* yes : {"YES", "yEs"})
+        EXPECT_TRUE(IsYesText(yes));
+    for (const char* no : {"NO", "", "YE", "YESS", " YES", "1"})
+        EXPECT_FALSE(IsYesText(no)) << no;
 }
 
-TEST(IsYesText, OnlyYesInAnyCaseSetsAFlag)
+TEST(NumberRules, RecorderVersionIsTheNumberAfterTheLastCapitalV)
 {
-    const struct {
-        const char* value;
-        bool set;
-    } cases[] = {
-        {"YES", true}, {"yes", true}, {"yEs", true},  {"NO", false}, {"", false},
-        {"YE", false}, {"YESS", false}, {"Y", false}, {"1", false},  {" YES", false},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(IsYesText(c.value), c.set) << '"' << c.value << '"';
+    const std::pair<const char*, int> majors[] = {{"", 0}, {"QUELT V11.5", 11}, {"QUELT v11.5", 0}, {"V 12", 12},
+                                                  {"V-3", -3}, {"V12 V", 0}, {"V99999999999", INT_MAX}};
+    for (const auto& [text, major] : majors)
+        EXPECT_EQ(MajorFromVersionText(text), major) << text;
+    const std::tuple<const char*, int, int, bool> later[] = {
+        {"V12.01", 12, 1, true}, {"V12.01", 12, 2, false}, {"V12.01", 11, 9, true}, {"V12.01", 13, 0, false},
+        {"V12", 12, 0, false}, {"V12", 11, 0, true}, {"v12.5", 12, 1, false}, {"QUELT V12.1.7", 12, 1, true}};
+    for (const auto& [text, major, minor, want] : later)
+        EXPECT_EQ(VersionTextSameOrLater(text, major, minor), want) << text << " " << major << "." << minor;
 }

@@ -4,62 +4,24 @@
 
 #include <cctype>
 
-namespace {
-
-bool AsciiAlnum(unsigned char c) { return std::isalnum(c) != 0; }
-
-} // namespace
-
-TEST(ExtractArg1, TakesEverythingFromTheFirstLetterOrDigitAfterTheProgram)
+TEST(SitePath, FirstArgumentLocalSiteAndWindowsGeneration)
 {
-    const struct {
-        const char* line;
-        bool found;
-        const char* arg;
-    } cases[] = {
+    const std::tuple<const char*, bool, const char*> lines[] = {
         {"orva_config.exe c:\\winnt\\orvant.ini", true, "c:\\winnt\\orvant.ini"},
-        {"\"c:\\prog files\\orva_config.exe\" \"d:\\sites\\a\\orvant.ini\"", true,
-         "d:\\sites\\a\\orvant.ini\""},
-        {"orva_config.exe", false, ""},
-        {"orva_config.exe ", false, ""},
-        {"orva_config.exe    \"  ", false, ""},
-        {"orva_config", false, ""},
-        {"orva_config.exe  ..\\x.ini", true, "x.ini"},
-        {"a.exe.exe b", true, "exe b"},
-        {"c:\\orva.exec x", true, "x"},
-    };
-    for (const auto& c : cases) {
+        {"\"c:\\prog files\\orva_config.exe\" \"d:\\a\\orvant.ini\"", true, "d:\\a\\orvant.ini\""},
+        {"orva_config.exe ", false, ""}, {"orva_config.exe    \"  ", false, ""}, {"orva_config", false, ""},
+        {"orva_config.exe  ..\\x.ini", true, "x.ini"}, {"a.exe.exe b", true, "exe b"}};
+    for (const auto& [line, found, want] : lines) {
         std::string arg = "left over";
-        EXPECT_EQ(ExtractArg1(c.line, AsciiAlnum, arg), c.found) << c.line;
-        EXPECT_EQ(arg, c.arg) << c.line;
+        EXPECT_EQ(ExtractArg1(line, [](unsigned char c) { return std::isalnum(c) != 0; }, arg), found) << line;
+        EXPECT_EQ(arg, want) << line;
     }
-}
-
-TEST(IsLocalSitePath, OnlyTheRecordersOwnFileOnDriveC)
-{
-    const struct {
-        const char* path;
-        bool local;
-    } cases[] = {
-        {"c:\\winnt\\orvant.ini", true},     {"C:\\WINDOWS\\ORVANT.INI", true},
-        {"c:\\Windows\\Orvant.ini", true},   {"d:\\winnt\\orvant.ini", false},
-        {"c:\\winnt\\orvant.ini\"", false},  {"c:\\winnt\\orvant.ini ", false},
-        {"c:\\sites\\orvant.ini", false},    {"", false},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(IsLocalSitePath(c.path), c.local) << c.path;
-}
-
-TEST(OsCodeFromVersion, MapsEveryWindowsGeneration)
-{
-    const struct {
-        unsigned major, minor;
-        int code;
-    } cases[] = {
-        {4, 0, 3},  {4, 10, 1}, {4, 90, 2}, {4, 1, 0}, {5, 0, 4},  {5, 1, 5},  {5, 2, 6},
-        {5, 3, 0},  {6, 0, 7},  {6, 1, 7},  {6, 2, 7}, {6, 3, 7},  {10, 0, 0}, {3, 51, 0},
-        {0, 0, 0},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(OsCodeFromVersion(c.major, c.minor), c.code) << c.major << "." << c.minor;
+    for (const char* local : {"c:\\winnt\\orvant.ini", "C:\\WINDOWS\\ORVANT.INI"})
+        EXPECT_TRUE(IsLocalSitePath(local)) << local;
+    for (const char* remote : {"d:\\winnt\\orvant.ini", "c:\\winnt\\orvant.ini\"", "c:\\winnt\\orvant.ini ", ""})
+        EXPECT_FALSE(IsLocalSitePath(remote)) << remote;
+    const unsigned versions[][3] = {{4, 0, 3}, {4, 10, 1}, {4, 90, 2}, {4, 1, 0}, {5, 0, 4}, {5, 1, 5}, {5, 2, 6},
+                                    {5, 3, 0}, {6, 0, 7}, {6, 3, 7}, {10, 0, 0}, {3, 51, 0}};
+    for (const auto& [major, minor, code] : versions)
+        EXPECT_EQ(OsCodeFromVersion(major, minor), static_cast<int>(code)) << major << "." << minor;
 }
