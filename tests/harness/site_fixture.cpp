@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <fstream>
 #include <set>
 
@@ -23,21 +24,20 @@ std::string Upper(std::string s)
 }
 
 // What reached the disk, read as the profile service reads it: "[section]" lines, "key=value"
-// lines with blanks trimmed, the first of duplicate keys winning.
-IniSections ReadIni(const std::string& path)
+// lines with blanks trimmed, the first of duplicate keys winning. Each key under its name in
+// capitals ("F [SECTION] KEY"), with its name as written and its value.
+void ReadIni(const std::string& path, const std::string& file, Keys& keys)
 {
     std::ifstream in(path, std::ios::binary);
-    IniSections ini;
-    std::map<std::string, std::string, NoCaseLess>* keys = nullptr;
+    std::string section;
     for (std::string raw; std::getline(in, raw);) {
         const std::string line = Trim(raw);
         const size_t close = line.find(']'), eq = line.find('=');
         if (line.starts_with("[") && close != std::string::npos)
-            keys = &ini[Trim(line.substr(1, close - 1))];
-        else if (keys && eq != std::string::npos && !line.starts_with(";"))
-            keys->emplace(Trim(line.substr(0, eq)), Trim(line.substr(eq + 1)));
+            section = file + " [" + Trim(line.substr(1, close - 1)) + "] ";
+        else if (!section.empty() && eq != std::string::npos && !line.starts_with(";"))
+            keys.emplace(Upper(section + Trim(line.substr(0, eq))), std::pair{section + Trim(line.substr(0, eq)), Trim(line.substr(eq + 1))});
     }
-    return ini;
 }
 
 // Calls visit with the name of every file (and folder, ending in a backslash) in dir.
@@ -140,48 +140,37 @@ void SiteFixture::WriteRaw(const std::string& path, const std::string& text) con
 
 std::optional<std::string> SiteFixture::Key(const std::string& file, const std::string& section, const std::string& key) const
 {
-    const IniSections ini = ReadIni(PathOf(file));
-    if (!ini.count(section) || !ini.at(section).count(key))
-        return std::nullopt;
-    return ini.at(section).at(key);
+    Keys keys;
+    ReadIni(PathOf(file), file, keys);
+    const auto found = keys.find(Upper(file + " [" + section + "] " + key));
+    return found == keys.end() ? std::nullopt : std::optional(found->second.second);
 }
 
-std::map<std::string, IniSections> SiteFixture::Snapshot() const
+Keys SiteFixture::Snapshot() const
 {
     std::set<std::string> paths = {Upper(IniFile)};
     for (const char* file : {"ORVA_CONFIG.INI", "ORVANT.INI", "TRANDATA.INI"})
         paths.insert(Upper(winDir + file));
     ForEachFile(siteDir, [&](const std::string& name) { paths.insert(Upper(siteDir + name)); });
-    std::map<std::string, IniSections> snap;
+    Keys keys;
     for (const std::string& path : paths) {
         std::string label = path.starts_with(Upper(siteDir)) ? path.substr(siteDir.size()) : "WINDOWS\\" + path.substr(winDir.size());
         for (const char* letter : {"S", "C", "D", "T"})
             if (path == Upper(PathOf(letter)))
                 label = letter;
-        if (!path.ends_with('\\') && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
-            snap[label] = ReadIni(path);
+        ReadIni(path, label, keys);
     }
-    return snap;
+    return keys;
 }
 
 std::vector<std::string> SiteFixture::ChangesSinceMark() const
 {
-    const auto now = Snapshot();
-    auto lookup = [](const std::map<std::string, IniSections>& snap, const std::string& file, const std::string& section,
-                     const std::string& key) -> std::optional<std::string> {
-        const auto f = snap.find(file);
-        if (f == snap.end() || !f->second.count(section) || !f->second.at(section).count(key))
-            return std::nullopt;
-        return f->second.at(section).at(key);
-    };
-    std::set<std::string> out;
-    for (const auto* side : {&mark, &now})
-        for (const auto& [file, sections] : *side)
-            for (const auto& [section, keys] : sections)
-                for (const auto& [key, unused] : keys) {
-                    const auto before = lookup(mark, file, section, key), after = lookup(now, file, section, key);
-                    if (before != after)
-                        out.insert(file + " [" + section + "] " + key + (after ? "=" + *after : " removed"));
-                }
-    return {out.begin(), out.end()};
+    Keys now = Snapshot(), all = now;
+    all.insert(mark.begin(), mark.end());
+    std::vector<std::string> out;
+    for (const auto& [id, key] : all)
+        if (!now.count(id) || !mark.count(id) || now.at(id).second != mark.at(id).second)
+            out.push_back(key.first + (now.count(id) ? "=" + now.at(id).second : " removed"));
+    std::sort(out.begin(), out.end());
+    return out;
 }

@@ -14,11 +14,9 @@
 #include <string>
 #include <vector>
 
-// Section and key names compare without regard to case, as the profile service does.
-struct NoCaseLess {
-    bool operator()(const std::string& a, const std::string& b) const { return _stricmp(a.c_str(), b.c_str()) < 0; }
-};
-using IniSections = std::map<std::string, std::map<std::string, std::string, NoCaseLess>, NoCaseLess>;
+// Every key of the site's files by "F [SECTION] KEY" in capitals (section and key names are
+// compared without regard to case, as the profile service does): its name as written, its value.
+using Keys = std::map<std::string, std::pair<std::string, std::string>>;
 
 class SiteFixture : public ::testing::Test {
 public:
@@ -45,8 +43,8 @@ public:
     std::string winDir;  // the Windows directory, with a trailing backslash
 
 private:
-    std::map<std::string, IniSections> Snapshot() const;
-    std::map<std::string, IniSections> mark;
+    Keys Snapshot() const;
+    Keys mark;
 };
 
 // Splits text at a separator, dropping empty pieces.
