@@ -32,19 +32,7 @@ void EndDriven(HWND dlg)
         EndDialog(dlg, -7001);
 }
 
-std::string WindowText(HWND wnd)
-{
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(wnd)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(wnd, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-bool IsDialogClass(HWND wnd)
-{
-    char cls[16] = "";
-    GetClassNameA(wnd, cls, sizeof cls);
-    return std::string(cls) == "#32770";
-}
+bool IsDialogClass(HWND wnd) { return ClassOf(wnd) == "#32770"; }
 
 // The icon and buttons of the system's message box template.
 std::string KindOf(HWND box)
@@ -121,6 +109,20 @@ LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam)
 }
 
 } // namespace
+
+std::string WindowText(HWND wnd)
+{
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(wnd)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(wnd, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+std::string ClassOf(HWND wnd)
+{
+    char cls[32] = "";
+    GetClassNameA(wnd, cls, sizeof cls);
+    return cls;
+}
 
 ModalRun DriveModal(const std::function<INT_PTR()>& open, const std::vector<Step>& steps, std::deque<int> answers)
 {

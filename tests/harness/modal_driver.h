@@ -31,3 +31,6 @@ struct ModalRun {
 using Step = std::function<void(HWND dlg)>;
 
 ModalRun DriveModal(const std::function<INT_PTR()>& open, const std::vector<Step>& steps, std::deque<int> answers = {});
+
+std::string WindowText(HWND wnd);
+std::string ClassOf(HWND wnd);

@@ -11,20 +11,6 @@
 
 namespace {
 
-std::string TextOf(HWND wnd)
-{
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(wnd)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(wnd, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-std::string ClassOf(HWND wnd)
-{
-    char cls[32] = "";
-    GetClassNameA(wnd, cls, sizeof cls);
-    return cls;
-}
-
 LONG ButtonType(HWND wnd) { return ClassOf(wnd) == "Button" ? GetWindowLongA(wnd, GWL_STYLE) & BS_TYPEMASK : -1; }
 
 std::string Join(const std::vector<std::string>& parts, const char* separator)
@@ -43,7 +29,7 @@ HWND Control(HWND surface, const std::string& label)
         return GetDlgItem(surface, std::stoi(label));
     for (HWND c = GetWindow(surface, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
         std::string text;
-        for (const char ch : TextOf(c))
+        for (const char ch : WindowText(c))
             if (ch != '&' && !(std::isspace(static_cast<unsigned char>(ch)) && (text.empty() || text.back() == ' ')))
                 text += std::isspace(static_cast<unsigned char>(ch)) ? ' ' : ch;
         if (text == label || text.starts_with(label + " "))
@@ -68,7 +54,7 @@ std::vector<std::string> Items(HWND combo)
 std::string Shown(HWND dlg, HWND c, const std::string& label)
 {
     if (label == "@ok" || label == "@caption")
-        return TextOf(label == "@ok" ? GetDlgItem(dlg, IDOK) : dlg);
+        return WindowText(label == "@ok" ? GetDlgItem(dlg, IDOK) : dlg);
     if (label == "@tabs") {
         const HWND tabs = reinterpret_cast<HWND>(SendMessageA(dlg, PSM_GETTABCONTROL, 0, 0));
         const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
@@ -87,7 +73,7 @@ std::string Shown(HWND dlg, HWND c, const std::string& label)
         const auto sel = SendMessageA(c, CB_GETCURSEL, 0, 0);
         return sel < 0 ? "<none>" : Items(c)[static_cast<size_t>(sel)];
     }
-    return TextOf(c);
+    return WindowText(c);
 }
 
 void RunStep(HWND dlg, const std::string& step)
@@ -194,7 +180,7 @@ void RunScenarios(SiteFixture& site, UINT command, const std::string& common, co
         if (!texts.empty() && (texts.back() == "ok" || texts.back() == "cancel")) {
             EXPECT_FALSE(run.endedByDriver) << "the dialog stayed open after " << texts.back();
         }
-        std::vector<std::string> changes = SplitText(c.changes, "\n"), seen, wanted;
+        std::vector<std::string> changes = KeyLines(c.changes), seen, wanted;
         std::sort(changes.begin(), changes.end());
         EXPECT_EQ(Join(site.ChangesSinceMark(), "\n"), Join(changes, "\n"));
         for (const MessageBoxSeen& box : run.boxes)

@@ -76,6 +76,17 @@ std::vector<std::string> SplitText(const std::string& text, const std::string& s
     return parts;
 }
 
+std::vector<std::string> KeyLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    for (const std::string& line : SplitText(text, "\n")) {
+        const std::vector<std::string> keys = SplitText(line, "; ");
+        for (size_t i = 0; i < keys.size(); ++i)
+            lines.push_back((i ? line.substr(0, line.find("] ") + 2) : "") + keys[i]);
+    }
+    return lines;
+}
+
 void SiteFixture::NewSite()
 {
     char buf[MAX_PATH] = "";
@@ -121,7 +132,7 @@ std::string SiteFixture::PathOf(const std::string& file) const
 
 void SiteFixture::Seed(const std::string& lines)
 {
-    for (const std::string& line : SplitText(lines, "\n")) {
+    for (const std::string& line : KeyLines(lines)) {
         const size_t open = line.find(" ["), close = line.find("] "), eq = line.find('=', close);
         if (line == "local")
             UseLocalSite();

@@ -28,7 +28,7 @@ public:
     // Full path of a file by its letter, or of a file of the site folder by its name.
     std::string PathOf(const std::string& file) const;
     std::string SystemIniPath() const { return PathOf("S"); }
-    // Sets keys from "F [section] key=value" lines; a line "local" switches to the local site.
+    // Sets keys from KeyLines; a line "local" switches to the local site.
     void Seed(const std::string& lines);
     // Replaces a file's whole text (for damaged files).
     void WriteRaw(const std::string& path, const std::string& text) const;
@@ -49,3 +49,5 @@ private:
 
 // Splits text at a separator, dropping empty pieces.
 std::vector<std::string> SplitText(const std::string& text, const std::string& separator);
+// "F [section] key=value" lines, one a key; a line may hold more keys of its section after "; ".
+std::vector<std::string> KeyLines(const std::string& text);
