@@ -12,7 +12,7 @@ wine_env() {
 wine_prefix_ready() {
     local prefix="$1" driver="${2:-null}"
     wine_env "$prefix"
-    if [ ! -f "$prefix/.orva-ready" ]; then
+    if [ ! -f "$prefix/.orva-ready-2" ]; then
         echo "Creating Wine prefix $prefix (once, about 10 s)"
         rm -rf "$prefix"
         "$WINE" wineboot -i </dev/null >/dev/null 2>&1
@@ -21,8 +21,11 @@ wine_prefix_ready() {
         if [ "$driver" = null ]; then
             "$WINE" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f </dev/null >/dev/null 2>&1
         fi
+        # A crashing program ends at once instead of waiting in the debugger, so a crash in a
+        # test fails the test rather than stalling the run.
+        "$WINE" reg delete 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /f </dev/null >/dev/null 2>&1
         "$WINESERVER" -w
-        touch "$prefix/.orva-ready"
+        touch "$prefix/.orva-ready-2"
     fi
 }
 

@@ -24,20 +24,13 @@ public:
         CloseHandle(pi.hThread);
         CloseHandle(pi.hProcess);
     }
-    // A visible top-level window of the program with the given class (a message box once it
-    // holds its text), waiting up to timeoutMs.
-    HWND WaitForWindow(const char* cls, DWORD timeoutMs = 10000) const
+    // A visible window of the program (a message box once it holds its text), waiting up to timeoutMs.
+    HWND WaitForWindow(const char* cls, const char* title, DWORD timeoutMs = 10000) const
     {
         for (DWORD waited = 0; waited <= timeoutMs; waited += 20) {
-            for (HWND wnd = GetTopWindow(nullptr); wnd; wnd = GetWindow(wnd, GW_HWNDNEXT)) {
-                DWORD pid = 0;
-                char name[64] = "";
-                GetWindowThreadProcessId(wnd, &pid);
-                GetClassNameA(wnd, name, sizeof name);
-                if (pid == pi.dwProcessId && std::string(name) == cls && IsWindowVisible(wnd) &&
-                    (std::string(cls) != "#32770" || GetDlgItem(wnd, 0xFFFF)))
-                    return wnd;
-            }
+            const HWND wnd = FindWindowA(cls, title);
+            if (wnd && IsWindowVisible(wnd) && (std::string(cls) != "#32770" || GetDlgItem(wnd, 0xFFFF)))
+                return wnd;
             if (WaitForSingleObject(pi.hProcess, 20) == WAIT_OBJECT_0)
                 return nullptr;
         }
@@ -65,7 +58,7 @@ TEST_F(EndToEnd, TheProgramStartsOnASiteAndEnds)
     MarkClean();
     for (const UINT msg : {WM_COMMAND, WM_CLOSE}) {
         Program program(SystemIniPath());
-        const HWND wnd = program.WaitForWindow("ORVA_Configuration");
+        const HWND wnd = program.WaitForWindow("ORVA_Configuration", nullptr);
         ASSERT_NE(wnd, nullptr);
         EXPECT_EQ(WindowText(wnd), "ORVA_Configuration - Wendrel 32");
         PostMessageA(wnd, msg, 210, 0); // E&xit, or the close box
@@ -73,13 +66,13 @@ TEST_F(EndToEnd, TheProgramStartsOnASiteAndEnds)
     }
     // Without an argument nothing shows; a path too long is explained and the program fails.
     Program none("   ");
-    EXPECT_EQ(none.WaitForWindow("ORVA_Configuration", 2000), nullptr);
+    EXPECT_EQ(none.WaitForWindow("ORVA_Configuration", nullptr, 2000), nullptr);
     EXPECT_EQ(none.ExitCode(), 0);
     Program tooLong("\"" + siteDir + std::string(130, 'p') + "\\ORVANT.INI\"");
-    const HWND box = tooLong.WaitForWindow("#32770");
+    const HWND box = tooLong.WaitForWindow("#32770", "ORVA Configurator Application");
     ASSERT_NE(box, nullptr);
     EXPECT_NE(WindowText(GetDlgItem(box, 0xFFFF)).find("too long"), std::string::npos);
-    EXPECT_EQ(tooLong.WaitForWindow("ORVA_Configuration", 0), nullptr) << "the main window is never shown";
+    EXPECT_EQ(tooLong.WaitForWindow("ORVA_Configuration", nullptr, 0), nullptr) << "the main window is never shown";
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(tooLong.ExitCode(), 2);
     EXPECT_TRUE(ChangesSinceMark().empty());

@@ -13,26 +13,21 @@ const std::vector<std::string> kExtremes = {
 
 // Every key the program reads ("#" a camera number, 1 to 32).
 const std::string kKeysRead =
-    "S [Global] Video Channels\nS [Global] Image Card\nS [Global] Nbr Image Card\nS [Global] Wendrel\n"
-    "S [Global] Halden\nS [Global] ORVA QUELT\nS [Global] QUELT Version\nS [Version] AlertTxTask.EXE\n"
-    "S [OrvaFile] Activity Log Storage\nS [OrvaFile] Status Log Size\nS [OrvaBank] Bank Name\n"
-    "S [OrvaBank] Last Remote View Lobby Camera\nS [OrvaVideo] Color\nS [OrvaVideo] Pace Motion Detect\n"
-    "S [IP Camera] Types Supported\nS [IP Camera] Generic URL\nD [Viewer] Inquiry Version\n"
-    "D [Cameras Enabled] Initilized\nC [Config] Auto Disable Unused Ports\n" +
-    Each(1, 32, "S [OrvaBank] Lobby Camera %d On\nS [OrvaBank] Lobby Camera %d IP\nS [OrvaBank] Lobby Camera %d") +
-    Each(1, 32, "S [OrvaBank] Ch %d Motion Detection\nS [OrvaBank] Ch %d Motion Amount\nS [OrvaBank] Ch %d Capture Rate") +
-    Each(1, 32, "S [OrvaBank] Ch %d Illumination Detection\nS [OrvaBank] Ch %d Illumination Cal") +
-    Each(1, 32, "S [OrvaBank] Ch %d Illumination Alarm\nS [IP Camera] Camera %d Type\nS [IP Camera] Camera %d Address") +
-    Each(1, 32, "S [IP Camera] Camera %d Access\nS [IP Camera] Camera %d Username\nS [IP Camera] Camera %d PW") +
-    Each(1, 32, "D [Camera Names] %d");
+    "S [Global] Video Channels; Image Card; Nbr Image Card; Wendrel; Halden; ORVA QUELT; QUELT Version\n"
+    "S [Version] AlertTxTask.EXE\nS [OrvaFile] Activity Log Storage; Status Log Size\n"
+    "S [OrvaBank] Bank Name; Last Remote View Lobby Camera\nS [OrvaVideo] Color; Pace Motion Detect\n"
+    "S [IP Camera] Types Supported; Generic URL\nD [Viewer] Inquiry Version\nD [Cameras Enabled] Initilized\n"
+    "C [Config] Auto Disable Unused Ports\n" +
+    Each(1, 32, "S [OrvaBank] Lobby Camera %d On; Lobby Camera %d IP; Lobby Camera %d") +
+    Each(1, 32, "S [OrvaBank] Ch %d Motion Detection; Ch %d Motion Amount; Ch %d Capture Rate") +
+    Each(1, 32, "S [OrvaBank] Ch %d Illumination Detection; Ch %d Illumination Cal; Ch %d Illumination Alarm") +
+    Each(1, 32, "S [IP Camera] Camera %d Type; Camera %d Address; Camera %d Access") +
+    Each(1, 32, "S [IP Camera] Camera %d Username; Camera %d PW\nD [Camera Names] %d");
 
 // What each command may write: a change is its own when it starts with one of these.
 const std::vector<std::pair<UINT, std::vector<std::string>>> kCommands = {
-    {IDM_ABOUT, {}},
-    {IDM_ACTIVITY_LOG, {"S [OrvaFile] Activity Log Storage="}},
-    {IDM_STATUS_LOG, {"S [OrvaFile] Status Log Size="}},
-    {IDM_SITE_ID, {"S [OrvaBank] Bank Name="}},
-    {IDM_VERSION_INFO, {"D [Viewer] Inquiry Version="}},
+    {IDM_ABOUT, {}}, {IDM_ACTIVITY_LOG, {"S [OrvaFile] Activity Log Storage="}}, {IDM_STATUS_LOG, {"S [OrvaFile] Status Log Size="}},
+    {IDM_SITE_ID, {"S [OrvaBank] Bank Name="}}, {IDM_VERSION_INFO, {"D [Viewer] Inquiry Version="}},
     {IDM_CAMERA_SYSTEM, {"S [OrvaBank] Last Remote View Lobby Camera=", "S [OrvaVideo] Color="}},
     {IDM_PORT_CONFIG, {"S [OrvaBank] Lobby Camera ", "S [OrvaBank] Ch ", "S [IP Camera] Camera ", "S [OrvaVideo] Color=",
                        "S [OrvaBank] Last Remote View Lobby Camera=", "D [Camera Names] ", "D [Cameras Enabled] "}},
@@ -47,7 +42,7 @@ protected:
         // By file letter and section; a line without "=" and a key without a name among them.
         std::map<std::string, std::string> sections = {
             {"S[Global]", "Wendrel\r\n"}, {"S[OrvaBank]", "=no key\r\n"}, {"C[Config]", std::string("Advanced Menu=") + advanced + "\r\n"}};
-        const std::vector<std::string> keys = SplitText(kKeysRead, "\n");
+        const std::vector<std::string> keys = KeyLines(kKeysRead);
         for (size_t i = 0; i < keys.size(); ++i) {
             const size_t close = keys[i].find("] ");
             sections[keys[i].substr(0, 1) + keys[i].substr(2, close - 1)] +=

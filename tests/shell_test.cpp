@@ -6,9 +6,7 @@
 #include "scenario.h"
 #include "site.h"
 #include "sitepath.h"
-#include "unit.h"
 
-#include <map>
 
 namespace {
 
@@ -120,66 +118,43 @@ TEST_F(Shell, APathTooLongForTheRecorderIsRefusedAndNothingIsWritten)
     EXPECT_TRUE(ChangesSinceMark().empty());
 }
 
-TEST_F(Shell, TitleAndUnitQueriesFollowTheGlobalSection)
-{
-    const struct {
-        std::string global; // [Global] keys, "|" between them
-        int major;
-        bool kesto, halden;
-        const char* title; // null: the title stays as created
-    } cases[] = {
-        {"", 0, false, false, nullptr},
-        {"Wendrel=4|QUELT Version=QUELT V11.5", 11, true, false, " - Wendrel 4"},
-        {"Wendrel=32|QUELT Version=V10.01", 10, false, false, " - Wendrel 32"},
-        {"Wendrel=7|QUELT Version=QUELT v11.5", 0, false, false, " - Wendrel 16"},
-        {"Halden=1|Image Card=S617 PCI|Nbr Image Card=4", 0, false, true, " - ORVA Halden Vexlo"},
-        {"ORVA QUELT=1|Image Card=S617|QUELT Version=V12.1", 12, false, false, " - ORVA QUELT Unit Kesto"},
-        {"ORVA QUELT=1|Image Card=s617", 0, false, false, " - ORVA QUELT Unit"},
-        {"Wendrel=-5|Halden=0|QUELT Version=" + std::string(5000, 'x') + "V12.1", 0, false, false, nullptr},
-    };
-    for (const auto& c : cases) {
-        NewSite();
-        std::string lines = c.global.empty() ? "" : "S [Global] " + c.global;
-        for (size_t bar; (bar = lines.find('|')) != std::string::npos;)
-            lines.replace(bar, 1, "\nS [Global] ");
-        ASSERT_NE(Open(lines), nullptr);
-        EXPECT_EQ(WindowText(wnd), c.title ? std::string("ORVA_Configuration") + c.title : "ORVA Configurator Application") << lines;
-        EXPECT_EQ(QUELT_MajorVersion(), c.major) << lines;
-        EXPECT_EQ(IsKestoUnit(), c.kesto) << lines;
-        EXPECT_EQ(IsHaldenUnit(), c.halden) << lines;
-    }
-}
-
-TEST_F(Shell, MenuFollowsTheUnitAndAdvancedMode)
+TEST_F(Shell, TitleAndMenuFollowTheUnitAndAdvancedMode)
 {
     const std::string slaves = "-Site Data/Com Ports/Slave Mux 1; -Site Data/Com Ports/Slave Mux 2; -Site Data/Com Ports/Slave Mux 3";
     const std::string ovex = "+Site Data/Com Ports/Primary Ovex (before Slave Ovex); +Site Data/Com Ports/Slave Ovex (before end)";
-    const std::map<std::string, std::string> cases = {
-        {"C [Config] Advanced Menu=1\nS [Global] QUELT Version=V10.3", ""},
-        {"S [Global] QUELT Version=V10.3", kBasicMenu},
-        {"C [Config] Advanced Menu=1\nS [Global] QUELT Version=V12.0",
+    const struct {
+        std::string files;
+        const char* title; // after "ORVA_Configuration"; null: the title stays as created
+        std::string menu;
+    } cases[] = {
+        {"C [Config] Advanced Menu=1\nS [Global] QUELT Version=V10.3", nullptr, ""},
+        {"S [Global] QUELT Version=V10.3; Wendrel=-5", nullptr, kBasicMenu},
+        {"C [Config] Advanced Menu=1\nS [Global] QUELT Version=V12.0", nullptr,
          "-Events/ATM Transactions; +Events/TDI Ports (before Transactions)"},
-        {"C [Config] Advanced Menu=1\nS [Global] Wendrel=16\nS [Global] QUELT Version=QUELT V11.1",
+        {"C [Config] Advanced Menu=1\nS [Global] Wendrel=7; QUELT Version=QUELT V11.1", " - Wendrel 16",
          "-Events/ATM Transactions; -Site Data/Com Ports/Primary Mux; " + slaves + "; " + ovex},
-        {"C [Config] Advanced Menu=1\nS [Global] Wendrel=32\nS [Global] QUELT Version=V10.9", slaves},
-        {"C [Config] Advanced Menu=1\nS [Global] Wendrel=4\nS [Global] Image Card=S617\nS [Global] QUELT Version=V12.1",
+        {"C [Config] Advanced Menu=1\nS [Global] Wendrel=32; QUELT Version=V10.9", " - Wendrel 32", slaves},
+        {"C [Config] Advanced Menu=1\nS [Global] Wendrel=4; Image Card=S617; QUELT Version=V12.1", " - Wendrel 4 Kesto",
          "-Events/ATM Transactions; -Site Data/Com Ports/Primary Mux; " + slaves +
          "; +Video/Video Output (before Schedule); +Events/TDI Ports (before Transactions); " + ovex},
-        {"C [Config] Advanced Menu=1\nS [Global] Image Card=S617-4 PCI",
+        {"C [Config] Advanced Menu=1\nS [Global] ORVA QUELT=1; Image Card=S617-4 PCI", " - ORVA QUELT Unit Kesto",
          "+Video/Captions (before Video Output); +Video/Video Output (before Schedule)"},
-        {"C [Config] Advanced Menu=1\nS [Global] Image Card= s617", ""},
-        {"C [Config] Advanced Menu=1\nS [Global] Halden=1\nS [Global] Image Card=S617\nS [Global] QUELT Version=V12.1",
-         "-Video/Video Parameters; -Events/ATM Transactions; -Site Data/Com Ports"},
-        {"S [Global] Halden=1\nS [Global] QUELT Version=V11.1",
+        // Only the start of a long version text is read: no version at all.
+        {"C [Config] Advanced Menu=1\nS [Global] ORVA QUELT=1; Image Card= s617; QUELT Version=" + std::string(5000, 'x') + "V12.1",
+         " - ORVA QUELT Unit", ""},
+        {"C [Config] Advanced Menu=1\nS [Global] Halden=1; Image Card=S617; Nbr Image Card=4; QUELT Version=V12.1",
+         " - ORVA Halden Vexlo", "-Video/Video Parameters; -Events/ATM Transactions; -Site Data/Com Ports"},
+        {"S [Global] Halden=1; QUELT Version=V11.1", " - ORVA Halden",
          "-Video/Cameras/System Configuration; -Video/Cameras/Name Assignment; -Video/Image Selection; "
          "-Video/Video Parameters; -Events/ATM Transactions; -Events/TCPIP Capture; -Site Data/Com Ports; "
          "-Site Data/System Health; -Files/Activity Log; -Files/Status Log"},
     };
-    for (const auto& [global, changes] : cases) {
+    for (const auto& c : cases) {
         NewSite();
-        ASSERT_NE(Open(global), nullptr);
-        EXPECT_EQ(MenuChanges(wnd), changes) << global;
-        EXPECT_EQ(AdvancedChecked(wnd), global.starts_with("C [Config] Advanced Menu=1")) << global;
+        ASSERT_NE(Open(c.files), nullptr);
+        EXPECT_EQ(WindowText(wnd), c.title ? std::string("ORVA_Configuration") + c.title : "ORVA Configurator Application");
+        EXPECT_EQ(MenuChanges(wnd), c.menu) << c.files;
+        EXPECT_EQ(AdvancedChecked(wnd), c.files.starts_with("C [Config] Advanced Menu=1")) << c.files;
     }
 }
 

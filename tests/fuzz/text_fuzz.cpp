@@ -5,29 +5,16 @@
 #include "version.h"
 
 #include <cctype>
-#include <cstddef>
 #include <cstdint>
-#include <string>
-
-namespace {
-
-bool AsciiAlnum(unsigned char c) { return std::isalnum(c) != 0; }
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string text(reinterpret_cast<const char*>(data), size);
-    (void)LeadingInt(text);
-    (void)ParseSignedText(text);
-    (void)ParseUnsignedText(text);
     std::string arg;
-    if (ExtractArg1(text, AsciiAlnum, arg) && arg.size() > text.size())
+    if (ExtractArg1(text, [](unsigned char c) { return std::isalnum(c) != 0; }, arg) && arg.size() > text.size())
         __builtin_trap();
-    (void)IsLocalSitePath(text);
+    (void)LeadingInt(text), (void)ParseSignedText(text), (void)ParseUnsignedText(text), (void)IsLocalSitePath(text);
     (void)MajorFromVersionText(text);
-    const int major = size > 0 ? static_cast<int8_t>(data[0]) : 0;
-    const int minor = size > 1 ? static_cast<int8_t>(data[1]) : 0;
-    (void)VersionTextSameOrLater(text, major, minor);
+    (void)VersionTextSameOrLater(text, size > 0 ? static_cast<int8_t>(data[0]) : 0, size > 1 ? static_cast<int8_t>(data[1]) : 0);
     return 0;
 }

@@ -19,8 +19,12 @@ std::string Trim(const std::string& s)
 
 std::string Upper(std::string s)
 {
-    CharUpperBuffA(s.data(), static_cast<DWORD>(s.size()));
-    return s;
+    return CharUpperBuffA(s.data(), static_cast<DWORD>(s.size())), s;
+}
+
+std::string Lower(std::string s)
+{
+    return CharLowerBuffA(s.data(), static_cast<DWORD>(s.size())), s;
 }
 
 // What reached the disk, read as the profile service reads it: "[section]" lines, "key=value"
@@ -109,15 +113,13 @@ void SiteFixture::NewSite()
     SetCurrentDirectoryA(siteDir.c_str());
     cFileDir = siteDir;
     WinSysDir = winDir;
-    IniFile = siteDir + "orvant.ini";
-    CharLowerBuffA(IniFile.data(), static_cast<DWORD>(IniFile.size()));
+    IniFile = Lower(siteDir + "orvant.ini");
     MarkClean();
 }
 
 void SiteFixture::UseLocalSite()
 {
-    IniFile = winDir + "orvant.ini";
-    CharLowerBuffA(IniFile.data(), static_cast<DWORD>(IniFile.size()));
+    IniFile = Lower(winDir + "orvant.ini");
     MarkClean();
 }
 

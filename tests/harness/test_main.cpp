@@ -1,10 +1,9 @@
-// Kept apart from the driver, so that tools linking the harness keep their own main.
+// Entry point of every Windows test program, apart from the harness so that tools keep their own.
 #include "defines.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-// Entry point of every Windows test program: the module is the program's instance, as in WinMain.
 int main(int argc, char** argv)
 {
     hInst = GetModuleHandleA(nullptr);
