@@ -1,7 +1,7 @@
 // The camera sheet and its pages, and the camera system parameters dialog, as a technician uses
 // them: what they show for the stored keys, what they store, refuse and leave alone.
 #include "resource.h"
-#include "scenario.h"
+#include "harness.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ const std::string kAdvanced12 = "C [Config] Advanced Menu=1\nS [Global] QUELT Ve
 const std::string kTypes = "S [IP Camera] Types Supported=Axis,Sony; Axis URL=axis.cgi; Sony URL=sony.cgi\n";
 const std::string kIPCamera6 = Cam(6, "S [OrvaBank] Lobby Camera 6 On=YES; Lobby Camera 6 IP=YES; Ch 6 Capture Rate=2\nD [Cameras Enabled] 6=ON");
 
-BoxWanted Refused(const std::string& what, int camera)
+Box Refused(const std::string& what, int camera)
 {
     const bool motion = what == "motion";
     return {"Error", (motion ? "Motion percentage out of range for port " : "Illumination alarm level for port ") + std::to_string(camera) +
@@ -57,7 +57,6 @@ TEST_F(Cameras, PageShowsStoresAndRefuses)
          "see Capture Rate = Full Speed; enabled Capture Rate; see Monitor Illumination = off; see Calibrate Illumination = off; "
          "see Alarm Level = 0; disabled Alarm Level; see 402 = ; items Camera Type = Generic; disabled Camera Type; "
          "see Access String = ; ok", Cam(9)},
-        {"the last camera sits on port 38 of a plain unit", "", "page 32; see Port Number = 38; cancel", ""},
         {"a Halden unit numbers ports one to one and opening its pages stores them as IP cameras", "S [Global] Halden=1",
          "page 9; see Port Number = 9; see IP Camera = on; disabled Analog Camera; disabled Port Number; "
          "type Camera Name = typed, then cancelled; cancel", "S [OrvaBank] Lobby Camera 1 IP=YES; Lobby Camera 9 IP=YES"},
@@ -181,18 +180,18 @@ TEST_F(Cameras, SheetPagesAndWhatOpeningWrites)
     const std::string basic = "C [Config] Advanced Menu=0\nD [Cameras Enabled] Initilized=1\n";
     RunScenarios(*this, IDM_PORT_CONFIG, "S [Global] QUELT Version=QUELT V12.1\nS [OrvaBank] Last Remote View Lobby Camera=4", {
         {"advanced mode shows every channel, at most 32", "C [Config] Advanced Menu=1\nS [Global] Video Channels=40\n"
-         "D [Cameras Enabled] Initilized=1", "see @caption = Camera Properties; see @tabs = 32: Camera 01 .. Camera 32; cancel", ""},
+         "D [Cameras Enabled] Initilized=1", "see @caption = Camera Properties; see @tabs = 32: Camera 32; cancel", ""},
         {"advanced mode without a channel count shows 32", "C [Config] Advanced Menu=-7\nD [Cameras Enabled] Initilized=1",
-         "see @tabs = 32: Camera 01 .. Camera 32; cancel", ""},
+         "see @tabs = 32: Camera 32; cancel", ""},
         {"the basic menu shows the cameras up to the last remote-view one, switches off the rest and fills the mirror",
          "S [OrvaBank] Lobby Camera 1 On=YES; Lobby Camera 3 On=yes\nS [Global] Video Channels=16",
-         "see @tabs = 4: Camera 01 .. Camera 04; cancel",
+         "see @tabs = 4: Camera 04; cancel",
          Each(5, 32, "S [OrvaBank] Lobby Camera %d On=NO") + Each(4, 31, "D [Cameras Enabled] %d=OFF") +
          "D [Cameras Enabled] Initilized=1; 1=ON; 2=OFF; 3=ON"},
         {"without auto-disable nothing is switched off", basic + "C [Config] Auto Disable Unused Ports=0",
-         "see @tabs = 4: Camera 01 .. Camera 04; cancel", ""},
+         "see @tabs = 4: Camera 04; cancel", ""},
         {"the basic menu shows at most 32 pages and switches nothing off at 32",
-         basic + "S [OrvaBank] Last Remote View Lobby Camera=40", "see @tabs = 32: Camera 01 .. Camera 32; cancel", ""},
+         basic + "S [OrvaBank] Last Remote View Lobby Camera=40", "see @tabs = 32: Camera 32; cancel", ""},
         {"a camera switched on in the basic menu becomes the last remote-view one, in colour",
          basic + Cam(1, "S [OrvaBank] Lobby Camera 1 On=YES; Lobby Camera 1=1\nD [Cameras Enabled] 1=ON") + Cam(2) +
          "S [OrvaBank] Last Remote View Lobby Camera=3\nS [OrvaVideo] Color=NO", "page 2; click Enabled; ok",

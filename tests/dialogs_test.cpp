@@ -1,14 +1,14 @@
 // The log, site identification and version dialogs, as a technician uses them.
 #include "resource.h"
-#include "scenario.h"
+#include "harness.h"
 
 namespace {
 
 using Dialogs = SiteFixture;
 
-const BoxWanted kNotBelowOneDay{"Error - Value out of Range", "Minimum Value is 1 Day", "exclamation"};
-const BoxWanted kNotBelowOneKB{"Error - Value out of Range", "Minimum Value is 1 (1KB)", "exclamation"};
-const BoxWanted kSiteNameRefused{"", "Site name cannot contain the characters ,./:*?<>|", "none"};
+const char kRange[] = "Error - Value out of Range";
+const Box kNotBelowOneDay{kRange, "Minimum Value is 1 Day", "exclamation"};
+const Box kSiteNameRefused{"", "Site name cannot contain the characters ,./:*?<>|", "none"};
 
 } // namespace
 
@@ -29,10 +29,9 @@ TEST_F(Dialogs, LogLimits)
          "see @caption = Status Log Setup; see Maximum Status Log = 100; type Maximum Status Log = 20001; ok; "
          "type Maximum Status Log = 0; ok; type Maximum Status Log = 20000; ok",
          "S [OrvaFile] Status Log Size=20000",
-         {{"Error - Value out of Range", "Maximum Value is 20,000 (20MB)", "exclamation"}, kNotBelowOneKB}},
+         {{kRange, "Maximum Value is 20,000 (20MB)", "exclamation"}, {kRange, "Minimum Value is 1 (1KB)", "exclamation"}}},
         {"the stored size is shown and the smallest one stored", "S [OrvaFile] Status Log Size=640",
          "see Maximum Status Log = 640; type Maximum Status Log = 1; ok", "S [OrvaFile] Status Log Size=1"},
-        {"Cancel stores nothing", "", "type Maximum Status Log = 5; cancel", ""},
     });
 }
 
@@ -59,8 +58,6 @@ TEST_F(Dialogs, VersionInformation)
     RunScenarios(*this, IDM_VERSION_INFO, "D [Viewer] Inquiry Version=400", {
         {"normal mode shows the recorder's version and stores nothing", "",
          "see @caption = Software Version Information; see Bank ORVA QUELT Version = unknown; ok", ""},
-        {"a long version shows its first 79 characters", "S [Global] QUELT Version=" + std::string(10000, 'V'),
-         "see Bank ORVA QUELT Version = " + std::string(79, 'V') + "; ok", ""},
         {"advanced mode edits the inquiry version",
          "C [Config] Advanced Menu=1\nS [Global] QUELT Version=QUELT V12.1",
          "see @caption = Inquiry Software Version Control; see ORVA Inquiry version = 400; "

@@ -1,6 +1,5 @@
 // The real orva_config.exe, started as its own process and driven from outside.
-#include "modal_driver.h"
-#include "site_fixture.h"
+#include "harness.h"
 
 #include <windows.h>
 

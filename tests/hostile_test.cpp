@@ -1,7 +1,7 @@
 // Damaged and hand-edited files: every key the program reads holds an extreme value. Every
 // command must open its dialog, and on OK (or Cancel after a refusal) write nothing but its own keys.
 #include "resource.h"
-#include "scenario.h"
+#include "harness.h"
 
 #include <prsht.h>
 
@@ -34,29 +34,28 @@ const std::vector<std::pair<UINT, std::vector<std::string>>> kCommands = {
     {IDM_ADVANCED, {"C [Config] Advanced Menu="}},
 };
 
-class Hostile : public SiteFixture {
-protected:
-    // Fills every key read with an extreme value; variant shifts which key gets which value.
-    void FillHostile(size_t variant, const char* advanced)
-    {
-        // By file letter and section; a line without "=" and a key without a name among them.
-        std::map<std::string, std::string> sections = {
-            {"S[Global]", "Wendrel\r\n"}, {"S[OrvaBank]", "=no key\r\n"}, {"C[Config]", std::string("Advanced Menu=") + advanced + "\r\n"}};
-        const std::vector<std::string> keys = KeyLines(kKeysRead);
-        for (size_t i = 0; i < keys.size(); ++i) {
-            const size_t close = keys[i].find("] ");
-            sections[keys[i].substr(0, 1) + keys[i].substr(2, close - 1)] +=
-                keys[i].substr(close + 2) + "=" + kExtremes[(i + variant) % kExtremes.size()] + "\r\n";
-        }
-        std::map<char, std::string> files;
-        for (const auto& [where, text] : sections)
-            files[where[0]] += where.substr(1) + "\r\n" + text;
-        // Sections given twice, a duplicate key, and no line break at the end.
-        files['S'] += "[OrvaBank]\r\nLobby Camera 1 On=YES\r\n[Global]\r\nHalden=1";
-        for (const auto& [file, text] : files)
-            WriteRaw(PathOf(std::string(1, file)), text);
+using Hostile = SiteFixture;
+
+// Fills every key read with an extreme value; variant shifts which key gets which value.
+void FillHostile(SiteFixture& site, size_t variant, const char* advanced)
+{
+    // By file letter and section; a line without "=" and a key without a name among them.
+    std::map<std::string, std::string> sections = {
+        {"S[Global]", "Wendrel\r\n"}, {"S[OrvaBank]", "=no key\r\n"}, {"C[Config]", std::string("Advanced Menu=") + advanced + "\r\n"}};
+    const std::vector<std::string> keys = KeyLines(kKeysRead);
+    for (size_t i = 0; i < keys.size(); ++i) {
+        const size_t close = keys[i].find("] ");
+        sections[keys[i].substr(0, 1) + keys[i].substr(2, close - 1)] +=
+            keys[i].substr(close + 2) + "=" + kExtremes[(i + variant) % kExtremes.size()] + "\r\n";
     }
-};
+    std::map<char, std::string> files;
+    for (const auto& [where, text] : sections)
+        files[where[0]] += where.substr(1) + "\r\n" + text;
+    // Sections given twice, a duplicate key, and no line break at the end.
+    files['S'] += "[OrvaBank]\r\nLobby Camera 1 On=YES\r\n[Global]\r\nHalden=1";
+    for (const auto& [file, text] : files)
+        site.WriteRaw(site.PathOf(std::string(1, file)), text);
+}
 
 // OK (or, for a sheet, every page visited, then OK); after a refusal, Cancel.
 void VisitAndConfirm(HWND dlg)
@@ -64,10 +63,7 @@ void VisitAndConfirm(HWND dlg)
     const bool sheet = SendMessageA(dlg, PSM_GETTABCONTROL, 0, 0) != 0;
     for (int page = 0; sheet && page < 32; ++page)
         SendMessageA(dlg, PSM_SETCURSEL, static_cast<WPARAM>(page), 0);
-    if (sheet)
-        SendMessageA(dlg, PSM_PRESSBUTTON, PSBTN_OK, 0);
-    else
-        SendMessageA(dlg, WM_COMMAND, IDOK, 0);
+    SendMessageA(dlg, sheet ? PSM_PRESSBUTTON : WM_COMMAND, sheet ? PSBTN_OK : IDOK, 0);
 }
 
 } // namespace
@@ -76,7 +72,7 @@ TEST_F(Hostile, EveryCommandOpensAndWritesOnlyItsOwnKeys)
 {
     for (size_t variant = 0; variant < 4; ++variant) {
         for (const char* advanced : {"1", "0", "-99999999999", "junk"}) {
-            FillHostile(variant, advanced);
+            FillHostile(*this, variant, advanced);
             const HWND wnd = OpenMainWindow("orva_config.exe " + SystemIniPath());
             ASSERT_NE(wnd, nullptr);
             for (const auto& [command, owned] : kCommands) {

@@ -1,4 +1,4 @@
-#include "site_fixture.h"
+#include "harness.h"
 
 #include "defines.h"
 #include "sitepath.h"
@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <set>
 
@@ -44,29 +45,6 @@ void ReadIni(const std::string& path, const std::string& file, Keys& keys)
     }
 }
 
-// Calls visit with the name of every file (and folder, ending in a backslash) in dir.
-template <typename Visit>
-void ForEachFile(const std::string& dir, Visit visit)
-{
-    WIN32_FIND_DATAA found;
-    const HANDLE find = FindFirstFileA((dir + "*").c_str(), &found);
-    for (bool more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileA(find, &found)) {
-        const std::string name = found.cFileName;
-        if (name != "." && name != "..")
-            visit(name + (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY ? "\\" : ""));
-    }
-    if (find != INVALID_HANDLE_VALUE)
-        FindClose(find);
-}
-
-void RemoveTree(const std::string& dir)
-{
-    ForEachFile(dir, [&](const std::string& name) {
-        name.ends_with('\\') ? RemoveTree(dir + name) : void(DeleteFileA((dir + name).c_str()));
-    });
-    RemoveDirectoryA(dir.c_str());
-}
-
 } // namespace
 
 std::vector<std::string> SplitText(const std::string& text, const std::string& separator)
@@ -100,10 +78,9 @@ void SiteFixture::NewSite()
     const std::string root = std::string(buf) + "orva_tests\\";
     // Wine reuses process ids: the first site of each test program clears what earlier runs left.
     static int serial = 0;
-    if (serial == 0) {
-        SetCurrentDirectoryA(buf);
-        RemoveTree(root);
-    }
+    std::error_code ignored;
+    if (serial == 0)
+        std::filesystem::remove_all(root, ignored);
     CreateDirectoryA(root.c_str(), nullptr);
     siteDir = root + "site_" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++serial) + "\\";
     CreateDirectoryA(siteDir.c_str(), nullptr);
@@ -151,20 +128,13 @@ void SiteFixture::WriteRaw(const std::string& path, const std::string& text) con
     std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
 }
 
-std::optional<std::string> SiteFixture::Key(const std::string& file, const std::string& section, const std::string& key) const
-{
-    Keys keys;
-    ReadIni(PathOf(file), file, keys);
-    const auto found = keys.find(Upper(file + " [" + section + "] " + key));
-    return found == keys.end() ? std::nullopt : std::optional(found->second.second);
-}
-
 Keys SiteFixture::Snapshot() const
 {
     std::set<std::string> paths = {Upper(IniFile)};
     for (const char* file : {"ORVA_CONFIG.INI", "ORVANT.INI", "TRANDATA.INI"})
         paths.insert(Upper(winDir + file));
-    ForEachFile(siteDir, [&](const std::string& name) { paths.insert(Upper(siteDir + name)); });
+    for (const auto& entry : std::filesystem::directory_iterator(siteDir))
+        paths.insert(Upper(entry.path().string()));
     Keys keys;
     for (const std::string& path : paths) {
         std::string label = path.starts_with(Upper(siteDir)) ? path.substr(siteDir.size()) : "WINDOWS\\" + path.substr(winDir.size());

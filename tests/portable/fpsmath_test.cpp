@@ -11,13 +11,9 @@ TEST(CaptureRate, DisplayForStoredCardPortsAndRate)
 {
     const std::vector<int> ten = {1, 2, 3, 4, 5, 11, 12, 21, 31, 38}, four = {3, 5, 10, 16, 17, 40};
     const std::vector<int> quad = {1, 4, 5, 6, 8, 9, 12, 13, 17};
-    const struct {
-        const char* card; // null: an IP camera
-        int cards, port;
-        std::vector<int> ports; // of every enabled analog camera
-        int rate;
-        const char* want;
-    } cases[] = {
+    // The card (null: an IP camera), the card count, the camera's port, the ports of every enabled
+    // analog camera, the rate position, and the display.
+    const std::tuple<const char*, int, int, std::vector<int>, int, const char*> cases[] = {
         {nullptr, 0, 0, {}, 0, "30 FPS"}, {nullptr, 0, 0, {}, 2, " 8 FPS"}, {nullptr, 0, 0, {}, 5, " 1 SPF"},
         {nullptr, 0, 0, {}, -1, ""}, {nullptr, 0, 0, {}, 6, ""},
         // Two S617 cards serve ports 1-16 and 17-32; one card 17-32, and its group is all else.
@@ -40,9 +36,9 @@ TEST(CaptureRate, DisplayForStoredCardPortsAndRate)
         {"S617", 1, INT_MIN, {1, INT_MIN, INT_MAX}, 0, "10 FPS"}, {"S617", 4, INT_MAX, {1, INT_MAX}, 0, "30 FPS"},
         {"S617", INT_MAX, 2, {1, 2, 17}, 0, "15 FPS"}, {"S617", -4, 2, {1, 2, 17}, 0, "15 FPS"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.card ? AnalogCameraRateText(c.rate, c.card, c.cards, c.port, c.ports) : IPCameraRateText(c.rate), c.want)
-            << (c.card ? c.card : "IP") << " x" << c.cards << " port " << c.port << " rate " << c.rate;
+    for (const auto& [card, cards, port, ports, rate, want] : cases)
+        EXPECT_EQ(card ? AnalogCameraRateText(rate, card, cards, port, ports) : IPCameraRateText(rate), want)
+            << (card ? card : "IP") << " x" << cards << " port " << port << " rate " << rate;
 }
 
 TEST(CaptureRate, DefaultPortLeavesAGapAfterEachGroupOfEight)

@@ -8,21 +8,17 @@ using namespace std::string_view_literals;
 
 TEST(Scrambling, EncodeMasksUpToTheLengthOrTheTerminatorAndDecodeUndoesIt)
 {
-    const struct {
-        std::string_view before;
-        size_t length;
-        std::string_view after;
-    } cases[] = {
+    const std::tuple<std::string_view, size_t, std::string_view> cases[] = {
         {"abc\0"sv, 3, "\xB7\xB4\xB5\0"sv},
         {"abc\0"sv, 2, "\xB7\xB4" "c\0"sv},      // only the leading bytes asked for
         {"ab\0xyz"sv, 6, "\xB7\xB4\0xyz"sv},     // nothing after the terminator
         {"\x80\xFF\0"sv, 2, "\x56\x29\0"sv},     // the top bit is lost
         {"a\xD6" "b\0"sv, 3, "\xB7\0\xB4\0"sv}, // the mask itself becomes a terminator
     };
-    for (const auto& c : cases) {
-        std::string buffer(c.before);
-        Encode(buffer.data(), c.length);
-        EXPECT_EQ(buffer, c.after) << c.before;
+    for (const auto& [before, length, after] : cases) {
+        std::string buffer(before);
+        Encode(buffer.data(), length);
+        EXPECT_EQ(buffer, after) << before;
     }
     for (const std::string_view plain : {""sv, "Secret 1!"sv, " lead and trail "sv, "\x01\x7f"sv}) {
         std::string stored(plain), typed(plain);
@@ -40,23 +36,19 @@ TEST(Scrambling, EncodeMasksUpToTheLengthOrTheTerminatorAndDecodeUndoesIt)
 
 TEST(ValidSiteName, RefusesPathAndListCharactersAndTrailingBlanksAndCanDropThem)
 {
-    const struct {
-        std::string_view name;
-        bool valid;
-        std::string_view cleaned;
-    } cases[] = {
+    const std::tuple<std::string_view, bool, std::string_view> cases[] = {
         {"", true, ""}, {"  Main   Street", true, "  Main   Street"}, {"Lobby\t", true, "Lobby\t"},
         {"Main St.", false, "Main St"}, {"Lobby   ", false, "Lobby"},
         {R"(C:\Sites\Bank "One")", false, "CSitesBank One"}, {"a<b>c|d*e?f/g", false, "abcdefg"},
         {"Lobby .", false, "Lobby"}, {"   ", false, ""}, {"ab\0 c."sv, true, "ab"}, {"ab \0c"sv, false, "ab"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(ValidSiteName(c.name), c.valid) << c.name;
-        std::string checked(c.name), replaced(c.name);
-        EXPECT_EQ(ValidSiteName(checked, false), c.valid) << c.name;
-        EXPECT_EQ(checked, c.name) << "checking alone must not change the name";
-        EXPECT_EQ(ValidSiteName(replaced, true), c.valid) << c.name;
-        EXPECT_EQ(replaced, c.cleaned) << c.name;
+    for (const auto& [name, valid, cleaned] : cases) {
+        std::string checked(name), replaced(name);
+        EXPECT_EQ(ValidSiteName(name), valid) << name;
+        EXPECT_EQ(ValidSiteName(checked, false), valid) << name;
+        EXPECT_EQ(checked, name) << "checking alone must not change the name";
+        EXPECT_EQ(ValidSiteName(replaced, true), valid) << name;
+        EXPECT_EQ(replaced, cleaned) << name;
     }
 }
 

@@ -1,8 +1,10 @@
 #include "numtext.h"
+#include "sitepath.h"
 #include "version.h"
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <climits>
 
 TEST(NumberRules, StoredValuesReadTheirLeadingNumberAndEditBoxesExactlyOne)
@@ -37,4 +39,26 @@ TEST(NumberRules, RecorderVersionIsTheNumberAfterTheLastCapitalV)
         {"V12", 12, 0, false}, {"V12", 11, 0, true}, {"v12.5", 12, 1, false}, {"QUELT V12.1.7", 12, 1, true}};
     for (const auto& [text, major, minor, want] : later)
         EXPECT_EQ(VersionTextSameOrLater(text, major, minor), want) << text << " " << major << "." << minor;
+}
+
+TEST(SitePath, FirstArgumentLocalSiteAndWindowsGeneration)
+{
+    const std::tuple<const char*, bool, const char*> lines[] = {
+        {"orva_config.exe c:\\winnt\\orvant.ini", true, "c:\\winnt\\orvant.ini"},
+        {"\"c:\\prog files\\orva_config.exe\" \"d:\\a\\orvant.ini\"", true, "d:\\a\\orvant.ini\""},
+        {"orva_config.exe ", false, ""}, {"orva_config.exe    \"  ", false, ""}, {"orva_config", false, ""},
+        {"orva_config.exe  ..\\x.ini", true, "x.ini"}, {"a.exe.exe b", true, "exe b"}};
+    for (const auto& [line, found, want] : lines) {
+        std::string arg = "left over";
+        EXPECT_EQ(ExtractArg1(line, [](unsigned char c) { return std::isalnum(c) != 0; }, arg), found) << line;
+        EXPECT_EQ(arg, want) << line;
+    }
+    const std::pair<const char*, bool> paths[] = {{"c:\\winnt\\orvant.ini", true}, {"C:\\WINDOWS\\ORVANT.INI", true},
+                                                  {"d:\\winnt\\orvant.ini", false}, {"c:\\winnt\\orvant.ini ", false}, {"", false}};
+    for (const auto& [path, local] : paths)
+        EXPECT_EQ(IsLocalSitePath(path), local) << path;
+    const unsigned versions[][3] = {{4, 0, 3}, {4, 10, 1}, {4, 90, 2}, {4, 1, 0}, {5, 0, 4}, {5, 1, 5}, {5, 2, 6},
+                                    {5, 3, 0}, {6, 0, 7}, {6, 3, 7}, {10, 0, 0}, {3, 51, 0}};
+    for (const auto& [major, minor, code] : versions)
+        EXPECT_EQ(OsCodeFromVersion(major, minor), static_cast<int>(code)) << major << "." << minor;
 }

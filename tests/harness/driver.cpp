@@ -1,4 +1,4 @@
-#include "scenario.h"
+#include "harness.h"
 
 #include "defines.h"
 #include "orva_config.h"
@@ -8,8 +8,102 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <set>
 
 namespace {
+
+struct DriverState {
+    const std::vector<Step>* steps = nullptr;
+    std::deque<int> answers;
+    ModalRun run;
+    HWND dialog = nullptr;
+    UINT_PTR stepTimer = 0;
+    bool inStep = false, timedOut = false;
+    std::set<HWND> boxesSeen;
+    std::vector<std::pair<HWND, int>> pendingAnswers;
+};
+
+DriverState* state = nullptr;
+
+// A property sheet ignores EndDialog: it closes through its own buttons.
+void EndDriven(HWND dlg)
+{
+    SendMessageA(dlg, PSM_GETTABCONTROL, 0, 0) ? PostMessageA(dlg, PSM_PRESSBUTTON, PSBTN_CANCEL, 0) : EndDialog(dlg, -7001);
+}
+
+bool IsDialogClass(HWND wnd) { return ClassOf(wnd) == "#32770"; }
+
+// The icon and buttons of the system's message box template.
+std::string KindOf(HWND box)
+{
+    const auto shown = reinterpret_cast<HICON>(SendDlgItemMessageA(box, 0x0440, STM_GETICON, 0, 0));
+    std::string kind = "none";
+    for (const auto& [id, name] : {std::pair{IDI_HAND, "stop"}, {IDI_EXCLAMATION, "exclamation"},
+                                   {IDI_ASTERISK, "information"}, {IDI_QUESTION, "question"}})
+        if (shown && LoadIconA(nullptr, id) == shown)
+            kind = name;
+    const bool yes = GetDlgItem(box, IDYES), cancel = GetDlgItem(box, IDCANCEL);
+    return kind + (yes ? (cancel ? " yesnocancel" : " yesno") : cancel ? " okcancel" : "");
+}
+
+void CALLBACK AnswerBoxes(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    if (!state)
+        return;
+    for (const auto& [box, answer] : std::exchange(state->pendingAnswers, {}))
+        if (IsWindow(box))
+            PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, answer)));
+}
+
+void CALLBACK RunNextStep(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (!state || state->inStep || !state->dialog || !IsWindow(state->dialog))
+        return;
+    if (static_cast<size_t>(state->run.stepsRun) >= state->steps->size()) {
+        KillTimer(nullptr, std::exchange(state->stepTimer, 0));
+        state->run.endedByDriver = true;
+        EndDriven(state->dialog);
+        return;
+    }
+    state->inStep = true;
+    (*state->steps)[static_cast<size_t>(state->run.stepsRun++)](state->dialog);
+    state->inStep = false;
+}
+
+void CALLBACK Watchdog(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    state->timedOut = true;
+    for (HWND box : state->boxesSeen)
+        if (IsWindow(box))
+            PostMessageA(box, WM_COMMAND, IDOK, 0);
+    if (state->dialog && IsWindow(state->dialog))
+        EndDriven(state->dialog);
+}
+
+LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam)
+{
+    const HWND wnd = reinterpret_cast<HWND>(wParam);
+    if (state && code == HCBT_CREATEWND && !state->dialog && IsDialogClass(wnd) &&
+        reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs->hInstance == hInst) {
+        state->dialog = wnd;
+        state->run.opened = true;
+        state->stepTimer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, RunNextStep);
+    }
+    // A message box is a dialog the system made from its own template, not from this module.
+    if (state && code == HCBT_ACTIVATE && IsDialogClass(wnd) && GetDlgItem(wnd, 0xFFFF) &&
+        reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(wnd, GWLP_HINSTANCE)) != hInst && state->boxesSeen.insert(wnd).second) {
+        state->run.boxes.push_back({WindowText(wnd), WindowText(GetDlgItem(wnd, 0xFFFF)), KindOf(wnd)});
+        const int answer = state->answers.empty() ? IDOK : state->answers.front();
+        if (!state->answers.empty())
+            state->answers.pop_front();
+        // Clicking inside the hook would re-enter it: the answer goes from a timer.
+        state->pendingAnswers.emplace_back(wnd, answer);
+        SetTimer(nullptr, 0, 0, AnswerBoxes);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
 
 LONG ButtonType(HWND wnd) { return ClassOf(wnd) == "Button" ? GetWindowLongA(wnd, GWL_STYLE) & BS_TYPEMASK : -1; }
 
@@ -55,16 +149,13 @@ std::string Shown(HWND dlg, HWND c, const std::string& label)
 {
     if (label == "@ok" || label == "@caption")
         return WindowText(label == "@ok" ? GetDlgItem(dlg, IDOK) : dlg);
-    if (label == "@tabs") {
+    if (label == "@tabs") { // how many pages, and the last one's title
         const HWND tabs = reinterpret_cast<HWND>(SendMessageA(dlg, PSM_GETTABCONTROL, 0, 0));
-        const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
-        auto title = [&](int i) {
-            char text[64] = "";
-            TCITEMA item{TCIF_TEXT, 0, 0, text, sizeof text, 0, 0};
-            SendMessageA(tabs, TCM_GETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
-            return std::string(text);
-        };
-        return std::to_string(count) + ": " + title(0) + " .. " + title(count - 1);
+        const auto count = SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0);
+        char text[64] = "";
+        TCITEMA item{TCIF_TEXT, 0, 0, text, sizeof text, 0, 0};
+        SendMessageA(tabs, TCM_GETITEMA, static_cast<WPARAM>(count - 1), reinterpret_cast<LPARAM>(&item));
+        return std::to_string(count) + ": " + text;
     }
     const LONG type = ButtonType(c);
     if (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON)
@@ -128,7 +219,42 @@ void RunStep(HWND dlg, const std::string& step)
     }
 }
 
+
 } // namespace
+
+std::string WindowText(HWND wnd)
+{
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(wnd)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(wnd, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+std::string ClassOf(HWND wnd)
+{
+    char cls[32] = "";
+    GetClassNameA(wnd, cls, sizeof cls);
+    return cls;
+}
+
+ModalRun DriveModal(const std::function<INT_PTR()>& open, const std::vector<Step>& steps, std::deque<int> answers)
+{
+    DriverState local;
+    local.steps = &steps;
+    local.answers = std::move(answers);
+    state = &local;
+    const HHOOK hook = SetWindowsHookExA(WH_CBT, CbtHook, nullptr, GetCurrentThreadId());
+    const UINT_PTR watchdog = SetTimer(nullptr, 0, 15000, Watchdog);
+    local.run.result = open();
+    UnhookWindowsHookEx(hook);
+    KillTimer(nullptr, local.stepTimer);
+    KillTimer(nullptr, watchdog);
+    MSG msg; // drop timer messages still queued for this run
+    while (PeekMessageA(&msg, nullptr, WM_TIMER, WM_TIMER, PM_REMOVE)) {
+    }
+    state = nullptr;
+    EXPECT_FALSE(local.timedOut) << "the dialog or a message box did not close";
+    return local.run;
+}
 
 std::string Each(int first, int last, const char* format)
 {
@@ -143,8 +269,7 @@ std::string Each(int first, int last, const char* format)
 
 HWND OpenMainWindow(const std::string& commandLine)
 {
-    static const bool registered = InitApplication(hInst) != FALSE;
-    (void)registered;
+    [[maybe_unused]] static const bool registered = InitApplication(hInst) != FALSE;
     return CreateMainWindow(hInst, SW_HIDE, commandLine.c_str());
 }
 
@@ -171,7 +296,7 @@ void RunScenarios(SiteFixture& site, UINT command, const std::string& common, co
         for (const std::string& text : texts)
             steps.push_back([text](HWND dlg) { RunStep(dlg, text); });
         std::deque<int> answers;
-        for (const BoxWanted& box : c.boxes)
+        for (const Box& box : c.boxes)
             answers.push_back(std::string(box.answer) == "yes" ? IDYES : std::string(box.answer) == "no" ? IDNO : IDOK);
         const ModalRun run = DriveModal([&] { DispatchCommand(wnd, command); return INT_PTR{0}; }, steps, answers);
         CloseMainWindow(wnd);
@@ -180,13 +305,12 @@ void RunScenarios(SiteFixture& site, UINT command, const std::string& common, co
         if (!texts.empty() && (texts.back() == "ok" || texts.back() == "cancel")) {
             EXPECT_FALSE(run.endedByDriver) << "the dialog stayed open after " << texts.back();
         }
-        std::vector<std::string> changes = KeyLines(c.changes), seen, wanted;
+        std::vector<std::string> changes = KeyLines(c.changes), boxes[2];
         std::sort(changes.begin(), changes.end());
         EXPECT_EQ(Join(site.ChangesSinceMark(), "\n"), Join(changes, "\n"));
-        for (const MessageBoxSeen& box : run.boxes)
-            seen.push_back(box.title + " | " + box.text + " | " + box.kind);
-        for (const BoxWanted& box : c.boxes)
-            wanted.push_back(std::string(box.title) + " | " + box.text + " | " + box.kind);
-        EXPECT_EQ(Join(seen, "\n--\n"), Join(wanted, "\n--\n"));
+        for (int wanted = 0; wanted < 2; ++wanted)
+            for (const Box& box : wanted ? c.boxes : run.boxes)
+                boxes[wanted].push_back(box.title + " | " + box.text + " | " + box.kind);
+        EXPECT_EQ(Join(boxes[0], "\n--\n"), Join(boxes[1], "\n--\n"));
     }
 }
