@@ -3,7 +3,7 @@
 set(ORVA_SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 
 add_library(orva_portable STATIC ${ORVA_PORTABLE_SOURCES})
-target_include_directories(orva_portable PUBLIC src src/shell src/cameras)
+target_include_directories(orva_portable PUBLIC src src/core src/cameras)
 target_compile_options(orva_portable PRIVATE ${ORVA_WARNINGS} ${ORVA_SANITIZE})
 target_link_options(orva_portable PUBLIC ${ORVA_SANITIZE})
 

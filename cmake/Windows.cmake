@@ -6,11 +6,11 @@ set(ORVA_LINK_STATIC -static -static-libgcc -static-libstdc++)
 set(ORVA_SYSTEM_LIBS gdi32 user32 kernel32)
 
 file(GLOB_RECURSE ORVA_SOURCES CONFIGURE_DEPENDS src/*.cpp)
-list(REMOVE_ITEM ORVA_SOURCES ${CMAKE_SOURCE_DIR}/src/shell/winmain.cpp)
+list(REMOVE_ITEM ORVA_SOURCES ${CMAKE_SOURCE_DIR}/src/app/winmain.cpp)
 
 # Everything but WinMain, shared by the program and every test program.
 add_library(orva_lib STATIC ${ORVA_SOURCES})
-target_include_directories(orva_lib PUBLIC src src/shell src/resources)
+target_include_directories(orva_lib PUBLIC src src/core src/resources)
 target_compile_definitions(orva_lib PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
 target_compile_options(orva_lib PRIVATE ${ORVA_WARNINGS})
 target_link_libraries(orva_lib PUBLIC ${ORVA_SYSTEM_LIBS})
@@ -23,7 +23,7 @@ add_library(orva_resources OBJECT src/resources/orva_config.rc)
 set_source_files_properties(src/resources/orva_config.rc PROPERTIES OBJECT_DEPENDS "${ORVA_RC_PARTS}")
 target_include_directories(orva_resources PRIVATE src/resources)
 
-add_executable(orva_config WIN32 src/shell/winmain.cpp $<TARGET_OBJECTS:orva_resources>)
+add_executable(orva_config WIN32 src/app/winmain.cpp $<TARGET_OBJECTS:orva_resources>)
 target_compile_options(orva_config PRIVATE ${ORVA_WARNINGS})
 target_link_libraries(orva_config PRIVATE orva_lib)
 target_link_options(orva_config PRIVATE ${ORVA_LINK_STATIC})

@@ -50,5 +50,8 @@ target_compile_options(bench_sheet PRIVATE ${ORVA_WARNINGS})
 target_link_libraries(bench_sheet PRIVATE orva_harness)
 target_link_options(bench_sheet PRIVATE ${ORVA_LINK_STATIC})
 
+# Includes run one way: app -> dialog folders -> core.
+add_test(NAME includes_one_way COMMAND sh ${CMAKE_SOURCE_DIR}/scripts/check-layering.sh)
+
 # Tests stay at most half the size of the program they test.
 add_test(NAME test_budget COMMAND sh ${CMAKE_SOURCE_DIR}/scripts/test-budget.sh)

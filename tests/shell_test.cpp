@@ -1,7 +1,7 @@
 // The main window: which file the command line names, the unit the title and the menu adapt to,
 // advanced mode, and the commands that need no dialog of their own.
 #include "defines.h"
-#include "orva_config.h"
+#include "app/orva_config.h"
 #include "resource.h"
 #include "harness.h"
 #include "site.h"

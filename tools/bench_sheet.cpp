@@ -4,9 +4,9 @@
 // property-sheet machinery itself costs).
 //   bench_sheet [RUNS]
 #include "cameras/cameraprop.h"
-#include "cameras/propsheet.h"
+#include "propsheet.h"
 #include "defines.h"
-#include "modal_driver.h"
+#include "harness.h"
 #include "profile.h"
 
 #include <windows.h>

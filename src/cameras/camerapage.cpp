@@ -2,13 +2,13 @@
 
 #include "cameras/capturerate.h"
 #include "cameras/gencamprop.h"
-#include "cameras/propsheet.h"
+#include "propsheet.h"
 #include "defines.h"
 #include "dlgctl.h"
 #include "numtext.h"
 #include "profile.h"
 #include "resource.h"
-#include "sitemap/sitedeffile.h"
+#include "sitedeffile.h"
 #include "unit.h"
 
 #include <prsht.h>

@@ -5,7 +5,7 @@
 #include "profile.h"
 #include "quelt_utils.h"
 #include "resource.h"
-#include "sitemap/sitedeffile.h"
+#include "sitedeffile.h"
 #include "unit.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "harness.h"
 
 #include "defines.h"
-#include "orva_config.h"
+#include "app/orva_config.h"
 
 #include <commctrl.h>
 #include <prsht.h>
