@@ -53,14 +53,19 @@ using EndToEnd = SiteFixture;
 
 TEST_F(EndToEnd, TheProgramStartsOnASiteAndEnds)
 {
-    Seed("S [Global] Wendrel=32\nS [Global] QUELT Version=QUELT V12.1");
+    CreateDirectoryA((siteDir + "Branch 12").c_str(), nullptr);
+    Seed("S [Global] Wendrel=32; QUELT Version=QUELT V12.1\nBranch 12\\ORVANT.INI [Global] Wendrel=4");
     MarkClean();
-    for (const UINT msg : {WM_COMMAND, WM_CLOSE}) {
-        Program program(SystemIniPath());
+    // The site's file named whole, relative to the folder the program starts in, and quoted
+    // with a blank in its path; the program ends by E&xit or by its close box.
+    const std::tuple<std::string, const char*, UINT> runs[] = {{SystemIniPath(), " - Wendrel 32", WM_COMMAND},
+        {".\\ORVANT.INI", " - Wendrel 32", WM_CLOSE}, {"\"" + siteDir + "Branch 12\\ORVANT.INI\"", " - Wendrel 4", WM_COMMAND}};
+    for (const auto& [args, title, msg] : runs) {
+        Program program(args);
         const HWND wnd = program.WaitForWindow("ORVA_Configuration", nullptr);
-        ASSERT_NE(wnd, nullptr);
-        EXPECT_EQ(WindowText(wnd), "ORVA_Configuration - Wendrel 32");
-        PostMessageA(wnd, msg, 210, 0); // E&xit, or the close box
+        ASSERT_NE(wnd, nullptr) << args;
+        EXPECT_EQ(WindowText(wnd), std::string("ORVA_Configuration") + title) << args;
+        PostMessageA(wnd, msg, 210, 0);
         EXPECT_EQ(program.ExitCode(), 0);
     }
     // Without an argument nothing shows; a path too long is explained and the program fails.

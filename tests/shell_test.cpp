@@ -73,25 +73,27 @@ const char kBasicMenu[] = "-Video/Cameras/System Configuration; -Video/Cameras/N
 TEST_F(Shell, CommandLineNamesTheSystemIniFileAndTheSite)
 {
     const struct {
-        const char* line;
-        const char* iniFile; // null: the program ends silently
+        std::string line;
+        std::string iniFile; // empty: the program ends silently
         bool local;
     } cases[] = {
         {"orva_config.exe C:\\WINNT\\ORVANT.INI", "c:\\winnt\\orvant.ini", true},
-        {"\"C:\\Program Files\\ORVA\\orva_config.exe\" C:\\Windows\\Orvant.ini", "c:\\windows\\orvant.ini", true},
-        // A quoted path keeps its closing quote, so it never names the local file.
-        {"\"C:\\ORVA\\orva_config.exe\" \"C:\\WINNT\\ORVANT.INI\"", "c:\\winnt\\orvant.ini\"", false},
-        {"ORVA_CONFIG.EXE D:\\WINNT\\ORVANT.INI", "d:\\winnt\\orvant.ini", false},
-        {"orva_config.exe D:\\Sites\\Branch 12\\ORVANT.INI", "d:\\sites\\branch 12\\orvant.ini", false},
-        {"orva_config.exe", nullptr, false}, {"orva_config.exe \"\" - ", nullptr, false}, {"orva_config", nullptr, false},
+        {"\"C:\\Program Files\\ORVA\\orva_config.exe\" \"C:\\Windows\\Orvant.ini\"", "c:\\windows\\orvant.ini", true},
+        {"orva_config D:\\Sites\\Branch 12\\ORVANT.INI", "d:\\sites\\branch 12\\orvant.ini", false},
+        // A relative path names the file of the folder the program was started from.
+        {"orva_config.exe .\\ORVANT.INI", "orvant.ini", false},
+        {"orva_config.exe \\\\Server\\Sites\\ORVANT.INI", "\\\\server\\sites\\orvant.ini", false},
+        {"orva_config.exe", "", false}, {"orva_config.exe \"\" - ", "", false}, {"orva_config", "", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
         const ModalRun run = DriveModal([&] { return reinterpret_cast<INT_PTR>(wnd = OpenMainWindow(c.line)); }, {});
-        EXPECT_EQ(wnd != nullptr, c.iniFile != nullptr);
+        EXPECT_EQ(wnd != nullptr, !c.iniFile.empty());
         EXPECT_TRUE(run.boxes.empty());
-        EXPECT_EQ(c.iniFile ? IniFile : std::to_string(StartupExitCode()), c.iniFile ? c.iniFile : "0");
-        EXPECT_EQ(AtLocalSite(), c.local && c.iniFile);
+        if (wnd) {
+            EXPECT_EQ(IniFile, (c.iniFile == "orvant.ini" ? Lower(siteDir) : "") + c.iniFile);
+        }
+        EXPECT_EQ(wnd ? AtLocalSite() : StartupExitCode() != 0, c.local);
         CloseMainWindow(std::exchange(wnd, nullptr));
     }
     // The working folder is the current one (Windows 10 is reported), the Windows folder the system's.

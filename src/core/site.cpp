@@ -11,8 +11,6 @@
 
 namespace {
 
-bool SystemIsAlnum(unsigned char c) { return IsCharAlphaNumericA(static_cast<CHAR>(c)) != FALSE; }
-
 std::string WithBackslash(std::string dir)
 {
     if (dir.empty() || dir.back() != '\\')
@@ -24,10 +22,16 @@ std::string WithBackslash(std::string dir)
 
 bool GetArg1(const char* commandLine, std::string& arg)
 {
-    std::string line = commandLine ? commandLine : "";
-    if (!line.empty())
-        CharLowerBuffA(line.data(), static_cast<DWORD>(line.size()));
-    return ExtractArg1(line, SystemIsAlnum, arg);
+    if (!ExtractArg1(commandLine ? commandLine : "", arg))
+        return false;
+    // A path relative to the folder the program was started from, such as .\ORVANT.INI in a site
+    // folder, names that folder's file, not one in the Windows directory.
+    const DWORD size = GetFullPathNameA(arg.c_str(), 0, nullptr, nullptr);
+    std::vector<char> full(size + 1, '\0');
+    if (size > 0 && GetFullPathNameA(arg.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr) < full.size())
+        arg = full.data();
+    CharLowerBuffA(arg.data(), static_cast<DWORD>(arg.size()));
+    return true;
 }
 
 bool AtLocalSite() { return IsLocalSitePath(IniFile); }

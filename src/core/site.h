@@ -6,7 +6,8 @@
 
 #include <string>
 
-// The first argument of the command line, lower-cased whole; false when there is none.
+// The argument of the command line (see ExtractArg1), made absolute against the current folder
+// and lower-cased; false when there is none.
 bool GetArg1(const char* commandLine, std::string& arg);
 
 // True when IniFile is the recorder's own file on this machine (the local site).

@@ -2,22 +2,33 @@
 
 #include "numtext.h"
 
-bool ExtractArg1(std::string_view line, bool (*isAlnum)(unsigned char), std::string& arg)
+#include <algorithm>
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+} // namespace
+
+bool ExtractArg1(std::string_view line, std::string& arg)
 {
     arg.clear();
-    const size_t exe = line.find(".exe");
-    if (exe == std::string_view::npos)
-        return false;
-    size_t pos = exe + 4;
-    if (pos >= line.size())
-        return false;
-    ++pos; // the program path's closing quote, or the blank after it
-    while (pos < line.size() && !isAlnum(static_cast<unsigned char>(line[pos])))
+    size_t pos = 0;
+    if (!line.empty() && line.front() == '"')
+        pos = std::min(line.find('"', 1), line.size() - 1) + 1;
+    while (pos < line.size() && !IsBlank(line[pos]))
         ++pos;
-    if (pos >= line.size())
-        return false;
-    arg.assign(line.substr(pos));
-    return true;
+    while (pos < line.size() && IsBlank(line[pos]))
+        ++pos;
+    std::string_view rest = line.substr(pos);
+    if (rest.starts_with('"')) {
+        rest = rest.substr(1, rest.find('"', 1) - 1);
+    } else {
+        while (!rest.empty() && IsBlank(rest.back()))
+            rest.remove_suffix(1);
+    }
+    arg.assign(rest);
+    return !arg.empty();
 }
 
 bool IsLocalSitePath(std::string_view iniFile)

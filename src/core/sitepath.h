@@ -9,12 +9,12 @@
 // buffer, terminator included.
 inline constexpr size_t kIniFileMax = 119;
 
-// Finds the first argument of a command line that has already been lower-cased. The program's
-// own path is recognised by its ".exe"; the character after it (closing quote or blank) is
-// skipped, then everything up to the first letter or digit, and the rest of the line is the
-// argument, a trailing quote included. isAlnum is the system's letter-or-digit test. Returns
-// false, with arg empty, when the line holds no argument.
-bool ExtractArg1(std::string_view loweredLine, bool (*isAlnum)(unsigned char), std::string& arg);
+// Finds the argument of a command line. The program's own path is split off as Windows splits it
+// (a quoted first token ends at its closing quote, an unquoted one at the first blank) and the
+// blanks after it are skipped. A quoted argument ends at its closing quote, which is not part of
+// it; an unquoted one is the rest of the line less its trailing blanks, so that a path with
+// blanks typed without quotes still works. Returns false, with arg empty, when there is none.
+bool ExtractArg1(std::string_view line, std::string& arg);
 
 // True for the recorder's own system INI file, C:\WINNT\ORVANT.INI or C:\WINDOWS\ORVANT.INI in
 // any mixture of case: the program then configures the machine it runs on.

@@ -51,6 +51,8 @@ private:
     Keys mark;
 };
 
+// The text in lower case, as the program keeps the system INI file's path.
+std::string Lower(std::string s);
 // Splits text at a separator, dropping empty pieces.
 std::vector<std::string> SplitText(const std::string& text, const std::string& separator);
 // "F [section] key=value" lines, one a key; a line may hold more keys of its section after "; ".

@@ -23,10 +23,6 @@ std::string Upper(std::string s)
     return CharUpperBuffA(s.data(), static_cast<DWORD>(s.size())), s;
 }
 
-std::string Lower(std::string s)
-{
-    return CharLowerBuffA(s.data(), static_cast<DWORD>(s.size())), s;
-}
 
 // What reached the disk, read as the profile service reads it: "[section]" lines, "key=value"
 // lines with blanks trimmed, the first of duplicate keys winning. Each key under its name in
@@ -46,6 +42,11 @@ void ReadIni(const std::string& path, const std::string& file, Keys& keys)
 }
 
 } // namespace
+
+std::string Lower(std::string s)
+{
+    return CharLowerBuffA(s.data(), static_cast<DWORD>(s.size())), s;
+}
 
 std::vector<std::string> SplitText(const std::string& text, const std::string& separator)
 {
