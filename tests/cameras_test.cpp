@@ -99,6 +99,9 @@ TEST_F(Cameras, PageShowsStoresAndRefuses)
          "S [OrvaBank] Ch 1 Motion Amount=0; Ch 1 Illumination Alarm=256"},
         {"a negative amount is refused, an empty level reads as 0, and the sheet closes", "S [OrvaBank] Ch 1 Illumination Alarm=30",
          "type Percentage Change = -1; type Alarm Level = ; ok", "S [OrvaBank] Ch 1 Illumination Alarm=0", {Refused("motion", 1)}},
+        {"a file that cannot be written: the sheet says which, keeps what was stored before it, and stays open",
+         "locked D", "click Enabled; page 2; click Enabled; ok; cancel", "S [OrvaBank] Lobby Camera 1 On=YES; Lobby Camera 1=1",
+         {{"Settings Not Saved", "A setting could not be saved in the file\n*\\SiteDef.DAT\n\n*", "stop"}}},
         {"filling a page is no change; typing is, until applied", "",
          "disabled @apply; type User Name = operator; enabled @apply; apply; disabled @apply; see @ok = Close; cancel",
          "S [IP Camera] Camera 1 Username=operator"},
@@ -121,11 +124,11 @@ TEST_F(Cameras, RateFollowsMotionPacingAndTheStoredCameras)
          "S [Global] QUELT Version=QUELT V10.3\nS [OrvaBank] Ch 1 Capture Rate=4; Ch 1 Motion Detection=0",
          "click Motion Detect; click Motion Detect; disabled Capture Rate; see Capture Rate = Full Speed; ok",
          "S [OrvaBank] Ch 1 Capture Rate=0"},
-        {"a stored rate the list cannot show leaves no selection; one that is no number reads as full speed",
+        {"a stored rate the list cannot show leaves no selection and is kept; one that is no number reads as full speed",
          kIPCamera6 + "S [OrvaBank] Ch 6 Capture Rate=6\n" +
          Cam(7, "S [OrvaBank] Lobby Camera 7 On=YES; Lobby Camera 7 IP=YES; Ch 7 Capture Rate=junk\nD [Cameras Enabled] 7=ON"),
          "page 6; see Capture Rate = <none>; see 402 = ; page 7; see Capture Rate = Full Speed; see 402 = 30 FPS; ok",
-         "S [OrvaBank] Ch 6 Capture Rate=-1; Ch 7 Capture Rate=0"},
+         "S [OrvaBank] Ch 7 Capture Rate=0"},
         {"a page shown again works its rate out from what was applied",
          "S [OrvaBank] Lobby Camera 1 On=YES; Lobby Camera 1 IP=YES\nD [Cameras Enabled] 1=ON",
          "see 402 = 30 FPS; click Analog Camera; apply; page 2; page 1; see 402 = 12 FPS; cancel",
@@ -166,6 +169,9 @@ TEST_F(Cameras, IPCameraSettings)
         {"the longest access string is held whole and stored as the recorder reads it",
          "S [IP Camera] Camera 1 Type=Axis; Camera 1 Address=" + address29 + "; Axis URL=" + url79,
          "see Access String = " + built + "; ok", "S [IP Camera] Camera 1 Access=" + built.substr(0, 79)},
+        {"focus passing through the address and the type keeps a custom access string",
+         "S [IP Camera] Camera 1 Type=Axis; Camera 1 Address=10.0.0.1; Camera 1 Access=rtsp://10.0.0.1:554/custom\n"
+         "S [OrvaBank] Lobby Camera 1 IP=YES", "focus IP Address; focus Camera Type; focus User Name; ok", ""},
         {"a new address or type replaces a hand-edited access string",
          "S [IP Camera] Camera 1 Type=Axis; Camera 1 Access=rtsp://stored\nS [OrvaBank] Lobby Camera 1 IP=YES",
          "see Access String = rtsp://stored; type IP Address = 10.9.8.7; see Access String = http://10.9.8.7/axis.cgi; "
@@ -188,6 +194,8 @@ TEST_F(Cameras, SheetPagesAndWhatOpeningWrites)
          "see @tabs = 4: Camera 04; cancel",
          Each(5, 32, "S [OrvaBank] Lobby Camera %d On=NO") + Each(4, 31, "D [Cameras Enabled] %d=OFF") +
          "D [Cameras Enabled] Initilized=1; 1=ON; 2=OFF; 3=ON"},
+        {"the switching off cannot be stored: said once, and the sheet opens", basic + "locked S",
+         "see @tabs = 4: Camera 04; cancel", "", {{"Settings Not Saved", "A setting could not be saved in the file\n*orvant.ini\n\n*", "stop"}}},
         {"without auto-disable nothing is switched off", basic + "C [Config] Auto Disable Unused Ports=0",
          "see @tabs = 4: Camera 04; cancel", ""},
         {"the basic menu shows at most 32 pages and switches nothing off at 32",
@@ -197,8 +205,8 @@ TEST_F(Cameras, SheetPagesAndWhatOpeningWrites)
          "S [OrvaBank] Last Remote View Lobby Camera=3\nS [OrvaVideo] Color=NO", "page 2; click Enabled; ok",
          Each(4, 32, "S [OrvaBank] Lobby Camera %d On=NO") + "S [OrvaBank] Lobby Camera 2 On=YES; Lobby Camera 2=2\n"
          "D [Cameras Enabled] 2=ON\nS [OrvaBank] Last Remote View Lobby Camera=2\nS [OrvaVideo] Color=YES"},
-        {"no camera in use: an explanation instead of an empty sheet", basic + "S [OrvaBank] Last Remote View Lobby Camera=-5",
-         "", Each(1, 32, "S [OrvaBank] Lobby Camera %d On=NO"),
+        {"no camera in use: an explanation instead of an empty sheet, and no camera switched off",
+         basic + "S [OrvaBank] Last Remote View Lobby Camera=-5; Lobby Camera 3 On=YES", "", "",
          {{"Camera Properties", "No camera is in use for remote viewing, so there is no camera page to show.\n\n"
            "To set the last camera that remote users can view, switch on Operation > Advanced and use Video > "
            "Cameras > System Configuration; in advanced mode this sheet shows every video channel.", "information"}}},

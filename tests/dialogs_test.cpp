@@ -7,6 +7,10 @@ namespace {
 using Dialogs = SiteFixture;
 
 const char kRange[] = "Error - Value out of Range";
+Box kNotSaved(const std::string& file)
+{
+    return {"Settings Not Saved", "A setting could not be saved in the file\n*\\" + file + "\n\n*", "stop"};
+}
 const Box kNotBelowOneDay{kRange, "Minimum Value is 1 Day", "exclamation"};
 const Box kSiteNameRefused{"", "Site name cannot contain the characters ,./:*?<>|", "none"};
 
@@ -21,6 +25,8 @@ TEST_F(Dialogs, LogLimits)
          "S [OrvaFile] Activity Log Storage=1", {kNotBelowOneDay}},
         {"any number of days from 1 up is stored", "S [OrvaFile] Activity Log Storage=45",
          "see Number of days = 45; type Number of days = 2147483647; ok", "S [OrvaFile] Activity Log Storage=2147483647"},
+        {"a file that cannot be written: OK says which and why, and the dialog stays open", "S [OrvaFile] Activity Log Storage=30\nlocked S",
+         "type Number of days = 40; ok; see Number of days = 40; cancel", "", {kNotSaved("orvant.ini")}},
         {"a box that holds no number reads as 0; Cancel after a refusal stores nothing", "",
          "type Number of days = 12abc; ok; cancel", "", {kNotBelowOneDay}},
     });

@@ -176,6 +176,8 @@ TEST_F(Shell, AdvancedTogglesTheMenuAndTheStoredFlag)
         EXPECT_EQ(ChangesSinceMark(), std::vector<std::string>{i % 2 ? "C [Config] Advanced Menu=1" : "C [Config] Advanced Menu=0"});
         EXPECT_EQ(MenuChanges(wnd), i % 2 ? "" : kBasicMenu);
     }
+    RunScenarios(*this, IDM_ADVANCED, "C [Config] Advanced Menu=0\nlocked C", {{"a flag that cannot be stored is said", "", "", "",
+        {{"Settings Not Saved", "A setting could not be saved in the file\n*\\ORVA_CONFIG.INI\n\n*", "stop"}}}});
 }
 
 TEST_F(Shell, AboutExitAndCommandsNotBuiltYet)

@@ -1,6 +1,7 @@
 #include "menu.h"
 
 #include "defines.h"
+#include "dlgctl.h"
 #include "numtext.h"
 #include "profile.h"
 #include "resource.h"
@@ -111,7 +112,10 @@ void ToggleAdvancedMode(HWND wnd)
 {
     const HMENU old = GetMenu(wnd);
     const bool wasOn = old && (GetMenuState(old, IDM_ADVANCED, MF_BYCOMMAND) & MF_CHECKED);
+    // The menu is rebuilt from the stored flag, so a write that failed leaves it as it was.
+    MarkWrites();
     WriteString(kConfigIni, kSecConfig, "Advanced Menu", wasOn ? "0" : "1");
+    ReportFailedWrite(wnd);
     SetMenu(wnd, LoadMenuA(hInst, "ConfigMenu"));
     if (old && IsMenu(old))
         DestroyMenu(old);

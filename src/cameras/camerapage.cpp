@@ -257,6 +257,7 @@ void ShowIPSettings(HWND page, int camera)
 
 void OnInitCameraPage(HWND page, int camera)
 {
+    MarkWrites(); // the writes of a page's opening are reported too
     SetWindowLongPtrA(page, DWLP_USER,
                       ReadInt(SystemIni(), kSecOrvaVideo, "Pace Motion Detect", 1) != 0 ? kPaceMotion : 0);
     const int version = QUELT_MajorVersion();
@@ -273,6 +274,7 @@ void OnInitCameraPage(HWND page, int camera)
     if (version >= kIPVersion)
         ShowIPSettings(page, camera);
     SetFlag(page, kLoaded | kRateFresh);
+    ReportFailedWrite(page);
 }
 
 // ---- Commands -------------------------------------------------------------------------------
@@ -291,8 +293,8 @@ void OnMotionClicked(HWND page, int camera)
     RefreshRateDisplay(page, camera, EffectiveRateIndex(page));
 }
 
-// Returns whether the control is one the page reacts to; the sheet is then told of a change.
-bool OnCameraCommand(HWND page, int camera, int id)
+// Returns whether the notice is one the page reacts to; the sheet is then told of a change.
+bool OnCameraCommand(HWND page, int camera, int id, int code)
 {
     switch (id) {
     case IDC_CAM_MOTION:
@@ -309,10 +311,12 @@ bool OnCameraCommand(HWND page, int camera, int id)
     case IDC_CAM_IP:
         EnableIPFields(page);
         return true;
-    // Any notice of the type list or the address rebuilds the access string, so that it always
-    // follows what they show.
+    // A new address or another type rebuilds the access string; focus passing through them does
+    // not, so a custom string the technician did not touch is kept.
     case IDC_CAM_IP_TYPE:
     case IDC_CAM_IP_ADDRESS:
+        if (code != (id == IDC_CAM_IP_TYPE ? CBN_SELCHANGE : EN_CHANGE))
+            return false;
         BuildAccessString(page);
         return true;
     case IDC_CAM_NAME:
@@ -376,8 +380,10 @@ void SaveCameraPage(HWND page, int camera)
     WriteString(siteDef.c_str(), kSecCameraNames, NumberKey(camera).c_str(), GetItemText(page, IDC_CAM_NAME, kTextMax));
     WriteString(siteDef.c_str(), kSecCamerasEnabled, NumberKey(camera).c_str(), on ? "ON" : "OFF");
 
-    // The list's own selection: pacing decides the real rate when the recorder runs.
-    WriteInt(SystemIni(), kSecOrvaBank, ChKey(camera, "Capture Rate").c_str(), GetComboSel(page, IDC_CAM_RATE_LIST));
+    // The list's own selection: pacing decides the real rate when the recorder runs. A stored rate
+    // the list cannot show leaves it without a selection, and then the key is kept as stored.
+    if (GetComboSel(page, IDC_CAM_RATE_LIST) != CB_ERR)
+        WriteInt(SystemIni(), kSecOrvaBank, ChKey(camera, "Capture Rate").c_str(), GetComboSel(page, IDC_CAM_RATE_LIST));
     WriteChFlag(camera, "Motion Detection", IsItemChecked(page, IDC_CAM_MOTION));
     SaveRangedValue(page, camera, kMotionAmount);
     WriteChFlag(camera, "Illumination Detection", IsItemChecked(page, IDC_CAM_ILLUM_MONITOR));
@@ -385,8 +391,6 @@ void SaveCameraPage(HWND page, int camera)
     SaveRangedValue(page, camera, kIlluminationAlarm);
     if (version >= kIPVersion)
         SaveIPSettings(page, camera);
-
-    FinishApply(page);
     SetLastViewCamera();
 }
 
@@ -401,7 +405,7 @@ void OnCameraNotify(HWND page, int camera, const NMHDR& header)
             RefreshRateDisplay(page, camera, GetComboSel(page, IDC_CAM_RATE_LIST));
         break;
     case PSN_APPLY:
-        SaveCameraPage(page, camera);
+        ApplyPage(page, [&] { SaveCameraPage(page, camera); });
         break;
     default:
         break;
@@ -455,15 +459,17 @@ INT_PTR CameraPropProc_IP(HWND page, UINT msg, WPARAM wParam, LPARAM lParam, int
         return TRUE;
     case WM_COMMAND:
         // Filling the controls makes them report changes: those are not the user's.
-        if (!HasFlag(page, kLoaded) || !OnCameraCommand(page, camera, LOWORD(wParam)))
+        if (!HasFlag(page, kLoaded) || !OnCameraCommand(page, camera, LOWORD(wParam), HIWORD(wParam)))
             return FALSE;
         NotifyChanged(page);
         return TRUE;
     case WM_NOTIFY:
-        // Apply always succeeds and leaving the page is always allowed: the result stays 0.
-        if (lParam)
-            OnCameraNotify(page, camera, *reinterpret_cast<const NMHDR*>(lParam));
-        return FALSE;
+        // Leaving the page is always allowed; apply gives its result (the sheet stays open when a
+        // value could not be stored).
+        if (!lParam)
+            return FALSE;
+        OnCameraNotify(page, camera, *reinterpret_cast<const NMHDR*>(lParam));
+        return reinterpret_cast<const NMHDR*>(lParam)->code == static_cast<UINT>(PSN_APPLY);
     default:
         return FALSE;
     }

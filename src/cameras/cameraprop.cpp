@@ -3,6 +3,7 @@
 #include "camerapage.h"
 #include "capturerate.h"
 #include "defines.h"
+#include "dlgctl.h"
 #include "profile.h"
 #include "propsheet.h"
 #include "unit.h"
@@ -23,10 +24,11 @@ int StoredPageCount()
 }
 
 // In the basic menu the recorder would still capture cameras the technician cannot see; they
-// are switched off each time the sheet opens.
+// are switched off each time the sheet opens. Without a last remote-view camera nothing is
+// known to be unused, and nothing is switched off.
 void DisableCamerasAfter(int lastPage)
 {
-    for (int camera = std::max(lastPage, 0) + 1; camera <= kMaxCameras; ++camera)
+    for (int camera = lastPage + 1; lastPage > 0 && camera <= kMaxCameras; ++camera)
         WriteYesNo(SystemIni(), kSecOrvaBank, LobbyCameraKey(camera, " On").c_str(), false);
 }
 
@@ -48,8 +50,10 @@ void DisplayCameraProperties(HINSTANCE instance, HWND parent)
 {
     const bool advanced = AdvancedMenuOn();
     const int stored = StoredPageCount();
+    MarkWrites();
     if (!advanced && ReadInt(kConfigIni, kSecConfig, "Auto Disable Unused Ports", 1) != 0 && stored < kMaxCameras)
         DisableCamerasAfter(stored);
+    ReportFailedWrite(parent);
     const int count = std::min(stored, kMaxCameras);
     if (count <= 0) {
         ExplainNoPages(parent, advanced);

@@ -112,6 +112,23 @@ int SelectComboPrefix(HWND dlg, int id, const std::string& prefix, int startAfte
     return static_cast<int>(found);
 }
 
+bool ReportFailedWrite(HWND owner)
+{
+    const std::optional<FailedWrite> failed = FirstFailedWrite();
+    if (!failed)
+        return false;
+    char reason[256] = "";
+    if (!FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, failed->error, 0, reason,
+                        sizeof reason, nullptr))
+        std::snprintf(reason, sizeof reason, "System error %lu.", failed->error);
+    std::string text = "A setting could not be saved in the file\n" + failed->file + "\n\n" + reason;
+    while (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')
+        text.pop_back(); // the system ends its words with a line break
+    MessageBoxA(owner, text.c_str(), "Settings Not Saved", MB_OK | MB_ICONSTOP);
+    MarkWrites();
+    return true;
+}
+
 void FocusItem(HWND dlg, int id)
 {
     SendMessageA(dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dlg, id)), TRUE);

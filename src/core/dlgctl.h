@@ -2,6 +2,8 @@
 // code reads as what it does to the settings, not as message sequences.
 #pragma once
 
+#include "profile.h"
+
 #include <windows.h>
 
 #include <span>
@@ -38,9 +40,14 @@ int SelectComboPrefix(HWND dlg, int id, const std::string& prefix, int startAfte
 // right), e.g. back to a box whose value was refused.
 void FocusItem(HWND dlg, int id);
 
+// When a value could not be stored since the last MarkWrites, tells the user once which file and
+// why (values stored before it stay stored) and returns true.
+bool ReportFailedWrite(HWND owner);
+
 // The usual modal dialog: show fills the controls when it opens; OK calls save, which writes
-// and returns true, or tells the user why not and returns false to keep the dialog open; Cancel
-// closes without writing. Both close with result 1.
+// and returns true, or tells the user why not and returns false to keep the dialog open; a value
+// the system could not store keeps it open too. Cancel closes without writing. Both close with
+// result 1.
 template <typename Show, typename Save>
 INT_PTR OkCancelDialog(HWND dlg, UINT msg, WPARAM wParam, Show show, Save save)
 {
@@ -51,7 +58,8 @@ INT_PTR OkCancelDialog(HWND dlg, UINT msg, WPARAM wParam, Show show, Save save)
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDOK:
-            if (save(dlg))
+            MarkWrites();
+            if (save(dlg) && !ReportFailedWrite(dlg))
                 EndDialog(dlg, 1);
             return TRUE;
         case IDCANCEL:

@@ -9,6 +9,7 @@
 namespace {
 
 ProfileCounts counts;
+std::optional<FailedWrite> firstFailure;
 
 } // namespace
 
@@ -36,8 +37,18 @@ int ReadInt(const char* file, const char* section, const char* key, int def)
 bool WriteString(const char* file, const char* section, const char* key, const std::string& value)
 {
     ++counts.writes;
-    return WritePrivateProfileStringA(section, key, value.c_str(), file) != FALSE;
+    if (WritePrivateProfileStringA(section, key, value.c_str(), file))
+        return true;
+    const DWORD error = GetLastError();
+    // A bare file name is one of the Windows directory's.
+    if (!firstFailure)
+        firstFailure = FailedWrite{(std::string(file).find('\\') == std::string::npos ? WinSysDir : "") + file, error};
+    return false;
 }
+
+void MarkWrites() { firstFailure.reset(); }
+
+std::optional<FailedWrite> FirstFailedWrite() { return firstFailure; }
 
 bool WriteInt(const char* file, const char* section, const char* key, int value)
 {

@@ -2,6 +2,7 @@
 // one key at a time, with no caching: a dialog reads when it opens and writes when confirmed.
 #pragma once
 
+#include <optional>
 #include <string>
 
 // At most bufSize - 1 characters of the value, as the recorder's fixed buffers see it; def when
@@ -18,6 +19,17 @@ int ReadInt(const char* file, const char* section, const char* key, int def);
 bool WriteString(const char* file, const char* section, const char* key, const std::string& value);
 bool WriteInt(const char* file, const char* section, const char* key, int value); // "%d"
 bool WriteFlag(const char* file, const char* section, const char* key, bool on);  // "1" / "0"
+
+// A value the system could not store (read-only file, missing folder, full disk): the file, as
+// the profile service resolves it, and the system's error code. Only the first failure since
+// the last MarkWrites is kept; a confirmed dialog checks it so that a lost change is never
+// reported as saved (ReportFailedWrite).
+struct FailedWrite {
+    std::string file;
+    unsigned long error = 0;
+};
+void MarkWrites();
+std::optional<FailedWrite> FirstFailedWrite();
 
 // A "YES"/"NO" flag, set only when it reads "YES" in any case (absent reads as "NO"), as the
 // recorder reads it into an 80-byte buffer; written as "YES" or "NO".

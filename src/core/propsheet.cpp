@@ -1,6 +1,7 @@
 #include "propsheet.h"
 
 #include "comctl.h"
+#include "dlgctl.h"
 
 #include <prsht.h>
 
@@ -45,6 +46,11 @@ void NotifyChanged(HWND page)
 
 void FinishApply(HWND page)
 {
+    if (ReportFailedWrite(page)) {
+        SetWindowLongPtrA(page, DWLP_MSGRESULT, PSNRET_INVALID);
+        return;
+    }
+    SetWindowLongPtrA(page, DWLP_MSGRESULT, PSNRET_NOERROR);
     const HWND sheet = GetParent(page);
     SendMessageA(sheet, PSM_CANCELTOCLOSE, 0, 0);
     SendMessageA(sheet, PSM_UNCHANGED, reinterpret_cast<WPARAM>(page), 0);

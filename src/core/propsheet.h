@@ -6,6 +6,8 @@
 // so nothing is saved after the sheet closes.
 #pragma once
 
+#include "profile.h"
+
 #include <windows.h>
 
 #include <array>
@@ -44,5 +46,14 @@ INT_PTR ShowPropertySheet(HINSTANCE instance, HWND parent, const char* caption,
 
 // The page tells its sheet that it holds changes (enables Apply).
 void NotifyChanged(HWND page);
-// After a page has written its keys: Cancel now reads as Close, and the page is clean again.
+// A page's PSN_APPLY: save writes the page's keys. When one could not be stored the user is told
+// once and the sheet stays open on this page (later pages are not applied); otherwise Cancel now
+// reads as Close and the page is clean again. The page procedure returns TRUE for PSN_APPLY.
 void FinishApply(HWND page);
+template <typename Save>
+void ApplyPage(HWND page, Save save)
+{
+    MarkWrites();
+    save();
+    FinishApply(page);
+}

@@ -33,7 +33,8 @@ public:
     // Full path of a file by its letter, or of a file of the site folder by its name.
     std::string PathOf(const std::string& file) const;
     std::string SystemIniPath() const { return PathOf("S"); }
-    // Sets keys from KeyLines; a line "local" switches to the local site.
+    // Sets keys from KeyLines; a line "local" switches to the local site, "locked F" keeps the file
+    // open for reading only, as another program may, so that writing it fails.
     void Seed(const std::string& lines);
     // Replaces a file's whole text (for damaged files).
     void WriteRaw(const std::string& path, const std::string& text) const;
@@ -49,6 +50,7 @@ public:
 private:
     Keys Snapshot() const;
     Keys mark;
+    std::vector<HANDLE> locks;
 };
 
 // The text in lower case, as the program keeps the system INI file's path.
@@ -100,7 +102,8 @@ std::string ClassOf(HWND wnd);
 //   list's selected item or <none>), items L = a, b, c, enabled L, disabled L, page N (1-based),
 //   ok, apply, cancel; see @caption = text, and for a sheet see @tabs = N: last title,
 //   see @ok = OK or Close, enabled @apply, disabled @apply.
-// The dialog must stay open for every step, and close on a last ok or cancel.
+// The dialog must stay open for every step, and close on a last ok or cancel. A "*" in a box's
+// expected text stands for any text (a path, the system's words).
 
 struct Scenario {
     std::string name, before, steps, changes;

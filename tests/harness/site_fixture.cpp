@@ -72,6 +72,8 @@ std::vector<std::string> KeyLines(const std::string& text)
 
 void SiteFixture::NewSite()
 {
+    for (const HANDLE lock : std::exchange(locks, {}))
+        CloseHandle(lock);
     char buf[MAX_PATH] = "";
     GetWindowsDirectoryA(buf, sizeof buf);
     winDir = std::string(buf) + (std::string(buf).ends_with('\\') ? "" : "\\");
@@ -116,6 +118,8 @@ void SiteFixture::Seed(const std::string& lines)
         const size_t open = line.find(" ["), close = line.find("] "), eq = line.find('=', close);
         if (line == "local")
             UseLocalSite();
+        else if (line.starts_with("locked "))
+            locks.push_back(CreateFileA(PathOf(line.substr(7)).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, 0, nullptr));
         else if (open == std::string::npos || close == std::string::npos || eq == std::string::npos)
             ADD_FAILURE() << "not \"F [section] key=value\": " << line;
         else
