@@ -382,8 +382,8 @@ void SaveCameraPage(HWND page, int camera)
 
     // The list's own selection: pacing decides the real rate when the recorder runs. A stored rate
     // the list cannot show leaves it without a selection, and then the key is kept as stored.
-    if (GetComboSel(page, IDC_CAM_RATE_LIST) != CB_ERR)
-        WriteInt(SystemIni(), kSecOrvaBank, ChKey(camera, "Capture Rate").c_str(), GetComboSel(page, IDC_CAM_RATE_LIST));
+    if (const int rate = GetComboSel(page, IDC_CAM_RATE_LIST); rate != CB_ERR)
+        WriteInt(SystemIni(), kSecOrvaBank, ChKey(camera, "Capture Rate").c_str(), rate);
     WriteChFlag(camera, "Motion Detection", IsItemChecked(page, IDC_CAM_MOTION));
     SaveRangedValue(page, camera, kMotionAmount);
     WriteChFlag(camera, "Illumination Detection", IsItemChecked(page, IDC_CAM_ILLUM_MONITOR));
