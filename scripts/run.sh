@@ -75,6 +75,7 @@ dialogs=(
     "201 camera-sheet-advanced"
     "51699 activity-log"
     "51711 status-log"
+    "51709 alarm-sheet 2,4"
     "51716 normal-mode"
 )
 n=4
@@ -88,6 +89,10 @@ for entry in "${dialogs[@]}"; do
         poke cancelmenu; sleep 0.3
     else
         shot "$(printf '%02d' $n)-$2"
+        for page in ${3:+${3//,/ }}; do
+            poke page "$page"; sleep 0.6
+            shot "$(printf '%02d' $n)-$2-page-$page"
+        done
         poke close || true; sleep 0.4
     fi
     n=$((n + 1))

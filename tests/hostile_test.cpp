@@ -9,7 +9,7 @@ namespace {
 
 const std::vector<std::string> kExtremes = {
     std::string(10000, 'x'), "-2147483648", "99999999999", "\x01\x02\x7f\x1b\x08", "", "YES", "  -0  ",
-    "S617" + std::string(5000, 'y'), "V", std::string(100, ','), "QUELT V12.1", "2147483647", "\"quoted\""};
+    "S617" + std::string(5000, 'y'), "V", std::string(100, ','), "QUELT V12.1", "2147483647", "\"quoted\"", "1.2.3.4.5.6", "...."};
 
 // Every key the program reads ("#" a camera number, 1 to 32).
 const std::string kKeysRead =
@@ -22,7 +22,13 @@ const std::string kKeysRead =
     Each(1, 32, "S [OrvaBank] Ch %d Motion Detection; Ch %d Motion Amount; Ch %d Capture Rate") +
     Each(1, 32, "S [OrvaBank] Ch %d Illumination Detection; Ch %d Illumination Cal; Ch %d Illumination Alarm") +
     Each(1, 32, "S [IP Camera] Camera %d Type; Camera %d Address; Camera %d Access") +
-    Each(1, 32, "S [IP Camera] Camera %d Username; Camera %d PW\nD [Camera Names] %d");
+    Each(1, 32, "S [IP Camera] Camera %d Username; Camera %d PW\nD [Camera Names] %d") +
+    "S [Alarms] Exclusive; Report Video Failures; Report Mux Fail; Enable Watchdog; Report Disk Fail; Report Power Up\n"
+    "S [Alarms] Report Reboot; System Report to Phone; System Report to LAN; Report Illum Alarm; Report Phone Nbr\n"
+    "S [Alarms] Report LAN Addr; Alarm Relay Enabled; Alarm Relay Channel\nS [OrvaVideo] A Rep\nS [Global] LAN Alarms\n"
+    "S [Status Report] Report Hours\nS [Email] To Address\n" + Each(1, 4, "S [Alarms] Alarm Relay Enabled %d; Alarm Output Mask %d") +
+    Each(1, 4, "S [Alarms] Ch %d Enabled; Ch %d Active High; Ch %d Report to Log; Ch %d Report to Phone; Ch %d Report to LAN") +
+    Each(1, 4, "S [Alarms] Ch %d Report to Email; Ch %d Duration; Ch %d Ports");
 
 // What each command may write: a change is its own when it starts with one of these.
 const std::vector<std::pair<UINT, std::vector<std::string>>> kCommands = {
@@ -31,6 +37,7 @@ const std::vector<std::pair<UINT, std::vector<std::string>>> kCommands = {
     {IDM_CAMERA_SYSTEM, {"S [OrvaBank] Last Remote View Lobby Camera=", "S [OrvaVideo] Color="}},
     {IDM_PORT_CONFIG, {"S [OrvaBank] Lobby Camera ", "S [OrvaBank] Ch ", "S [IP Camera] Camera ", "S [OrvaVideo] Color=",
                        "S [OrvaBank] Last Remote View Lobby Camera=", "D [Camera Names] ", "D [Cameras Enabled] "}},
+    {IDM_ALARM_CONFIG, {"S [Alarms] ", "S [OrvaVideo] A Rep=", "S [Status Report] Report Hours=", "S [Email] To Address="}},
     {IDM_ADVANCED, {"C [Config] Advanced Menu="}},
 };
 

@@ -7,6 +7,8 @@
 //   tour_poke exit            "E&xit"
 #include <windows.h>
 
+#include <prsht.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -63,14 +65,17 @@ int main(int argc, char** argv)
         PostMessageA(wnd, WM_SYSCOMMAND, SC_KEYMENU, static_cast<unsigned char>(argv[2][0]));
     } else if (std::strcmp(verb, "cancelmenu") == 0) {
         PostMessageA(wnd, WM_CANCELMODE, 0, 0);
-    } else if (std::strcmp(verb, "close") == 0) {
+    } else if (std::strcmp(verb, "close") == 0 || (std::strcmp(verb, "page") == 0 && argc > 2)) {
         DWORD pid = 0;
         GetWindowThreadProcessId(wnd, &pid);
         Front front{pid, nullptr};
         EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&front));
         if (!front.dlg)
             return 1;
-        PostMessageA(front.dlg, WM_COMMAND, IDCANCEL, 0);
+        if (verb[0] == 'p') // a page of the property sheet in front, 1-based
+            PostMessageA(front.dlg, PSM_SETCURSEL, static_cast<WPARAM>(std::atoi(argv[2]) - 1), 0);
+        else
+            PostMessageA(front.dlg, WM_COMMAND, IDCANCEL, 0);
     } else if (std::strcmp(verb, "exit") == 0) {
         PostMessageA(wnd, WM_COMMAND, 210, 0);
     } else {

@@ -8,6 +8,7 @@
 #include "sitepath.h"
 #include "unit.h"
 #include "resource.h"
+#include "alarms/alarmprop.h"
 #include "cameras/cameraprop.h"
 #include "cameras/gencamprop.h"
 #include "sitedata/siteid.h"
@@ -76,7 +77,7 @@ struct SheetCommand {
 
 const SheetCommand kSheetCommands[] = {
     {IDM_PORT_CONFIG, DisplayCameraProperties},
-    {IDM_ALARM_CONFIG, nullptr}, // alarm sheet
+    {IDM_ALARM_CONFIG, DisplayAlarmProperties},
     {IDM_SCHEDULE, nullptr},     // schedule sheet
     {IDM_TDI_PORTS, nullptr},    // TDI serial port sheet
 };

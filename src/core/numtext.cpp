@@ -109,3 +109,14 @@ bool EqualNoCase(std::string_view a, std::string_view b) noexcept
 }
 
 bool IsYesText(std::string_view text) noexcept { return EqualNoCase(text, "YES"); }
+
+std::array<int, 4> SplitDottedOctets(std::string_view text)
+{
+    std::array<int, 4> octets = {255, 255, 255, 255};
+    size_t field = 0;
+    for (size_t start = text.find_first_not_of('.'); start != std::string_view::npos && field < octets.size();
+         start = text.find_first_not_of('.', text.find('.', start))) {
+        octets[field++] = LeadingInt(text.substr(start, text.find('.', start) - start)) & 255;
+    }
+    return octets;
+}

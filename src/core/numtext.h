@@ -5,6 +5,7 @@
 // program therefore reads every number itself, with the two rules below, on every platform.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string_view>
 
@@ -25,3 +26,8 @@ std::optional<unsigned> ParseUnsignedText(std::string_view text);
 bool EqualNoCase(std::string_view a, std::string_view b) noexcept;
 // A "YES"/"NO" flag counts as set only when it reads "YES", in any case.
 bool IsYesText(std::string_view text) noexcept;
+
+// The four numbers of a dotted address as the recorder splits it: runs of dots count as one
+// separator, each field gives its leading number (LeadingInt) cut to its low 8 bits, and a
+// missing field gives 255, so an empty text gives 255.255.255.255.
+std::array<int, 4> SplitDottedOctets(std::string_view text);

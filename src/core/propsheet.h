@@ -10,6 +10,8 @@
 
 #include <windows.h>
 
+#include <prsht.h>
+
 #include <array>
 #include <span>
 #include <string>
@@ -56,4 +58,29 @@ void ApplyPage(HWND page, Save save)
     MarkWrites();
     save();
     FinishApply(page);
+}
+
+// The usual sheet page: show fills the controls when the page is created; a notice from any of
+// its controls afterwards marks the page changed (those sent while it fills them are not the
+// user's); apply runs save through ApplyPage.
+template <typename Show, typename Save>
+INT_PTR EditPage(HWND page, UINT msg, LPARAM lParam, Show show, Save save)
+{
+    switch (msg) {
+    case WM_INITDIALOG:
+        show(page);
+        SetWindowLongPtrA(page, GWLP_USERDATA, 1);
+        return TRUE;
+    case WM_COMMAND:
+        if (GetWindowLongPtrA(page, GWLP_USERDATA))
+            NotifyChanged(page);
+        return FALSE;
+    case WM_NOTIFY:
+        if (!lParam || reinterpret_cast<const NMHDR*>(lParam)->code != static_cast<UINT>(PSN_APPLY))
+            return FALSE;
+        ApplyPage(page, [&] { save(page); });
+        return TRUE;
+    default:
+        return FALSE;
+    }
 }

@@ -78,3 +78,46 @@
 #define IDC_GENCAM_LAST_VIEW   172
 #define IDC_GENCAM_COLOR       197
 #define IDC_GENCAM_MONOCHROME  202
+
+// Alarm sheet: system alarms page (both templates)
+#define IDC_SA_REPORT_DISK     110
+#define IDC_SA_REPORT_REBOOT   112
+#define IDC_SA_LAN_REPORT      114
+#define IDC_SA_REPORT_ILLUM    115
+#define IDC_SA_MODEM_PHONE     103
+#define IDC_SA_PHONE           174 // the report phone number; e-mail/SMS addresses in the newer layout
+#define IDC_SA_OCTET2          175
+#define IDC_SA_OCTET3          176
+#define IDC_SA_OCTET1          177
+#define IDC_SA_OCTET4          179
+#define IDC_SA_EXCLUSIVE       182
+#define IDC_SA_REPORT_VIDEO    190
+#define IDC_SA_REPORT_MUX      219
+#define IDC_SA_WATCHDOG        221
+#define IDC_SA_REPORT_POWER    223
+#define IDC_SA_PHONE_REPORT    226
+#define IDC_SA_SAMPLES         227
+#define IDC_SA_REPORT_HOURS    233
+#define IDC_SA_CONFIGURE_EMAIL 273
+#define IDC_SA_LAN_LABEL       400
+
+// Alarm sheet: input alarm pages
+#define IDC_IA_DURATION        178
+#define IDC_IA_PORTS           181
+#define IDC_IA_ENABLED         182
+#define IDC_IA_CLOSED          197
+#define IDC_IA_OPEN            202
+#define IDC_IA_LOG             213
+#define IDC_IA_PHONE           215
+#define IDC_IA_LAN             219
+#define IDC_IA_EMAIL           272
+
+// Alarm sheet: output alarm page and conditional output pages
+#define IDC_OA_CHANNEL         178
+#define IDC_OA_ENABLED         182
+#define IDC_CO_DISK            110
+#define IDC_CO_ILLUM           115
+#define IDC_CO_VIDEO           190
+#define IDC_CO_MUX             219
+#define IDC_CO_ENABLED         272
+#define IDC_CO_DESCRIPTION     402

@@ -222,6 +222,8 @@ void RunStep(HWND dlg, const std::string& step)
         EXPECT_EQ(Join(Items(c), ", "), value);
     } else if (verb == "enabled" || verb == "disabled") {
         EXPECT_EQ(IsWindowEnabled(c) != FALSE, verb == "enabled");
+    } else if (verb == "shown" || verb == "hidden") {
+        EXPECT_EQ((GetWindowLongA(c, GWL_STYLE) & WS_VISIBLE) != 0, verb == "shown");
     } else {
         ADD_FAILURE() << "unknown step";
     }
@@ -269,7 +271,7 @@ std::string Each(int first, int last, const char* format)
     std::string out;
     for (int n = first; n <= last; ++n) {
         char line[256];
-        std::snprintf(line, sizeof line, format, n, n, n);
+        std::snprintf(line, sizeof line, format, n, n, n, n, n, n, n, n);
         out += std::string(line) + "\n";
     }
     return out;

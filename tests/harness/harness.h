@@ -99,8 +99,8 @@ std::string ClassOf(HWND wnd);
 // enough) or by its number:
 //   type L = text, keys L = text (each character typed, so the box's limit holds), click L,
 //   choose L = item, focus L, see L = value (text; on/off for a check box or radio button; a
-//   list's selected item or <none>), items L = a, b, c, enabled L, disabled L, page N (1-based),
-//   ok, apply, cancel; see @caption = text, and for a sheet see @tabs = N: last title,
+//   list's selected item or <none>), items L = a, b, c, enabled L, disabled L, shown L, hidden L,
+//   page N (1-based), ok, apply, cancel; see @caption = text, and for a sheet see @tabs = N: last title,
 //   see @ok = OK or Close, enabled @apply, disabled @apply.
 // The dialog must stay open for every step, and close on a last ok or cancel. A "*" in a box's
 // expected text stands for any text (a path, the system's words).
@@ -113,7 +113,7 @@ struct Scenario {
 // Runs every case of one command; common is seeded before each case's own files.
 void RunScenarios(SiteFixture& site, UINT command, const std::string& common, const std::vector<Scenario>& cases);
 
-// Lines from a format whose %d (up to three) are first to last: Each(5, 32, "S [OrvaBank] Lobby Camera %d On=NO").
+// Lines from a format whose %d (up to eight) are first to last: Each(5, 32, "S [OrvaBank] Lobby Camera %d On=NO").
 std::string Each(int first, int last, const char* format);
 
 // The real main window, created hidden in the test process for a command line; null when start-up
