@@ -64,6 +64,8 @@ TEST_F(Dialogs, VersionInformation)
     RunScenarios(*this, IDM_VERSION_INFO, "D [Viewer] Inquiry Version=400", {
         {"normal mode shows the recorder's version and stores nothing", "",
          "see @caption = Software Version Information; see Bank ORVA QUELT Version = unknown; ok", ""},
+        {"a long version shows its first 79 characters", "S [Global] QUELT Version=" + std::string(10000, 'V'),
+         "see Bank ORVA QUELT Version = " + std::string(79, 'V') + "; ok", ""},
         {"advanced mode edits the inquiry version",
          "C [Config] Advanced Menu=1\nS [Global] QUELT Version=QUELT V12.1",
          "see @caption = Inquiry Software Version Control; see ORVA Inquiry version = 400; "
