@@ -1,4 +1,5 @@
 #include "alarmprop.h"
+#include "email.h"
 
 #include "defines.h"
 #include "dlgctl.h"
@@ -101,9 +102,11 @@ void SaveSystemAlarms(HWND page)
 
 INT_PTR CALLBACK SystemAlarmsProc(HWND page, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
 {
-    // "Configure Email/SMS" opens the e-mail dialog once it is part of the program; until then it
-    // does nothing and changes nothing.
-    if (msg == WM_COMMAND && LOWORD(wParam) == IDC_SA_CONFIGURE_EMAIL)
+    // The e-mail dialog may change the recipient list: shown again after its OK.
+    if (msg == WM_COMMAND && LOWORD(wParam) == IDC_SA_CONFIGURE_EMAIL) {
+        if (DialogBoxParamA(hParentInst, "EmailDialog", page, EmailDialogProc, 0) != 0)
+            SetItemText(page, IDC_SA_PHONE, ReadString(SystemIni(), kSecEmail, "To Address", "", kAddressesMax + 1));
         return TRUE;
+    }
     return EditPage(page, msg, lParam, ShowSystemAlarms, SaveSystemAlarms);
 }

@@ -183,3 +183,12 @@ std::string FormatLeadError(int code)
     char buffer[64];
     return FormatLeadError(code, buffer, sizeof buffer);
 }
+
+std::string GetOnlyNumbers(std::string_view input)
+{
+    std::string digits;
+    for (const char c : input.substr(0, input.find('\0')))
+        if (c >= '0' && c <= '9')
+            digits += c;
+    return digits;
+}

@@ -53,3 +53,7 @@ std::string FormatLeadError(int code);
 // The same text into a caller's buffer of size bytes, cut short to fit and always terminated.
 // Returns buffer, or nullptr (writing nothing) when there is no buffer or it has no room.
 char* FormatLeadError(int code, char* buffer, size_t size) noexcept;
+
+// The digits "0" to "9" of a text, in order; every other character is dropped (a telephone
+// number typed with brackets, blanks and dashes).
+std::string GetOnlyNumbers(std::string_view input);

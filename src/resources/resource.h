@@ -121,3 +121,39 @@
 #define IDC_CO_MUX             219
 #define IDC_CO_ENABLED         272
 #define IDC_CO_DESCRIPTION     402
+
+// E-mail dialog
+#define IDC_EM_SMS             104
+#define IDC_EM_CHANGE_PASSWORD 107
+#define IDC_EM_DEFAULTS        108
+#define IDC_EM_ON_MUX          110
+#define IDC_EM_ON_ILLUM        112
+#define IDC_EM_ON_POWER_UP     114
+#define IDC_EM_TO_NAME         133
+#define IDC_EM_PASSWORD        138
+#define IDC_EM_USER            185
+#define IDC_EM_HOST            191
+#define IDC_EM_FROM            199
+#define IDC_EM_TO_ADDRESS      205
+#define IDC_EM_ON_DISK         219
+#define IDC_EM_ON_RESTORED     221
+#define IDC_EM_ON_ALARM        223
+#define IDC_EM_ON_LOST         226
+#define IDC_EM_ON_TERMINATION  275
+#define IDC_EM_APPLY           277
+
+// Password dialog
+#define IDC_PW_CONFIRM         138
+#define IDC_PW_NEW             185
+#define IDC_PW_OLD             191
+#define IDC_PW_OLD_LABEL       271
+
+// Paging wizard
+#define IDC_WZ_REPLACE         101
+#define IDC_WZ_ADD             102
+#define IDC_WZ_HOW_GROUP       103
+#define IDC_WZ_BASIC           130
+#define IDC_WZ_ADDRESS         138
+#define IDC_WZ_FULL            159
+#define IDC_WZ_CARRIER         183
+#define IDC_WZ_PHONE           191

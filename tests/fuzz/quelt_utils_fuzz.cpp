@@ -65,6 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string_view path = text.substr(0, text.find('\0'));
     const std::string name = RemovePathFromFilename(text);
     Require(path.ends_with(name));
+    Require(GetOnlyNumbers(text).find_first_not_of("0123456789") == std::string::npos && GetOnlyNumbers(text).size() <= path.size());
     int32_t code = size > 0 ? -static_cast<int32_t>(data[0] % 70) : 0;
     if (size >= sizeof code)
         std::memcpy(&code, data, sizeof code);

@@ -16,7 +16,7 @@ struct DriverState {
     const std::vector<Step>* steps = nullptr;
     std::deque<int> answers;
     ModalRun run;
-    HWND dialog = nullptr;
+    std::vector<HWND> dialogs; // this program's dialogs opened during the run, the newest last
     UINT_PTR stepTimer = 0;
     bool inStep = false, timedOut = false;
     std::set<HWND> boxesSeen;
@@ -56,18 +56,26 @@ void CALLBACK AnswerBoxes(HWND, UINT, UINT_PTR id, DWORD)
             PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, answer)));
 }
 
+// Steps act on the newest dialog still open: one a step opened from another comes first.
+HWND TopDialog()
+{
+    while (!state->dialogs.empty() && !IsWindow(state->dialogs.back()))
+        state->dialogs.pop_back();
+    return state->dialogs.empty() ? nullptr : state->dialogs.back();
+}
+
 void CALLBACK RunNextStep(HWND, UINT, UINT_PTR, DWORD)
 {
-    if (!state || state->inStep || !state->dialog || !IsWindow(state->dialog))
+    const HWND dlg = state && !state->inStep ? TopDialog() : nullptr;
+    if (!dlg)
         return;
     if (static_cast<size_t>(state->run.stepsRun) >= state->steps->size()) {
-        KillTimer(nullptr, std::exchange(state->stepTimer, 0));
         state->run.endedByDriver = true;
-        EndDriven(state->dialog);
+        EndDriven(dlg);
         return;
     }
     state->inStep = true;
-    (*state->steps)[static_cast<size_t>(state->run.stepsRun++)](state->dialog);
+    (*state->steps)[static_cast<size_t>(state->run.stepsRun++)](dlg);
     state->inStep = false;
 }
 
@@ -78,18 +86,20 @@ void CALLBACK Watchdog(HWND, UINT, UINT_PTR id, DWORD)
     for (HWND box : state->boxesSeen)
         if (IsWindow(box))
             PostMessageA(box, WM_COMMAND, IDOK, 0);
-    if (state->dialog && IsWindow(state->dialog))
-        EndDriven(state->dialog);
+    for (const HWND dlg : state->dialogs)
+        if (IsWindow(dlg))
+            EndDriven(dlg);
 }
 
 LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam)
 {
     const HWND wnd = reinterpret_cast<HWND>(wParam);
-    if (state && code == HCBT_CREATEWND && !state->dialog && IsDialogClass(wnd) &&
-        reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs->hInstance == hInst) {
-        state->dialog = wnd;
+    const auto* create = code == HCBT_CREATEWND ? reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs : nullptr;
+    if (state && create && IsDialogClass(wnd) && create->hInstance == hInst && !(create->style & WS_CHILD)) {
+        if (state->dialogs.empty())
+            state->stepTimer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, RunNextStep);
+        state->dialogs.push_back(wnd);
         state->run.opened = true;
-        state->stepTimer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, RunNextStep);
     }
     // A message box is a dialog the system made from its own template, not from this module.
     if (state && code == HCBT_ACTIVATE && IsDialogClass(wnd) && GetDlgItem(wnd, 0xFFFF) &&
@@ -206,7 +216,7 @@ void RunStep(HWND dlg, const std::string& step)
         for (const char ch : value)
             SendMessageA(c, WM_CHAR, static_cast<unsigned char>(ch), 0);
     } else if (verb == "click") {
-        SendMessageA(c, BM_CLICK, 0, 0);
+        PostMessageA(c, BM_CLICK, 0, 0); // a dialog it opens runs its own loop, where the next steps go
     } else if (verb == "focus") {
         SendMessageA(surface, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(c), TRUE);
     } else if (verb == "choose") {
