@@ -28,7 +28,8 @@ const std::string kKeysRead =
     "S [Alarms] Report LAN Addr; Alarm Relay Enabled; Alarm Relay Channel\nS [OrvaVideo] A Rep\nS [Global] LAN Alarms\n"
     "S [Status Report] Report Hours\nS [Email] To Address\n" + Each(1, 4, "S [Alarms] Alarm Relay Enabled %d; Alarm Output Mask %d") +
     Each(1, 4, "S [Alarms] Ch %d Enabled; Ch %d Active High; Ch %d Report to Log; Ch %d Report to Phone; Ch %d Report to LAN") +
-    Each(1, 4, "S [Alarms] Ch %d Report to Email; Ch %d Duration; Ch %d Ports");
+    Each(1, 4, "S [Alarms] Ch %d Report to Email; Ch %d Duration; Ch %d Ports") +
+    "S [Transaction] Number of Images; Print Events; Cust Size\nS [OrvaComm] Bank Protocol\n";
 
 // What each command may write: a change is its own when it starts with one of these.
 const std::vector<std::pair<UINT, std::vector<std::string>>> kCommands = {
@@ -38,6 +39,7 @@ const std::vector<std::pair<UINT, std::vector<std::string>>> kCommands = {
     {IDM_PORT_CONFIG, {"S [OrvaBank] Lobby Camera ", "S [OrvaBank] Ch ", "S [IP Camera] Camera ", "S [OrvaVideo] Color=",
                        "S [OrvaBank] Last Remote View Lobby Camera=", "D [Camera Names] ", "D [Cameras Enabled] "}},
     {IDM_ALARM_CONFIG, {"S [Alarms] ", "S [OrvaVideo] A Rep=", "S [Status Report] Report Hours=", "S [Email] To Address="}},
+    {IDM_TRANSACTIONS, {"S [Transaction] ", "S [OrvaComm] Bank Protocol="}},
     {IDM_ADVANCED, {"C [Config] Advanced Menu="}},
 };
 

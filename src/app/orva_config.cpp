@@ -13,6 +13,7 @@
 #include "cameras/gencamprop.h"
 #include "sitedata/siteid.h"
 #include "system/logs.h"
+#include "transactions/bankprotocol.h"
 
 #include <cstdio>
 #include <string>
@@ -54,7 +55,7 @@ const DialogCommand kDialogCommands[] = {
     {IDM_SITE_MAP, "IDD_SITEMAP", nullptr, Rule::None, nullptr, nullptr, 0},
     {IDM_VERSION_INFO, "IDD_INQUIRYVER2", InquiryVerProc, Rule::Advanced, "IDD_INQUIRYVER", nullptr, 0},
     {IDM_SITE_ID, "IDD_SITEID_RMT", SiteIDProc, Rule::LocalSite, "IDD_SITEID", nullptr, 0},
-    {IDM_TRANSACTIONS, "IDD_BANKPROTOCOL", nullptr, Rule::None, nullptr, nullptr, 0},
+    {IDM_TRANSACTIONS, "IDD_BANKPROTOCOL", BankProtocolProc, Rule::None, nullptr, nullptr, 0},
     {IDM_IMAGE_SELECTION, "IDD_IMAGESELECTION", nullptr, Rule::None, nullptr, nullptr, 0},
     {IDM_ATM_TRANSACTIONS, "IDD_ATMPRINT", nullptr, Rule::None, nullptr, nullptr, 0},
     {IDM_REMOTE_MONITORING, "IDD_RMTMONITOR", nullptr, Rule::Kesto, "IDD_RMTMONITOR", nullptr, 0},

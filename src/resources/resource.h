@@ -157,3 +157,11 @@
 #define IDC_WZ_FULL            159
 #define IDC_WZ_CARRIER         183
 #define IDC_WZ_PHONE           191
+
+// Transaction setup
+#define IDC_BP_MINUS           103
+#define IDC_BP_IMAGES          163
+#define IDC_BP_PROTOCOL        164
+#define IDC_BP_CUST_SIZE       173
+#define IDC_BP_PRINT_EVENTS    207
+#define IDC_BP_PLUS            276
