@@ -29,7 +29,8 @@ const std::string kKeysRead =
     "S [Status Report] Report Hours\nS [Email] To Address\n" + Each(1, 4, "S [Alarms] Alarm Relay Enabled %d; Alarm Output Mask %d") +
     Each(1, 4, "S [Alarms] Ch %d Enabled; Ch %d Active High; Ch %d Report to Log; Ch %d Report to Phone; Ch %d Report to LAN") +
     Each(1, 4, "S [Alarms] Ch %d Report to Email; Ch %d Duration; Ch %d Ports") +
-    "S [Transaction] Number of Images; Print Events; Cust Size\nS [OrvaComm] Bank Protocol\n";
+    "S [Transaction] Number of Images; Print Events; Cust Size\nS [OrvaComm] Bank Protocol\n"
+    "S [OrvaVideo] Compression Factor; S Rep; Lumin Compensation; Global Settings\nS [Lobby] Pixel Delta Value; Pixels Changed\n";
 
 // What each command may write: a change is its own when it starts with one of these.
 const std::vector<std::pair<UINT, std::vector<std::string>>> kCommands = {
@@ -40,6 +41,8 @@ const std::vector<std::pair<UINT, std::vector<std::string>>> kCommands = {
                        "S [OrvaBank] Last Remote View Lobby Camera=", "D [Camera Names] ", "D [Cameras Enabled] "}},
     {IDM_ALARM_CONFIG, {"S [Alarms] ", "S [OrvaVideo] A Rep=", "S [Status Report] Report Hours=", "S [Email] To Address="}},
     {IDM_TRANSACTIONS, {"S [Transaction] ", "S [OrvaComm] Bank Protocol="}},
+    {IDM_IMAGE_SELECTION, {"S [OrvaVideo] Compression Factor=", "S [OrvaVideo] S Rep=", "S [OrvaVideo] Lumin Compensation=",
+                           "S [OrvaVideo] Global Settings=", "S [Lobby] Pixel Delta Value=", "S [Lobby] Pixels Changed="}},
     {IDM_ADVANCED, {"C [Config] Advanced Menu="}},
 };
 

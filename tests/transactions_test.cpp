@@ -30,3 +30,22 @@ TEST_F(Transactions, TransactionSetup)
          "type 163 = x; click +; see 163 = 1; cancel", ""},
     });
 }
+
+TEST_F(Transactions, ImageSelection)
+{
+    RunScenarios(*this, IDM_IMAGE_SELECTION, "", {
+        {"no keys: the defaults, and OK stores what the two-decimal percentages come back as", "",
+         "see @caption = Image Selection; see Compression Factor = 6; see Pixel Delta = 11.76; see Pixels Changed = 10.50; "
+         "see Surveillance Image Repetition = 1; see Lumin Compensation = off; see Global Contrast = on; ok",
+         "S [OrvaVideo] S Rep=1; Compression Factor=-6; Global Settings=1; Lumin Compensation=0\n"
+         "S [Lobby] Pixel Delta Value=30; Pixels Changed=9996"},
+        {"percentages typed: 100 is the whole scale, text is 0; an empty compression box stores 0",
+         "S [OrvaVideo] Compression Factor=-9; S Rep=3", "see Compression Factor = 9; type Pixel Delta = 100; "
+         "type Pixels Changed = many; type Compression Factor = ; click Lumin Compensation; click Global Contrast; ok",
+         "S [OrvaVideo] Compression Factor=0; Global Settings=0; Lumin Compensation=1\n"
+         "S [Lobby] Pixel Delta Value=255; Pixels Changed=0"},
+        {"a Halden unit cannot change the compression, which is stored again unchanged",
+         "S [Global] Halden=1\nS [OrvaVideo] Compression Factor=-4; S Rep=1; Global Settings=1; Lumin Compensation=0\n"
+         "S [Lobby] Pixel Delta Value=30; Pixels Changed=95200", "disabled Compression Factor; see Pixels Changed = 100.00; ok", ""},
+    });
+}

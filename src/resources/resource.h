@@ -165,3 +165,11 @@
 #define IDC_BP_CUST_SIZE       173
 #define IDC_BP_PRINT_EVENTS    207
 #define IDC_BP_PLUS            276
+
+// Image selection
+#define IDC_IS_COMPRESSION     172
+#define IDC_IS_PIXEL_DELTA     173
+#define IDC_IS_PIXELS_CHANGED  174
+#define IDC_IS_REPETITION      176
+#define IDC_IS_LUMIN           198
+#define IDC_IS_GLOBAL          203

@@ -125,20 +125,22 @@ std::string Join(const std::vector<std::string>& parts, const char* separator)
     return out;
 }
 
-// The control a label names (mnemonic marks and line breaks dropped, the first words enough):
-// the control itself, or the one after a static text or group box, as mnemonics work.
+// The control a label names (mnemonic marks and line breaks dropped; the first words are enough
+// when no label is the whole text): the control itself, or the one after a static text or group
+// box, as mnemonics work.
 HWND Control(HWND surface, const std::string& label)
 {
     if (!label.empty() && std::all_of(label.begin(), label.end(), ::isdigit))
         return GetDlgItem(surface, std::stoi(label));
-    for (HWND c = GetWindow(surface, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-        std::string text;
-        for (const char ch : WindowText(c))
-            if (ch != '&' && !(std::isspace(static_cast<unsigned char>(ch)) && (text.empty() || text.back() == ' ')))
-                text += std::isspace(static_cast<unsigned char>(ch)) ? ' ' : ch;
-        if (text == label || text.starts_with(label + " "))
-            return ClassOf(c) == "Static" || ButtonType(c) == BS_GROUPBOX ? GetWindow(c, GW_HWNDNEXT) : c;
-    }
+    for (const bool whole : {true, false})
+        for (HWND c = GetWindow(surface, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+            std::string text;
+            for (const char ch : WindowText(c))
+                if (ch != '&' && !(std::isspace(static_cast<unsigned char>(ch)) && (text.empty() || text.back() == ' ')))
+                    text += std::isspace(static_cast<unsigned char>(ch)) ? ' ' : ch;
+            if (whole ? text == label : text.starts_with(label) && !std::isalnum(static_cast<unsigned char>(text[label.size()])))
+                return ClassOf(c) == "Static" || ButtonType(c) == BS_GROUPBOX ? GetWindow(c, GW_HWNDNEXT) : c;
+        }
     ADD_FAILURE() << "no control labelled \"" << label << "\"";
     return nullptr;
 }

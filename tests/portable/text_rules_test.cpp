@@ -1,5 +1,6 @@
 #include "numtext.h"
 #include "sitepath.h"
+#include "transactions/percent.h"
 #include "version.h"
 
 #include <gtest/gtest.h>
@@ -61,4 +62,17 @@ TEST(SitePath, FirstArgumentLocalSiteAndWindowsGeneration)
                                     {5, 3, 0}, {6, 0, 7}, {6, 3, 7}, {10, 0, 0}, {3, 51, 0}};
     for (const auto& [major, minor, code] : versions)
         EXPECT_EQ(OsCodeFromVersion(major, minor), static_cast<int>(code)) << major << "." << minor;
+}
+
+TEST(Percentages, ShownAndStoredWithTheRecordersSinglePrecision)
+{
+    EXPECT_EQ(PercentText(30, kPixelDeltaScale), "11.76");
+    EXPECT_EQ(PercentText(10000, kImagePixels), "10.50");
+    EXPECT_EQ(PercentText(-255, kPixelDeltaScale), "-100.00");
+    const std::tuple<const char*, int, const char*> stored[] = {
+        {"11.76", kPixelDeltaScale, "30"}, {"10.50", kImagePixels, "9996"}, {"100", kPixelDeltaScale, "255"},
+        {"100", kImagePixels, "95200"}, {"12.5abc", kPixelDeltaScale, "32"}, {"text", kImagePixels, "0"},
+        {"-10", kPixelDeltaScale, "-26"}, {"1e30", kImagePixels, "2147483647"}, {"nan", kImagePixels, "0"}};
+    for (const auto& [text, scale, want] : stored)
+        EXPECT_EQ(StoredFromPercent(text, scale), want) << text;
 }
