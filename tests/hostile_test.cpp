@@ -30,7 +30,8 @@ const std::string kKeysRead =
     Each(1, 4, "S [Alarms] Ch %d Enabled; Ch %d Active High; Ch %d Report to Log; Ch %d Report to Phone; Ch %d Report to LAN") +
     Each(1, 4, "S [Alarms] Ch %d Report to Email; Ch %d Duration; Ch %d Ports") +
     "S [Transaction] Number of Images; Print Events; Cust Size\nS [OrvaComm] Bank Protocol\n"
-    "S [OrvaVideo] Compression Factor; S Rep; Lumin Compensation; Global Settings\nS [Lobby] Pixel Delta Value; Pixels Changed\n";
+    "S [OrvaVideo] Compression Factor; S Rep; Lumin Compensation; Global Settings\nS [Lobby] Pixel Delta Value; Pixels Changed\n"
+    "S [Lan Monitoring] Local Capture; Installed Adapters; Selected Adapter; Filter String; Adapter 1 Name; Adapter 1 Desc\n";
 
 // What each command may write: a change is its own when it starts with one of these.
 const std::vector<std::pair<UINT, std::vector<std::string>>> kCommands = {
@@ -43,6 +44,7 @@ const std::vector<std::pair<UINT, std::vector<std::string>>> kCommands = {
     {IDM_TRANSACTIONS, {"S [Transaction] ", "S [OrvaComm] Bank Protocol="}},
     {IDM_IMAGE_SELECTION, {"S [OrvaVideo] Compression Factor=", "S [OrvaVideo] S Rep=", "S [OrvaVideo] Lumin Compensation=",
                            "S [OrvaVideo] Global Settings=", "S [Lobby] Pixel Delta Value=", "S [Lobby] Pixels Changed="}},
+    {IDM_TCPIP_CAPTURE, {"S [Lan Monitoring] "}},
     {IDM_ADVANCED, {"C [Config] Advanced Menu="}},
 };
 

@@ -49,3 +49,24 @@ TEST_F(Transactions, ImageSelection)
          "S [Lobby] Pixel Delta Value=30; Pixels Changed=95200", "disabled Compression Factor; see Pixels Changed = 100.00; ok", ""},
     });
 }
+
+TEST_F(Transactions, CaptureAdapter)
+{
+    RunScenarios(*this, IDM_TCPIP_CAPTURE, "", {
+        {"no adapters: none selected, local capture on; OK stores no adapter and an empty filter", "",
+         "see @caption = TCPIP Capture Adapter Setup; items Adapter Name = None Selected; see Adapter Name = None Selected; "
+         "see Adapter Description = ; see Use Local = on; see Filter String = ; ok",
+         "S [Lan Monitoring] Local Capture=1; Selected Adapter=0; Active Adapter Name=; Filter String="},
+        {"the adapter chosen is stored by number and name; descriptions follow the choice",
+         "S [Lan Monitoring] Installed Adapters=3; Adapter 1 Name=eth0; Adapter 2 Name=Intel PRO/1000; Adapter 3 Name=wifi\n"
+         "S [Lan Monitoring] Adapter 2 Desc=Teller network; Selected Adapter=3; Adapter 3 Desc=Wireless",
+         "items Adapter Name = None Selected, eth0, Intel PRO/1000, wifi; see Adapter Description = Wireless; "
+         "choose Adapter Name = Intel PRO/1000; see Adapter Description = Teller network; choose Adapter Name = None Selected; "
+         "see Adapter Description = (No description available); choose Adapter Name = Intel PRO/1000; "
+         "type Filter String = tcp port 5000; click Use Local; ok",
+         "S [Lan Monitoring] Local Capture=0; Selected Adapter=2; Active Adapter Name=Intel PRO/1000; Filter String=tcp port 5000"},
+        {"a stored adapter beyond the list: none selected, -1 stored; a count beyond any real one is bounded",
+         "S [Lan Monitoring] Installed Adapters=100000; Selected Adapter=300", "see Adapter Name = <none>; ok",
+         "S [Lan Monitoring] Local Capture=1; Selected Adapter=-1; Active Adapter Name=; Filter String="},
+    });
+}

@@ -13,6 +13,7 @@
 #include "cameras/gencamprop.h"
 #include "sitedata/siteid.h"
 #include "system/logs.h"
+#include "transactions/adapter.h"
 #include "transactions/bankprotocol.h"
 #include "transactions/imageselection.h"
 
@@ -67,7 +68,7 @@ const DialogCommand kDialogCommands[] = {
     {IDM_CAMERA_SYSTEM, "IDD_GENCAMPROP", GenCamPropProc, Rule::None, nullptr, nullptr, 0},
     {IDM_STATUS_LOG, "IDD_STATUSLOG", StatusLogProc, Rule::None, nullptr, nullptr, 0},
     {IDM_SYSTEM_HEALTH, "IDD_SYSTEM_HEALTH", nullptr, Rule::None, nullptr, nullptr, 0},
-    {IDM_TCPIP_CAPTURE, "IDD_ADAPTER_INFO", nullptr, Rule::None, nullptr, nullptr, 0},
+    {IDM_TCPIP_CAPTURE, "IDD_ADAPTER_INFO", AdapterProc, Rule::None, nullptr, nullptr, 0},
     {IDM_CAPTIONS, "IDD_CAPTIONS", nullptr, Rule::None, nullptr, nullptr, 0},
 };
 

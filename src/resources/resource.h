@@ -173,3 +173,9 @@
 #define IDC_IS_REPETITION      176
 #define IDC_IS_LUMIN           198
 #define IDC_IS_GLOBAL          203
+
+// Capture adapter
+#define IDC_AD_NAME            102
+#define IDC_AD_FILTER          103
+#define IDC_AD_DESCRIPTION     173
+#define IDC_AD_LOCAL_CAPTURE   272
