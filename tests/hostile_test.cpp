@@ -31,7 +31,8 @@ const std::string kKeysRead =
     Each(1, 4, "S [Alarms] Ch %d Report to Email; Ch %d Duration; Ch %d Ports") +
     "S [Transaction] Number of Images; Print Events; Cust Size\nS [OrvaComm] Bank Protocol\n"
     "S [OrvaVideo] Compression Factor; S Rep; Lumin Compensation; Global Settings\nS [Lobby] Pixel Delta Value; Pixels Changed\n"
-    "S [Lan Monitoring] Local Capture; Installed Adapters; Selected Adapter; Filter String; Adapter 1 Name; Adapter 1 Desc\n";
+    "S [Lan Monitoring] Local Capture; Installed Adapters; Selected Adapter; Filter String; Adapter 1 Name; Adapter 1 Desc\n"
+    "S [ATM Config] Unit 1 Branch; Unit 1 Teller; Unit 1 Camera Field; Unit 1 Transaction Line; Unit 1 Transaction Pos\n";
 
 // What each command may write: a change is its own when it starts with one of these.
 const std::vector<std::pair<UINT, std::vector<std::string>>> kCommands = {
@@ -45,6 +46,7 @@ const std::vector<std::pair<UINT, std::vector<std::string>>> kCommands = {
     {IDM_IMAGE_SELECTION, {"S [OrvaVideo] Compression Factor=", "S [OrvaVideo] S Rep=", "S [OrvaVideo] Lumin Compensation=",
                            "S [OrvaVideo] Global Settings=", "S [Lobby] Pixel Delta Value=", "S [Lobby] Pixels Changed="}},
     {IDM_TCPIP_CAPTURE, {"S [Lan Monitoring] "}},
+    {IDM_TCPIP_ATM_CONFIG, {"S [ATM Config] Unit 1 "}},
     {IDM_ADVANCED, {"C [Config] Advanced Menu="}},
 };
 

@@ -70,3 +70,23 @@ TEST_F(Transactions, CaptureAdapter)
          "S [Lan Monitoring] Local Capture=1; Selected Adapter=-1; Active Adapter Name=; Filter String="},
     });
 }
+
+TEST_F(Transactions, TcpipAtmSetup)
+{
+    RunScenarios(*this, IDM_TCPIP_ATM_CONFIG, "", {
+        {"a style without keys: teller 99, the camera field, no line or position stored", "",
+         "see @caption = TCPIP ATM Setup; see ATM Configuration Style = 1; see Branch Number = ; see Teller Number = 99; "
+         "see Camera Field = on; disabled Line Number; disabled Character Position; ok",
+         "S [ATM Config] Unit 1 Branch=; Unit 1 Teller=99; Unit 1 Camera Field=1"},
+        {"the print field chosen is stored at once with the boxes as they are, and kept after Cancel", "",
+         "click Print Field; enabled Line Number; see Line Number = ; cancel",
+         "S [ATM Config] Unit 1 Branch=; Unit 1 Teller=99; Unit 1 Camera Field=0; Unit 1 Transaction Line=; Unit 1 Transaction Pos="},
+        {"Next and Previous discard edits and stop at styles 4 and 1; Update stores the style shown",
+         "S [ATM Config] Unit 2 Camera Field=0; Unit 2 Transaction Line=12; Unit 2 Transaction Pos=40; Unit 3 Teller=7",
+         "type Branch Number = lost; click Previous; see Branch Number = ; click Next; see Line Number = 12; click Next; "
+         "see Teller Number = 7; see Line Number = 12; disabled Line Number; click Next; click Next; see ATM Configuration Style = 4; "
+         "type Branch Number = 0042; click Update; click Previous; click Previous; type Character Position = 41; ok",
+         "S [ATM Config] Unit 4 Branch=0042; Unit 4 Teller=99; Unit 4 Camera Field=1\n"
+         "S [ATM Config] Unit 2 Branch=; Unit 2 Teller=99; Unit 2 Transaction Pos=41"},
+    });
+}

@@ -281,17 +281,13 @@ INT_PTR CALLBACK EmailDialogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noex
         CloseOnSave(dlg, [](HWND d) { return SaveEmail(d), true; });
         return TRUE;
     case IDC_EM_APPLY:
-        MarkWrites();
-        SaveEmail(dlg);
-        ReportFailedWrite(dlg);
+        WriteNow(dlg, [&] { SaveEmail(dlg); });
         return TRUE;
     case IDCANCEL:
         EndDialog(dlg, 0);
         return TRUE;
     case IDC_EM_DEFAULTS:
-        MarkWrites();
-        SetEmailDefaults(dlg);
-        ReportFailedWrite(dlg);
+        WriteNow(dlg, [&] { SetEmailDefaults(dlg); });
         return TRUE;
     case IDC_EM_CHANGE_PASSWORD:
         ChangePassword(dlg);

@@ -14,6 +14,7 @@
 #include "sitedata/siteid.h"
 #include "system/logs.h"
 #include "transactions/adapter.h"
+#include "transactions/atmprotocol.h"
 #include "transactions/bankprotocol.h"
 #include "transactions/imageselection.h"
 
@@ -63,7 +64,7 @@ const DialogCommand kDialogCommands[] = {
     {IDM_REMOTE_MONITORING, "IDD_RMTMONITOR", nullptr, Rule::Kesto, "IDD_RMTMONITOR", nullptr, 0},
     {IDM_ACTIVITY_LOG, "IDD_ACTIVITYLOG", ActivityLogProc, Rule::None, nullptr, nullptr, 0},
     {IDM_TCPIP_MONITORING, "IDD_TCPIP_MON", nullptr, Rule::None, nullptr, nullptr, 0},
-    {IDM_TCPIP_ATM_CONFIG, "IDD_ATMPROTOCOL", nullptr, Rule::None, nullptr, nullptr, 0},
+    {IDM_TCPIP_ATM_CONFIG, "IDD_ATMPROTOCOL", AtmProtocolProc, Rule::None, nullptr, nullptr, 0},
     {IDM_MODEM, "IDD_MODEM", nullptr, Rule::None, nullptr, nullptr, 0},
     {IDM_CAMERA_SYSTEM, "IDD_GENCAMPROP", GenCamPropProc, Rule::None, nullptr, nullptr, 0},
     {IDM_STATUS_LOG, "IDD_STATUSLOG", StatusLogProc, Rule::None, nullptr, nullptr, 0},

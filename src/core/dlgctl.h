@@ -44,6 +44,16 @@ void FocusItem(HWND dlg, int id);
 // why (values stored before it stay stored) and returns true.
 bool ReportFailedWrite(HWND owner);
 
+// Writes made at once rather than on OK (Update, Apply, a radio button that stores its choice):
+// a value that could not be stored is said the same way.
+template <typename Write>
+void WriteNow(HWND owner, Write write)
+{
+    MarkWrites();
+    write();
+    ReportFailedWrite(owner);
+}
+
 // The usual modal dialog: show fills the controls when it opens; OK calls save, which writes
 // and returns true, or tells the user why not and returns false to keep the dialog open; a value
 // the system could not store keeps it open too. Cancel closes without writing. Both close with

@@ -179,3 +179,15 @@
 #define IDC_AD_FILTER          103
 #define IDC_AD_DESCRIPTION     173
 #define IDC_AD_LOCAL_CAPTURE   272
+
+// TCP/IP ATM setup
+#define IDC_ATM_PREVIOUS       103
+#define IDC_ATM_UPDATE         105
+#define IDC_ATM_PRINT_FIELD    106
+#define IDC_ATM_TELLER         173
+#define IDC_ATM_POSITION       180
+#define IDC_ATM_LINE           185
+#define IDC_ATM_STYLE          191
+#define IDC_ATM_BRANCH         199
+#define IDC_ATM_CAMERA_FIELD   202
+#define IDC_ATM_NEXT           276
