@@ -47,6 +47,7 @@ const std::vector<std::pair<UINT, std::vector<std::string>>> kCommands = {
                            "S [OrvaVideo] Global Settings=", "S [Lobby] Pixel Delta Value=", "S [Lobby] Pixels Changed="}},
     {IDM_TCPIP_CAPTURE, {"S [Lan Monitoring] "}},
     {IDM_TCPIP_ATM_CONFIG, {"S [ATM Config] Unit 1 "}},
+    {IDM_ATM_TRANSACTIONS, {"T [General] ", "T [Line 1] "}},
     {IDM_ADVANCED, {"C [Config] Advanced Menu="}},
 };
 

@@ -90,3 +90,22 @@ TEST_F(Transactions, TcpipAtmSetup)
          "S [ATM Config] Unit 2 Branch=; Unit 2 Teller=99; Unit 2 Transaction Pos=41"},
     });
 }
+
+TEST_F(Transactions, AtmReceiptText)
+{
+    RunScenarios(*this, IDM_ATM_TRANSACTIONS, "", {
+        {"no file: receipts off, no overlay, white on black, line 1 not placed; OK keeps a line's position as stored", "",
+         "see @caption = ATM Transaction Data; see Show receipt = off; see Overlay = off; see Text Color = White; "
+         "see Background Color = Black; see 172 = 1; see Display Line = off; see Line 1 = off; see Line 2 = off; ok",
+         "T [Line 1] Display=0\nT [General] Text Block=1; Enabled=0; Text Color=1; Background Color=0"},
+        {"+ and - stop at 12 and 1, reload the line and discard edits; Update stores the line shown, in the copy's folder",
+         "T [Line 12] Display=1; Y=17\nT [Line 2] Y=31; X=3",
+         "click -; see 172 = 1; click Display Line; click +; see Line 3 = on; click Line 1; click Update; "
+         "click +; click +; click +; click +; click +; click +; click +; click +; click +; click +; click +; see 172 = 12; "
+         "see Display Line = on; see Line 2 = on; click Overlay; choose Text Color = Blue; ok",
+         "T [Line 2] Display=0; Y=3\nT [Line 12] X=3\nT [General] Text Block=0; Enabled=0; Text Color=4; Background Color=0"},
+        {"the local recorder's file is the Windows folder's, and a colour it cannot show is stored as none",
+         "local\nT [General] Text Color=5", "see Text Color = <none>; ok",
+         "T [Line 1] Display=0\nT [General] Text Block=1; Enabled=0; Text Color=-1; Background Color=0"},
+    });
+}

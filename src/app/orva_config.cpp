@@ -14,6 +14,7 @@
 #include "sitedata/siteid.h"
 #include "system/logs.h"
 #include "transactions/adapter.h"
+#include "transactions/atmprint.h"
 #include "transactions/atmprotocol.h"
 #include "transactions/bankprotocol.h"
 #include "transactions/imageselection.h"
@@ -60,7 +61,7 @@ const DialogCommand kDialogCommands[] = {
     {IDM_SITE_ID, "IDD_SITEID_RMT", SiteIDProc, Rule::LocalSite, "IDD_SITEID", nullptr, 0},
     {IDM_TRANSACTIONS, "IDD_BANKPROTOCOL", BankProtocolProc, Rule::None, nullptr, nullptr, 0},
     {IDM_IMAGE_SELECTION, "IDD_IMAGESELECTION", ImageSelectionProc, Rule::None, nullptr, nullptr, 0},
-    {IDM_ATM_TRANSACTIONS, "IDD_ATMPRINT", nullptr, Rule::None, nullptr, nullptr, 0},
+    {IDM_ATM_TRANSACTIONS, "IDD_ATMPRINT", ATMPrintProc, Rule::None, nullptr, nullptr, 0},
     {IDM_REMOTE_MONITORING, "IDD_RMTMONITOR", nullptr, Rule::Kesto, "IDD_RMTMONITOR", nullptr, 0},
     {IDM_ACTIVITY_LOG, "IDD_ACTIVITYLOG", ActivityLogProc, Rule::None, nullptr, nullptr, 0},
     {IDM_TCPIP_MONITORING, "IDD_TCPIP_MON", nullptr, Rule::None, nullptr, nullptr, 0},

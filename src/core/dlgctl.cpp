@@ -2,6 +2,7 @@
 
 #include "numtext.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -54,6 +55,14 @@ void SetItemUInt(HWND dlg, int id, unsigned value)
     char text[16];
     std::snprintf(text, sizeof text, "%u", value);
     SetDlgItemTextA(dlg, id, text);
+}
+
+int StepItemInt(HWND dlg, int id, int delta, int low, int high)
+{
+    const int value = static_cast<int>(std::clamp(static_cast<long long>(GetItemInt(dlg, id)) + delta,
+                                                  static_cast<long long>(low), static_cast<long long>(high)));
+    SetItemInt(dlg, id, value);
+    return value;
 }
 
 bool IsItemChecked(HWND dlg, int id) { return IsDlgButtonChecked(dlg, id) == BST_CHECKED; }

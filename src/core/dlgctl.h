@@ -22,6 +22,10 @@ unsigned GetItemUInt(HWND dlg, int id);
 void SetItemInt(HWND dlg, int id, int value);
 void SetItemUInt(HWND dlg, int id, unsigned value);
 
+// A record stepper ("+"/"-", "Next"/"Previous"): the number in the box moved by delta and held
+// within low and high; shows and returns it.
+int StepItemInt(HWND dlg, int id, int delta, int low, int high);
+
 bool IsItemChecked(HWND dlg, int id);
 void SetItemCheck(HWND dlg, int id, bool checked);
 void EnableItem(HWND dlg, int id, bool enabled);

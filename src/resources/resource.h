@@ -191,3 +191,18 @@
 #define IDC_ATM_BRANCH         199
 #define IDC_ATM_CAMERA_FIELD   202
 #define IDC_ATM_NEXT           276
+
+// ATM receipt text
+#define IDC_AP_MINUS           103
+#define IDC_AP_LINE2           106
+#define IDC_AP_PLUS            108
+#define IDC_AP_ENABLED         112
+#define IDC_AP_UPDATE          113
+#define IDC_AP_RECEIPT_LINE    172
+#define IDC_AP_DISPLAY         198
+#define IDC_AP_LINE1           208
+#define IDC_AP_LINE3           217
+#define IDC_AP_DISPLAY_GROUP   220
+#define IDC_AP_OVERLAY         221
+#define IDC_AP_TEXT_COLOR      222
+#define IDC_AP_BACK_COLOR      224

@@ -5,7 +5,7 @@
 #include "profile.h"
 #include "resource.h"
 
-#include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -48,10 +48,10 @@ INT_PTR CALLBACK BankProtocolProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noe
                 EnableCustomerField(dlg, GetComboSel(dlg, IDC_BP_PROTOCOL));
             return TRUE;
         case IDC_BP_PLUS:
-            SetItemInt(dlg, IDC_BP_IMAGES, static_cast<int>(std::min(GetItemInt(dlg, IDC_BP_IMAGES) + 1LL, 2147483647LL)));
+            StepItemInt(dlg, IDC_BP_IMAGES, 1, INT_MIN, INT_MAX);
             return TRUE;
         case IDC_BP_MINUS: // never fewer than one image
-            SetItemInt(dlg, IDC_BP_IMAGES, std::max(GetItemInt(dlg, IDC_BP_IMAGES) - 1, 1));
+            StepItemInt(dlg, IDC_BP_IMAGES, -1, 1, INT_MAX);
             return TRUE;
         case IDHELP:
             return TRUE;
