@@ -9,7 +9,7 @@ namespace {
 
 const std::vector<std::string> kExtremes = {
     std::string(10000, 'x'), "-2147483648", "99999999999", "\x01\x02\x7f\x1b\x08", "", "YES", "  -0  ",
-    "S617" + std::string(5000, 'y'), "V", std::string(100, ','), "QUELT V12.1", "2147483647", "\"quoted\"", "1.2.3.4.5.6", "...."};
+    "S617" + std::string(5000, 'y'), "V", std::string(100, ','), "QUELT V12.1", "2147483647", "\"quoted\"", "1.2.3.4.5.6", "....", std::string(50, ':'), "5"};
 
 // Every key the program reads ("#" a camera number, 1 to 32).
 const std::string kKeysRead =
@@ -32,7 +32,10 @@ const std::string kKeysRead =
     "S [Transaction] Number of Images; Print Events; Cust Size\nS [OrvaComm] Bank Protocol\n"
     "S [OrvaVideo] Compression Factor; S Rep; Lumin Compensation; Global Settings\nS [Lobby] Pixel Delta Value; Pixels Changed\n"
     "S [Lan Monitoring] Local Capture; Installed Adapters; Selected Adapter; Filter String; Adapter 1 Name; Adapter 1 Desc\n"
-    "S [ATM Config] Unit 1 Branch; Unit 1 Teller; Unit 1 Camera Field; Unit 1 Transaction Line; Unit 1 Transaction Pos\n";
+    "S [ATM Config] Unit 1 Branch; Unit 1 Teller; Unit 1 Camera Field; Unit 1 Transaction Line; Unit 1 Transaction Pos\n"
+    "S [TCPIP] Device 1 Use EBCDIC; Device 1 Type; Device 1 Cfg Unit; Device 1 Address; Device 1 Port; Device 1 MAC Address\n"
+    "S [TCPIP] Device 1 TCPIP Port; Device 1 Teller Loc; Device 1 Seq Loc; Device 1 Condition 1 String; Device 1 Both Conditions\n"
+    "S [Transaction] TCPIP Events\nT [General] Enabled; Text Block; Text Color; Background Color\nT [Line 1] Display; Y\n";
 
 // What each command may write: a change is its own when it starts with one of these.
 const std::vector<std::pair<UINT, std::vector<std::string>>> kCommands = {
@@ -48,6 +51,7 @@ const std::vector<std::pair<UINT, std::vector<std::string>>> kCommands = {
     {IDM_TCPIP_CAPTURE, {"S [Lan Monitoring] "}},
     {IDM_TCPIP_ATM_CONFIG, {"S [ATM Config] Unit 1 "}},
     {IDM_ATM_TRANSACTIONS, {"T [General] ", "T [Line 1] "}},
+    {IDM_TCPIP_MONITORING, {"S [TCPIP] Device 1 ", "S [Transaction] TCPIP Events="}},
     {IDM_ADVANCED, {"C [Config] Advanced Menu="}},
 };
 

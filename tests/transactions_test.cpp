@@ -109,3 +109,45 @@ TEST_F(Transactions, AtmReceiptText)
          "T [Line 1] Display=0\nT [General] Text Block=1; Enabled=0; Text Color=-1; Background Color=0"},
     });
 }
+
+TEST_F(Transactions, TcpipMonitoring)
+{
+    const Box kOutOfRange{"Error", "MAC Address Out of Range", "none"};
+    std::string nineNexts;
+    for (int i = 0; i < 9; ++i)
+        nineNexts += "click Next; ";
+    RunScenarios(*this, IDM_TCPIP_MONITORING, "S [Global] QUELT Version=V12.0", {
+        {"a channel without keys, and what Update stores for it", "",
+         "see @caption = TCPIP Transaction Monitoring; see 191 = 1; see Device Type = Inactive; see Configuration Style = 1; "
+         "disabled Configuration Style; see 199 = 255; see 134 = 255; see 173 = ; see Camera Number = 1; hidden TCPIP Port; "
+         "hidden 239; click Update; cancel",
+         "S [TCPIP] Device 1 Use EBCDIC=0; Device 1 MAC Address=; Device 1 Address=255.255.255.255; Device 1 Port=1\n"
+         "S [TCPIP] Device 1 Type=0; Device 1 Cfg Unit=1"},
+        {"a MAC address in any case is stored in capitals; an address above 255 is refused after it, and OK stores no more", "",
+         "type 173 = 0; type 177 = a; type 179 = 1B; type 180 = c; type 178 = D; type 181 = ff; type 199 = 256; ok; see 199 = 256; cancel",
+         "S [TCPIP] Device 1 Use EBCDIC=0; Device 1 MAC Address=00:0A:1B:0C:0D:FF", {{"Error", "TCPIP Address Invalid", "none"}}},
+        {"MAC addresses refused: all zero, a part above FF, not hexadecimal, a part missing", "",
+         "type 173 = 0; type 177 = 0; type 179 = 0; type 180 = 0; type 178 = 0; type 181 = 0; click Update; type 181 = 100; "
+         "click Update; type 181 = zz; click Update; type 181 = ; click Update; cancel", "S [TCPIP] Device 1 Use EBCDIC=0",
+         {kOutOfRange, kOutOfRange, {"Error", "MAC Address Invalid", "none"}, {"Error", "MAC Address Entries Invalid", "none"}}},
+        {"camera 38 and style 4 are the last; an ATM type has a style", "",
+         "type Camera Number = 39; click Update; type Camera Number = 38; choose Device Type = ATM Link Converter; "
+         "enabled Configuration Style; type Configuration Style = 5; click Update; type Configuration Style = 4; ok",
+         "S [TCPIP] Device 1 Use EBCDIC=0; Device 1 MAC Address=; Device 1 Address=255.255.255.255; Device 1 Port=38\n"
+         "S [TCPIP] Device 1 Type=2; Device 1 Cfg Unit=4\nS [Transaction] TCPIP Events=0",
+         {{"Error", "Camera Port Number Invalid", "none"}, {"Error", "Configuration Number Invalid", "none"}}},
+        {"version 10 watches 8 channels, 11 watches 16", "S [Global] QUELT Version=V10.0",
+         "click Previous; see 191 = 1; " + nineNexts + "see 191 = 8; cancel", ""},
+        {"version 11 watches 16", "S [Global] QUELT Version=V11.0\nS [TCPIP] Device 16 Port=7",
+         nineNexts + nineNexts + "see 191 = 16; see Camera Port Number = 7; cancel", ""},
+        {"a transaction-data device: its fields, bytes modulo 256, EBCDIC hiding the case choice but not its value",
+         "S [TCPIP] Device 1 Type=5; Device 1 Seq Loc=300; Device 1 Condition 1 Ignore Case=1; Device 1 Use EBCDIC=1\n"
+         "S [TCPIP] Device 1 Condition 1 String=DEPOSIT",
+         "shown TCPIP Port; see Seq Location = 44; hidden 114; see 239 = DEPOSIT; type 239 = typed; choose Device Type = Inactive; "
+         "hidden TCPIP Port; choose Device Type = Transaction Data; see 239 = DEPOSIT; click EBCDIC; shown 114; ok",
+         "S [TCPIP] Device 1 Use EBCDIC=0; Device 1 MAC Address=; Device 1 Address=255.255.255.255; Device 1 Port=1\n"
+         "S [TCPIP] Device 1 TCPIP Port=; Device 1 Teller Loc=0; Device 1 Branch=0; Device 1 Seq Loc=44; Device 1 Seq Len=0\n"
+         "S [TCPIP] Device 1 Text Loc=0; Device 1 Both Conditions=0; Device 1 Condition 2 String=; Device 1 Condition 2 Ignore Case=0\n"
+         "S [TCPIP] Device 1 Cfg Unit=1\nS [Transaction] TCPIP Events=0"},
+    });
+}

@@ -18,6 +18,7 @@
 #include "transactions/atmprotocol.h"
 #include "transactions/bankprotocol.h"
 #include "transactions/imageselection.h"
+#include "transactions/tcpipmon.h"
 
 #include <cstdio>
 #include <string>
@@ -64,7 +65,7 @@ const DialogCommand kDialogCommands[] = {
     {IDM_ATM_TRANSACTIONS, "IDD_ATMPRINT", ATMPrintProc, Rule::None, nullptr, nullptr, 0},
     {IDM_REMOTE_MONITORING, "IDD_RMTMONITOR", nullptr, Rule::Kesto, "IDD_RMTMONITOR", nullptr, 0},
     {IDM_ACTIVITY_LOG, "IDD_ACTIVITYLOG", ActivityLogProc, Rule::None, nullptr, nullptr, 0},
-    {IDM_TCPIP_MONITORING, "IDD_TCPIP_MON", nullptr, Rule::None, nullptr, nullptr, 0},
+    {IDM_TCPIP_MONITORING, "IDD_TCPIP_MON", TcpipMonProc, Rule::None, nullptr, nullptr, 0},
     {IDM_TCPIP_ATM_CONFIG, "IDD_ATMPROTOCOL", AtmProtocolProc, Rule::None, nullptr, nullptr, 0},
     {IDM_MODEM, "IDD_MODEM", nullptr, Rule::None, nullptr, nullptr, 0},
     {IDM_CAMERA_SYSTEM, "IDD_GENCAMPROP", GenCamPropProc, Rule::None, nullptr, nullptr, 0},

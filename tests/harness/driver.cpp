@@ -67,7 +67,8 @@ HWND TopDialog()
 void CALLBACK RunNextStep(HWND, UINT, UINT_PTR, DWORD)
 {
     const HWND dlg = state && !state->inStep ? TopDialog() : nullptr;
-    if (!dlg)
+    // A message box a clicked button raised is answered before the next step.
+    if (!dlg || std::any_of(state->boxesSeen.begin(), state->boxesSeen.end(), [](HWND box) { return IsWindow(box); }))
         return;
     if (static_cast<size_t>(state->run.stepsRun) >= state->steps->size()) {
         state->run.endedByDriver = true;
