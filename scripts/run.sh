@@ -76,6 +76,12 @@ dialogs=(
     "51699 activity-log"
     "51711 status-log"
     "51709 alarm-sheet 2,4"
+    "51693 transaction-setup"
+    "51695 atm-receipt-text"
+    "51694 image-selection"
+    "51705 tcpip-atm-setup"
+    "51700 tcpip-monitoring"
+    "51715 capture-adapter"
     "51716 normal-mode"
 )
 n=4
