@@ -82,6 +82,7 @@ dialogs=(
     "51705 tcpip-atm-setup"
     "51700 tcpip-monitoring"
     "51715 capture-adapter"
+    "51712 system-health"
     "51716 normal-mode"
 )
 n=4

@@ -75,3 +75,38 @@ TEST_F(Dialogs, VersionInformation)
          "see ORVA Inquiry version = none; ok", "D [Viewer] Inquiry Version=none"},
     });
 }
+
+TEST_F(Dialogs, SystemHealth)
+{
+    RunScenarios(*this, IDM_SYSTEM_HEALTH, "", {
+        {"no keys: no reboot, maintenance on error with its time disabled, the 24-hour form; OK stores them", "",
+         "see @caption = Monitor System Health; see Reboot on Mux Timeout = off; disabled Maximum number; see Hours Between = 1; "
+         "see Minutes of Error = 5; see When Error Condition Detected = on; disabled HOUR; disabled 12 Hour; see HOUR = 1; "
+         "see MIN = 00; see 24 Hour = on; see 112 = 24 Hour Format; hidden AM; ok",
+         "S [Status Report] Check Dirty Bit Hours=1; Debug SYSMONITOR Task=0; Op Mode=1; PM Format=24; PM Hour=1; PM Min=00\n"
+         "S [Global] SM Time=5\nS [OrvaComm] Max Timeouts=0"},
+    });
+    RunScenarios(*this, IDM_SYSTEM_HEALTH, "S [Status Report] Check Dirty Bit Hours=1; Debug SYSMONITOR Task=0; Op Mode=3\n"
+                 "S [Status Report] PM Format=12; PM Hour=13; PM Min=05\nS [Global] SM Time=5\nS [OrvaComm] Max Timeouts=0", {
+        {"a 12-hour site: 13 shows as 1 PM and is stored back as 13", "",
+         "see HOUR = 1; see PM = on; see AM = off; shown AM; enabled HOUR; ok", ""},
+        {"switching forms converts the hour, and 12 Hour pressed again converts once more", "",
+         "click 24 Hour; see HOUR = 13; hidden AM; click 12 Hour; see HOUR = 1; see PM = on; click 12 Hour; see HOUR = 1; "
+         "see AM = on; ok", "S [Status Report] PM Hour=1"},
+        {"AM and PM are one choice and choose the 12-hour form", "",
+         "click 24 Hour; click AM; see AM = on; see PM = off; see 12 Hour = on; see 24 Hour = off; click PM; see AM = off; ok", ""},
+        {"the four checks in order, each keeping the dialog open", "",
+         "type Hours Between = 25; ok; type Hours Between = 24; type Minutes of Error = 0; ok; type Minutes of Error = 60; "
+         "type HOUR = 25; ok; type HOUR = 24; type MIN = 61; ok; type MIN = 60; ok",
+         "S [Status Report] Check Dirty Bit Hours=24; PM Hour=24; PM Min=60\nS [Global] SM Time=60",
+         {{"Error Message", "Time Range for Check of Disk Structure Not Valid. Valid range 1-24", "none"},
+          {"Error Message", "Time Range for Minutes of Error Condition Not Valid. Valid range 1-60", "none"},
+          {"", "Hour Value for Perform System Maintenance Out of Range", "none"},
+          {"", "Minute Value for Perform System Maintenance Out of Range", "none"}}},
+        {"the reboot proposes 32 timeouts; maintenance on error keeps its time controls disabled", "",
+         "click Reboot on Mux Timeout; see Maximum number = 32; click When Error Condition Detected; disabled HOUR; ok",
+         "S [OrvaComm] Max Timeouts=32\nS [Status Report] Op Mode=1"},
+        {"a Halden unit cannot switch the reboot but stores its number", "S [Global] Halden=1\nS [OrvaComm] Max Timeouts=7",
+         "disabled Reboot on Mux Timeout; see Reboot on Mux Timeout = on; type Maximum number = 9; ok", "S [OrvaComm] Max Timeouts=9"},
+    });
+}

@@ -35,7 +35,9 @@ const std::string kKeysRead =
     "S [ATM Config] Unit 1 Branch; Unit 1 Teller; Unit 1 Camera Field; Unit 1 Transaction Line; Unit 1 Transaction Pos\n"
     "S [TCPIP] Device 1 Use EBCDIC; Device 1 Type; Device 1 Cfg Unit; Device 1 Address; Device 1 Port; Device 1 MAC Address\n"
     "S [TCPIP] Device 1 TCPIP Port; Device 1 Teller Loc; Device 1 Seq Loc; Device 1 Condition 1 String; Device 1 Both Conditions\n"
-    "S [Transaction] TCPIP Events\nT [General] Enabled; Text Block; Text Color; Background Color\nT [Line 1] Display; Y\n";
+    "S [Transaction] TCPIP Events\nT [General] Enabled; Text Block; Text Color; Background Color\nT [Line 1] Display; Y\n"
+    "S [OrvaComm] Max Timeouts\nS [Global] SM Time\nS [Status Report] Debug SYSMONITOR Task; Check Dirty Bit Hours; Op Mode\n"
+    "S [Status Report] PM Hour; PM Min; PM Format\n";
 
 // What each command may write: a change is its own when it starts with one of these.
 const std::vector<std::pair<UINT, std::vector<std::string>>> kCommands = {
@@ -52,6 +54,7 @@ const std::vector<std::pair<UINT, std::vector<std::string>>> kCommands = {
     {IDM_TCPIP_ATM_CONFIG, {"S [ATM Config] Unit 1 "}},
     {IDM_ATM_TRANSACTIONS, {"T [General] ", "T [Line 1] "}},
     {IDM_TCPIP_MONITORING, {"S [TCPIP] Device 1 ", "S [Transaction] TCPIP Events="}},
+    {IDM_SYSTEM_HEALTH, {"S [OrvaComm] Max Timeouts=", "S [Global] SM Time=", "S [Status Report] "}},
     {IDM_ADVANCED, {"C [Config] Advanced Menu="}},
 };
 

@@ -13,6 +13,7 @@
 #include "cameras/gencamprop.h"
 #include "sitedata/siteid.h"
 #include "system/logs.h"
+#include "system/systemhealth.h"
 #include "transactions/adapter.h"
 #include "transactions/atmprint.h"
 #include "transactions/atmprotocol.h"
@@ -70,7 +71,7 @@ const DialogCommand kDialogCommands[] = {
     {IDM_MODEM, "IDD_MODEM", nullptr, Rule::None, nullptr, nullptr, 0},
     {IDM_CAMERA_SYSTEM, "IDD_GENCAMPROP", GenCamPropProc, Rule::None, nullptr, nullptr, 0},
     {IDM_STATUS_LOG, "IDD_STATUSLOG", StatusLogProc, Rule::None, nullptr, nullptr, 0},
-    {IDM_SYSTEM_HEALTH, "IDD_SYSTEM_HEALTH", nullptr, Rule::None, nullptr, nullptr, 0},
+    {IDM_SYSTEM_HEALTH, "IDD_SYSTEM_HEALTH", SystemHealthProc, Rule::None, nullptr, nullptr, 0},
     {IDM_TCPIP_CAPTURE, "IDD_ADAPTER_INFO", AdapterProc, Rule::None, nullptr, nullptr, 0},
     {IDM_CAPTIONS, "IDD_CAPTIONS", nullptr, Rule::None, nullptr, nullptr, 0},
 };

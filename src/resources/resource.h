@@ -249,3 +249,21 @@
 #define IDC_TM_BRANCH_LABEL    51722
 #define IDC_TM_SEQ_LEN_LABEL   51733
 #define IDC_TM_CAMERA_LABEL    51783
+
+// System health
+#define IDC_SH_ON_ERROR        102
+#define IDC_SH_AS_NEEDED       105
+#define IDC_SH_EVERY_DAY       106
+#define IDC_SH_HOUR            110
+#define IDC_SH_MINUTE          111
+#define IDC_SH_24_HOUR_NOTE    112
+#define IDC_SH_AM_PM_FRAME     113
+#define IDC_SH_MAX_TIMEOUTS    173
+#define IDC_SH_REBOOT          182
+#define IDC_SH_SM_TIME         232
+#define IDC_SH_DIRTY_HOURS     233
+#define IDC_SH_DEBUG           234
+#define IDC_SH_12_HOUR         267
+#define IDC_SH_24_HOUR         268
+#define IDC_SH_AM              269
+#define IDC_SH_PM              270

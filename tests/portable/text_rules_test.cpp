@@ -1,5 +1,6 @@
 #include "numtext.h"
 #include "sitepath.h"
+#include "system/hourformat.h"
 #include "transactions/percent.h"
 #include "version.h"
 
@@ -75,4 +76,15 @@ TEST(Percentages, ShownAndStoredWithTheRecordersSinglePrecision)
         {"-10", kPixelDeltaScale, "-26"}, {"1e30", kImagePixels, "2147483647"}, {"nan", kImagePixels, "0"}};
     for (const auto& [text, scale, want] : stored)
         EXPECT_EQ(StoredFromPercent(text, scale), want) << text;
+}
+
+TEST(HourFormat, TwelveAndTwentyFourHours)
+{
+    const int cases[][3] = {{0, 12, 0}, {1, 1, 0}, {11, 11, 0}, {12, 12, 1}, {13, 1, 1}, {23, 11, 1}, {24, 12, 0}};
+    for (const auto& [hour24, hour12, pm] : cases) {
+        bool shownPm = !pm;
+        EXPECT_EQ(Hour24To12(hour24, shownPm), hour12) << hour24;
+        EXPECT_EQ(shownPm, pm != 0) << hour24;
+        EXPECT_EQ(Hour12To24(hour12, pm), hour24 % 24) << hour24;
+    }
 }

@@ -1,0 +1,13 @@
+// System health: when the recorder's supervisor reboots for multiplexer timeouts, how often it
+// checks the disk, how long an error may last, and when routine maintenance runs.
+#pragma once
+
+#include <windows.h>
+
+INT_PTR CALLBACK SystemHealthProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
+// The maintenance time controls: hour, minute and the time format.
+void DisableSpecificPMTime(HWND dlg);
+void EnableSpecificPMTime(HWND dlg);
+// The hour converted for the other form, reading or setting the AM and PM boxes.
+int Change24to12(HWND dlg, int hour);
+int Change12to24(HWND dlg, int hour);
