@@ -83,6 +83,7 @@ dialogs=(
     "51700 tcpip-monitoring"
     "51715 capture-adapter"
     "51712 system-health"
+    "51682 video-parameters"
     "51716 normal-mode"
 )
 n=4

@@ -110,3 +110,20 @@ TEST_F(Dialogs, SystemHealth)
          "disabled Reboot on Mux Timeout; see Reboot on Mux Timeout = on; type Maximum number = 9; ok", "S [OrvaComm] Max Timeouts=9"},
     });
 }
+
+TEST_F(Dialogs, VideoParameters)
+{
+    RunScenarios(*this, IDM_VIDEO_PARAMS, "", {
+        {"outside advanced mode the sync times are shown but only the image size is stored", "",
+         "see @caption = Video Parameters; see Video Sync Time = 200; see Video Recovery Time = 2500; see X Resolution = 320; "
+         "see Y Resolution = 243; hidden Show Video Resolution; type Video Sync Time = 150; click Full Size; ok",
+         "S [OrvaVideo] Image X Size=640; Image Y Size=480"},
+        {"advanced mode stores the sync times and the resolution bit alone of Video Debug",
+         "C [Config] Advanced Menu=1\nS [OrvaVideo] Video Debug=3; Image X Size=640; Image Y Size=480",
+         "see Show Video Resolution = on; click Show Video Resolution; type Video Recovery Time = 3000; click Std. Size; ok",
+         "S [OrvaVideo] Video Sync Time=200; Bad Video Sync Time=3000; Video Debug=1; Image X Size=320; Image Y Size=243"},
+        {"an S617 card has no sync times to store", "C [Config] Advanced Menu=1\nS [Global] Image Card=S617\nS [OrvaVideo] Video Debug=1",
+         "shown Show Video Resolution; click Show Video Resolution; ok",
+         "S [OrvaVideo] Video Debug=3; Image X Size=320; Image Y Size=243"},
+    });
+}

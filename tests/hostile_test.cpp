@@ -37,7 +37,8 @@ const std::string kKeysRead =
     "S [TCPIP] Device 1 TCPIP Port; Device 1 Teller Loc; Device 1 Seq Loc; Device 1 Condition 1 String; Device 1 Both Conditions\n"
     "S [Transaction] TCPIP Events\nT [General] Enabled; Text Block; Text Color; Background Color\nT [Line 1] Display; Y\n"
     "S [OrvaComm] Max Timeouts\nS [Global] SM Time\nS [Status Report] Debug SYSMONITOR Task; Check Dirty Bit Hours; Op Mode\n"
-    "S [Status Report] PM Hour; PM Min; PM Format\n";
+    "S [Status Report] PM Hour; PM Min; PM Format\n"
+    "S [OrvaVideo] Video Sync Time; Bad Video Sync Time; Video Debug; Image X Size; Image Y Size\n";
 
 // What each command may write: a change is its own when it starts with one of these.
 const std::vector<std::pair<UINT, std::vector<std::string>>> kCommands = {
@@ -55,6 +56,8 @@ const std::vector<std::pair<UINT, std::vector<std::string>>> kCommands = {
     {IDM_ATM_TRANSACTIONS, {"T [General] ", "T [Line 1] "}},
     {IDM_TCPIP_MONITORING, {"S [TCPIP] Device 1 ", "S [Transaction] TCPIP Events="}},
     {IDM_SYSTEM_HEALTH, {"S [OrvaComm] Max Timeouts=", "S [Global] SM Time=", "S [Status Report] "}},
+    {IDM_VIDEO_PARAMS, {"S [OrvaVideo] Video Sync Time=", "S [OrvaVideo] Bad Video Sync Time=", "S [OrvaVideo] Video Debug=",
+                        "S [OrvaVideo] Image X Size=", "S [OrvaVideo] Image Y Size="}},
     {IDM_ADVANCED, {"C [Config] Advanced Menu="}},
 };
 

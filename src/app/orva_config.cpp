@@ -14,6 +14,7 @@
 #include "sitedata/siteid.h"
 #include "system/logs.h"
 #include "system/systemhealth.h"
+#include "system/videocfg.h"
 #include "transactions/adapter.h"
 #include "transactions/atmprint.h"
 #include "transactions/atmprotocol.h"
@@ -52,7 +53,7 @@ const DialogCommand kDialogCommands[] = {
     {IDM_PRIMARY_MUX, "IDD_COMM", nullptr, Rule::None, nullptr, nullptr, 0},
     {IDM_VIDEO_OUTPUT, "IDD_SCAN_VIDEO", nullptr, Rule::ThirtyTwoChans, "IDD_SCAN_VIDEO32", nullptr, 0},
     {IDM_ABOUT, "ABOUT", About, Rule::None, nullptr, nullptr, 0},
-    {IDM_VIDEO_PARAMS, "IDD_VIDEO_CFG", nullptr, Rule::S617Card, "IDD_VIDEO_CFG2", nullptr, 0},
+    {IDM_VIDEO_PARAMS, "IDD_VIDEO_CFG", VideoCfgProc, Rule::S617Card, "IDD_VIDEO_CFG2", nullptr, 0},
     {IDM_SLAVE_MUX1, "IDD_COMM", nullptr, Rule::None, nullptr, nullptr, 1},
     {IDM_DISK_USAGE, "IDD_DISK2", nullptr, Rule::Advanced, "IDD_DISK", nullptr, 0},
     {IDM_SLAVE_MUX2, "IDD_COMM", nullptr, Rule::None, nullptr, nullptr, 2},

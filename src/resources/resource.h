@@ -267,3 +267,15 @@
 #define IDC_SH_24_HOUR         268
 #define IDC_SH_AM              269
 #define IDC_SH_PM              270
+
+// Video parameters (both templates)
+#define IDC_VC_DEBUG_GROUP     101
+#define IDC_VC_RESOLUTION_GROUP 102
+#define IDC_VC_FULL_SIZE       105
+#define IDC_VC_STD_SIZE        107
+#define IDC_VC_X_SIZE          173
+#define IDC_VC_Y_SIZE          174
+#define IDC_VC_SHOW_RESOLUTION 182
+#define IDC_VC_SYNC_TIME       199
+#define IDC_VC_BAD_SYNC_TIME   205
+#define IDC_VC_DEBUG_NOTE      400
