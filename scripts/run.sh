@@ -84,6 +84,8 @@ dialogs=(
     "51715 capture-adapter"
     "51712 system-health"
     "51682 video-parameters"
+    "51696 remote-monitoring"
+    "51708 modem"
     "51716 normal-mode"
 )
 n=4

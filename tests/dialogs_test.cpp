@@ -127,3 +127,28 @@ TEST_F(Dialogs, VideoParameters)
          "S [OrvaVideo] Video Debug=3; Image X Size=320; Image Y Size=243"},
     });
 }
+
+TEST_F(Dialogs, RemoteMonitoringAndModem)
+{
+    RunScenarios(*this, IDM_REMOTE_MONITORING, "", {
+        {"a plain unit: the last remote-view camera by default, 38 data ports at most", "S [OrvaBank] Last Remote View Lobby Camera=5",
+         "see @caption = Remote Status Monitoring; see 172 = 5; see 176 = 38; click 107; see 176 = 38; click 103; click 103; "
+         "click 103; click 103; click 103; click 103; see 172 = 1; click 108; type Hours between = 6; ok",
+         "S [OrvaBank] Last Monitored Video=2; Last Monitored Data=38\nS [Status Report] Report Hours=6"},
+        {"a 16-channel Kesto unit brings larger counts down at once, kept after Cancel",
+         "S [Global] Wendrel=16; QUELT Version=V11.0\nS [OrvaBank] Last Monitored Video=20; Last Monitored Data=5",
+         "see 172 = 16; see 176 = 4; click 108; see 172 = 16; click 107; see 176 = 4; click 105; cancel",
+         "S [OrvaBank] Last Monitored Video=16; Last Monitored Data=4"},
+    });
+    RunScenarios(*this, IDM_MODEM, "", {
+        {"no keys: modem off, 60 seconds, one ring; OK stores them", "",
+         "see @caption = Modem Setup; see Enabled Modem = off; see No Answer Timeout = 60; see Answer On Ring = 1; "
+         "hidden Enable TAPI; click Enabled Modem; ok", "S [Modem] Ring=1; Carrier TO=60; Enable=1"},
+        {"rings and timeout checked in turn, each value written before the next is checked", "C [Config] Advanced Menu=1",
+         "shown Enable TAPI; type Answer On Ring = 0; ok; type Answer On Ring = 2; type No Answer Timeout = 361; ok; "
+         "type No Answer Timeout = 0; ok; type No Answer Timeout = 360; ok",
+         "S [Modem] TAPI Debug=0; Ring=2; Carrier TO=360; Enable=0",
+         {{"Error", "Minimum number for rings is 1.", "none"}, {"Error", "No Answer Timeout Value Out of Range", "none"},
+          {"Error", "No Answer Timeout Value Out of Range", "none"}}},
+    });
+}

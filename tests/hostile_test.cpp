@@ -38,7 +38,8 @@ const std::string kKeysRead =
     "S [Transaction] TCPIP Events\nT [General] Enabled; Text Block; Text Color; Background Color\nT [Line 1] Display; Y\n"
     "S [OrvaComm] Max Timeouts\nS [Global] SM Time\nS [Status Report] Debug SYSMONITOR Task; Check Dirty Bit Hours; Op Mode\n"
     "S [Status Report] PM Hour; PM Min; PM Format\n"
-    "S [OrvaVideo] Video Sync Time; Bad Video Sync Time; Video Debug; Image X Size; Image Y Size\n";
+    "S [OrvaVideo] Video Sync Time; Bad Video Sync Time; Video Debug; Image X Size; Image Y Size\n"
+    "S [OrvaBank] Last Monitored Video; Last Monitored Data\nS [Modem] Enable; TAPI Debug; Carrier TO; Ring\n";
 
 // What each command may write: a change is its own when it starts with one of these.
 const std::vector<std::pair<UINT, std::vector<std::string>>> kCommands = {
@@ -58,6 +59,8 @@ const std::vector<std::pair<UINT, std::vector<std::string>>> kCommands = {
     {IDM_SYSTEM_HEALTH, {"S [OrvaComm] Max Timeouts=", "S [Global] SM Time=", "S [Status Report] "}},
     {IDM_VIDEO_PARAMS, {"S [OrvaVideo] Video Sync Time=", "S [OrvaVideo] Bad Video Sync Time=", "S [OrvaVideo] Video Debug=",
                         "S [OrvaVideo] Image X Size=", "S [OrvaVideo] Image Y Size="}},
+    {IDM_REMOTE_MONITORING, {"S [OrvaBank] Last Monitored Video=", "S [OrvaBank] Last Monitored Data=", "S [Status Report] Report Hours="}},
+    {IDM_MODEM, {"S [Modem] "}},
     {IDM_ADVANCED, {"C [Config] Advanced Menu="}},
 };
 

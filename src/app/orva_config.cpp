@@ -13,6 +13,7 @@
 #include "cameras/gencamprop.h"
 #include "sitedata/siteid.h"
 #include "system/logs.h"
+#include "system/rmtmonitor.h"
 #include "system/systemhealth.h"
 #include "system/videocfg.h"
 #include "transactions/adapter.h"
@@ -65,11 +66,11 @@ const DialogCommand kDialogCommands[] = {
     {IDM_TRANSACTIONS, "IDD_BANKPROTOCOL", BankProtocolProc, Rule::None, nullptr, nullptr, 0},
     {IDM_IMAGE_SELECTION, "IDD_IMAGESELECTION", ImageSelectionProc, Rule::None, nullptr, nullptr, 0},
     {IDM_ATM_TRANSACTIONS, "IDD_ATMPRINT", ATMPrintProc, Rule::None, nullptr, nullptr, 0},
-    {IDM_REMOTE_MONITORING, "IDD_RMTMONITOR", nullptr, Rule::Kesto, "IDD_RMTMONITOR", nullptr, 0},
+    {IDM_REMOTE_MONITORING, "IDD_RMTMONITOR", RmtMonitorProc, Rule::Kesto, "IDD_RMTMONITOR", RmtMonitorProcKesto, 0},
     {IDM_ACTIVITY_LOG, "IDD_ACTIVITYLOG", ActivityLogProc, Rule::None, nullptr, nullptr, 0},
     {IDM_TCPIP_MONITORING, "IDD_TCPIP_MON", TcpipMonProc, Rule::None, nullptr, nullptr, 0},
     {IDM_TCPIP_ATM_CONFIG, "IDD_ATMPROTOCOL", AtmProtocolProc, Rule::None, nullptr, nullptr, 0},
-    {IDM_MODEM, "IDD_MODEM", nullptr, Rule::None, nullptr, nullptr, 0},
+    {IDM_MODEM, "IDD_MODEM", ModemProc, Rule::None, nullptr, nullptr, 0},
     {IDM_CAMERA_SYSTEM, "IDD_GENCAMPROP", GenCamPropProc, Rule::None, nullptr, nullptr, 0},
     {IDM_STATUS_LOG, "IDD_STATUSLOG", StatusLogProc, Rule::None, nullptr, nullptr, 0},
     {IDM_SYSTEM_HEALTH, "IDD_SYSTEM_HEALTH", SystemHealthProc, Rule::None, nullptr, nullptr, 0},

@@ -279,3 +279,18 @@
 #define IDC_VC_SYNC_TIME       199
 #define IDC_VC_BAD_SYNC_TIME   205
 #define IDC_VC_DEBUG_NOTE      400
+
+// Remote status monitoring
+#define IDC_RM_VIDEO_MINUS     103
+#define IDC_RM_DATA_MINUS      105
+#define IDC_RM_DATA_PLUS       107
+#define IDC_RM_VIDEO_PLUS      108
+#define IDC_RM_VIDEO           172
+#define IDC_RM_DATA            176
+#define IDC_RM_REPORT_HOURS    233
+
+// Modem setup
+#define IDC_MD_TIMEOUT         173
+#define IDC_MD_ENABLED         182
+#define IDC_MD_TAPI_DEBUG      212
+#define IDC_MD_RINGS           233
