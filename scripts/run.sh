@@ -86,6 +86,7 @@ dialogs=(
     "51682 video-parameters"
     "51696 remote-monitoring"
     "51708 modem"
+    "51685 disk-allocation"
     "51716 normal-mode"
 )
 n=4

@@ -152,3 +152,33 @@ TEST_F(Dialogs, RemoteMonitoringAndModem)
           {"Error", "No Answer Timeout Value Out of Range", "none"}}},
     });
 }
+
+TEST_F(Dialogs, DiskAllocation)
+{
+    const char kVerify[] = "A minimum of %s Mbyte is recommended for Days Usage. OK to change value?";
+    auto verify = [&](const char* minimum, const char* answer) {
+        char text[160];
+        std::snprintf(text, sizeof text, kVerify, minimum);
+        return Box{"Verify Value", text, "none yesno", answer};
+    };
+    const std::string days = "S [OrvaFile] DaysUsage=1000; LobbyDays=7; Min Teller Days=14; Max Teller Days=365; EventDays=7";
+    RunScenarios(*this, IDM_DISK_USAGE, "", {
+        {"a remote site in normal mode: the day keys alone, no drive button, 999 days at most", "",
+         "see @caption = Disk Allocation; see Disk space to reserve = 1000; see Number of days to save surveillance = 7; "
+         "see Number of days to save event = 7; see Minimum number = 14; see Maximum number = 365; absent 171; "
+         "type Maximum number = 5000; ok", "S [OrvaFile] DaysUsage=1000; LobbyDays=7; Min Teller Days=14; Max Teller Days=999; EventDays=7"},
+        {"a reservation below a share of the image drive is questioned; No keeps it",
+         days + "\nW [OrvaFile] Image Drive Size=100000; Minimum Avail Pct Drive Space=1", "type Disk space to reserve = 500; ok",
+         "S [OrvaFile] DaysUsage=500", {verify("1000", "no")}},
+        {"the floor of 950 holds for a small share; Yes takes it",
+         days + "\nW [OrvaFile] Image Drive Size=40000; Minimum Avail Pct Drive Space=2; Minimum Avail Drive Space=100",
+         "type Disk space to reserve = 10; ok", "S [OrvaFile] DaysUsage=950", {verify("950", "yes")}},
+        {"advanced mode edits where images are kept too", "C [Config] Advanced Menu=1\n" + days,
+         "see Directory to store = \\IMG\\; see File extension = .PCX; see Number of Drives = 1; "
+         "see Default Directory = C:\\BankORVA_NT\\; see Ext Disk Cleanup = on; see File Debug = off; type Number of Drives = 2; ok",
+         "S [OrvaFile] Drives=2; File Folder=\\IMG\\; FileExt=.PCX; Current Directory=C:\\BankORVA_NT\\; Debug=0; External Trash Removal=1"},
+        {"on the recorder itself the fixed drives are described", "local\n" + days, "click Drive Info; cancel", "",
+         {{"Drive Information", "Drive C:\\\nTotal Size * Mbytes\nFree Space * Mbytes", "none"},
+          {"Drive Information", "Drive Z:\\\nTotal Size * Mbytes\nFree Space * Mbytes", "none"}}},
+    });
+}

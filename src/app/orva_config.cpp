@@ -12,6 +12,7 @@
 #include "cameras/cameraprop.h"
 #include "cameras/gencamprop.h"
 #include "sitedata/siteid.h"
+#include "system/diskalloc.h"
 #include "system/logs.h"
 #include "system/rmtmonitor.h"
 #include "system/systemhealth.h"
@@ -56,7 +57,7 @@ const DialogCommand kDialogCommands[] = {
     {IDM_ABOUT, "ABOUT", About, Rule::None, nullptr, nullptr, 0},
     {IDM_VIDEO_PARAMS, "IDD_VIDEO_CFG", VideoCfgProc, Rule::S617Card, "IDD_VIDEO_CFG2", nullptr, 0},
     {IDM_SLAVE_MUX1, "IDD_COMM", nullptr, Rule::None, nullptr, nullptr, 1},
-    {IDM_DISK_USAGE, "IDD_DISK2", nullptr, Rule::Advanced, "IDD_DISK", nullptr, 0},
+    {IDM_DISK_USAGE, "IDD_DISK2", DiskAllocProc, Rule::Advanced, "IDD_DISK", nullptr, 0},
     {IDM_SLAVE_MUX2, "IDD_COMM", nullptr, Rule::None, nullptr, nullptr, 2},
     {IDM_SLAVE_MUX3, "IDD_COMM", nullptr, Rule::None, nullptr, nullptr, 3},
     {IDM_NAME_ASSIGNMENT, "IDD_CAMNAMES", nullptr, Rule::None, nullptr, nullptr, 0},

@@ -294,3 +294,17 @@
 #define IDC_MD_ENABLED         182
 #define IDC_MD_TAPI_DEBUG      212
 #define IDC_MD_RINGS           233
+
+// Disk allocation (both templates)
+#define IDC_DA_MAX_TELLER      103
+#define IDC_DA_DRIVE_INFO      171
+#define IDC_DA_FOLDER          172
+#define IDC_DA_EXTENSION       173
+#define IDC_DA_DRIVES          174
+#define IDC_DA_DIRECTORY       175
+#define IDC_DA_MIN_TELLER      176
+#define IDC_DA_DAYS_USAGE      199
+#define IDC_DA_LOBBY_DAYS      205
+#define IDC_DA_DEBUG           215
+#define IDC_DA_EVENT_DAYS      233
+#define IDC_DA_TRASH           234

@@ -198,7 +198,7 @@ void RunStep(HWND dlg, const std::string& step)
     // Controls live on the sheet's current page, or in the dialog itself.
     const HWND surface = sheet ? reinterpret_cast<HWND>(SendMessageA(dlg, PSM_GETCURRENTPAGEHWND, 0, 0)) : dlg;
     const HWND c = label.starts_with("@") ? GetDlgItem(dlg, 0x3021) // the sheet's Apply button
-                 : label.empty() || verb == "page" ? nullptr : Control(surface, label);
+                 : label.empty() || verb == "page" || verb == "absent" ? nullptr : Control(surface, label);
     const auto id = static_cast<WORD>(GetDlgCtrlID(c));
     if (verb == "page") {
         SendMessageA(dlg, PSM_SETCURSEL, static_cast<WPARAM>(std::stoi(label) - 1), 0);
@@ -208,6 +208,8 @@ void RunStep(HWND dlg, const std::string& step)
             SendMessageA(dlg, PSM_PRESSBUTTON, button == IDOK ? PSBTN_OK : button ? PSBTN_CANCEL : PSBTN_APPLYNOW, 0);
         else
             SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dlg, button)));
+    } else if (verb == "absent") {
+        EXPECT_EQ(GetDlgItem(surface, std::stoi(label)), nullptr) << "control " << label << " is there";
     } else if (verb == "see" && label.starts_with("@")) {
         EXPECT_EQ(Shown(dlg, c, label), value);
     } else if (!c) {

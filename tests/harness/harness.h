@@ -18,7 +18,8 @@
 // to tell which keys a step changed.
 //
 // Keys are named "F [section] key", F a letter for the file: S the system INI file,
-// D SiteDef.DAT, C ORVA_CONFIG.INI, T TRANDATA.INI; any other file by its own name. A snapshot
+// D SiteDef.DAT, C ORVA_CONFIG.INI, T TRANDATA.INI, W the Windows folder's ORVANT.INI (seeding
+// only); any other file by its own name. A snapshot
 // holds each key under "F [SECTION] KEY" in capitals (names compare without regard to case, as
 // the profile service compares them) with its name as written and its value.
 using Keys = std::map<std::string, std::pair<std::string, std::string>>;
@@ -99,7 +100,7 @@ std::string ClassOf(HWND wnd);
 // enough) or by its number:
 //   type L = text, keys L = text (each character typed, so the box's limit holds), click L,
 //   choose L = item, focus L, see L = value (text; on/off for a check box or radio button; a
-//   list's selected item or <none>), items L = a, b, c, enabled L, disabled L, shown L, hidden L,
+//   list's selected item or <none>), items L = a, b, c, enabled L, disabled L, shown L, hidden L, absent N,
 //   page N (1-based), ok, apply, cancel; see @caption = text, and for a sheet see @tabs = N: last title,
 //   see @ok = OK or Close, enabled @apply, disabled @apply.
 // The dialog must stay open for every step, and close on a last ok or cancel. A "*" in a box's

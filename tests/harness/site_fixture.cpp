@@ -109,6 +109,8 @@ std::string SiteFixture::PathOf(const std::string& file) const
         return file == "S" ? IniFile : file == "C" ? winDir + "ORVA_CONFIG.INI" : siteDir + "SiteDef.DAT";
     if (file == "T")
         return (IsLocalSitePath(IniFile) ? winDir : siteDir) + "TRANDATA.INI";
+    if (file == "W") // the recorder's figures the program reads from this machine's Windows folder
+        return winDir + "ORVANT.INI";
     return siteDir + file;
 }
 
