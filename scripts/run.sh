@@ -87,6 +87,8 @@ dialogs=(
     "51696 remote-monitoring"
     "51708 modem"
     "51685 disk-allocation"
+    "228 video-output"
+    "51724 captions"
     "51716 normal-mode"
 )
 n=4

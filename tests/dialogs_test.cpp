@@ -182,3 +182,35 @@ TEST_F(Dialogs, DiskAllocation)
           {"Drive Information", "Drive Z:\\\nTotal Size * Mbytes\nFree Space * Mbytes", "none"}}},
     });
 }
+
+TEST_F(Dialogs, VideoOutputAndCaptions)
+{
+    RunScenarios(*this, IDM_VIDEO_OUTPUT, "", {
+        {"another card feeds ports 1 to 4; no scan time disables them and OK stores 0 and those four",
+         "S [OrvaVideo] Video Out Time=0; Camera Scan 5 On=YES; Camera Scan 2 On=yes",
+         "see @caption = Video Output Configuration; see Enable Video Output = off; see 106 = 10; disabled 106; "
+         "disabled Camera Port 1; see Camera Port 2 = on; hidden Camera Port 5; ok",
+         "S [OrvaVideo] Camera Scan 1 On=NO; Camera Scan 2 On=YES; Camera Scan 3 On=NO; Camera Scan 4 On=NO"},
+        {"an S617 card feeds 16; ten minutes is the longest scan, refused after the ports are stored",
+         "S [Global] Image Card=S617\nS [OrvaVideo] Video Out Time=0",
+         "click Enable Video Output; enabled Camera Port 16; click Camera Port 16; type 106 = 6001; ok; type 106 = 6000; ok",
+         Each(1, 15, "S [OrvaVideo] Camera Scan %d On=NO") + "S [OrvaVideo] Camera Scan 16 On=YES; Video Out Time=6000",
+         {{"Error", "Scan time to long. Maximum time is 10 minutes (6000).", "none"}}},
+        {"32 channels: two banks, each stored by Save or OK, a switch dropping what was not saved",
+         "S [Global] Image Card=S617; Video Channels=32\nS [OrvaVideo] Video Out Time=20\n" + Each(1, 32, "S [OrvaVideo] Camera Scan %d On=NO"),
+         "shown Video Card #1; see Video Card #1 = on; click Video Port 1; click Save; click Video Card #2; click Video Port 2; "
+         "click Video Card #1; click Video Card #2; see Video Port 2 = off; click Video Port 3; ok",
+         "S [OrvaVideo] Camera Scan 1 On=YES; Camera Scan 19 On=YES"},
+    });
+    RunScenarios(*this, IDM_CAPTIONS, "", {
+        {"no keys: captions off in the upper left corner, and OK stores that", "",
+         "see @caption = On Screen Captions; see Enable Captions = off; see Location of Caption = Upper Left Corner; "
+         "enabled Location of Caption; ok", "S [OrvaVideo] Enable Captions=0; Caption Position=Upper Left Corner"},
+        {"a stored word finds its corner from the second on", "S [OrvaVideo] Caption Position=Upper",
+         "see Location of Caption = Upper Right Corner; click Enable Captions; ok",
+         "S [OrvaVideo] Enable Captions=1; Caption Position=Upper Right Corner"},
+        {"a position that is no corner is refused until one is chosen", "S [OrvaVideo] Caption Position=Middle",
+         "see Location of Caption = <none>; ok; choose Location of Caption = Lower Right Corner; ok",
+         "S [OrvaVideo] Enable Captions=0; Caption Position=Lower Right Corner", {{"", "Caption Location Invalid.", "none"}}},
+    });
+}

@@ -42,7 +42,8 @@ const std::string kKeysRead =
     "S [OrvaBank] Last Monitored Video; Last Monitored Data\nS [Modem] Enable; TAPI Debug; Carrier TO; Ring\n"
     "S [OrvaFile] File Folder; FileExt; Drives; Current Directory; Debug; External Trash Removal; DaysUsage; LobbyDays\n"
     "S [OrvaFile] Min Teller Days; Max Teller Days; EventDays\n"
-    "W [OrvaFile] Image Drive Size; Minimum Avail Drive Space; Minimum Avail Pct Drive Space\n";
+    "W [OrvaFile] Image Drive Size; Minimum Avail Drive Space; Minimum Avail Pct Drive Space\n"
+    "S [OrvaVideo] Video Out Time; Enable Captions; Caption Position\n" + Each(1, 32, "S [OrvaVideo] Camera Scan %d On");
 
 // What each command may write: a change is its own when it starts with one of these.
 const std::vector<std::pair<UINT, std::vector<std::string>>> kCommands = {
@@ -64,6 +65,8 @@ const std::vector<std::pair<UINT, std::vector<std::string>>> kCommands = {
                         "S [OrvaVideo] Image X Size=", "S [OrvaVideo] Image Y Size="}},
     {IDM_REMOTE_MONITORING, {"S [OrvaBank] Last Monitored Video=", "S [OrvaBank] Last Monitored Data=", "S [Status Report] Report Hours="}},
     {IDM_MODEM, {"S [Modem] "}},
+    {IDM_VIDEO_OUTPUT, {"S [OrvaVideo] Camera Scan ", "S [OrvaVideo] Video Out Time="}},
+    {IDM_CAPTIONS, {"S [OrvaVideo] Enable Captions=", "S [OrvaVideo] Caption Position="}},
     {IDM_DISK_USAGE, {"S [OrvaFile] File Folder=", "S [OrvaFile] FileExt=", "S [OrvaFile] Drives=", "S [OrvaFile] Current Directory=",
                       "S [OrvaFile] Debug=", "S [OrvaFile] External Trash Removal=", "S [OrvaFile] DaysUsage=", "S [OrvaFile] LobbyDays=",
                       "S [OrvaFile] Min Teller Days=", "S [OrvaFile] Max Teller Days=", "S [OrvaFile] EventDays="}},

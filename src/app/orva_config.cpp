@@ -15,6 +15,7 @@
 #include "system/diskalloc.h"
 #include "system/logs.h"
 #include "system/rmtmonitor.h"
+#include "system/scanvideo.h"
 #include "system/systemhealth.h"
 #include "system/videocfg.h"
 #include "transactions/adapter.h"
@@ -53,7 +54,7 @@ struct DialogCommand {
 
 const DialogCommand kDialogCommands[] = {
     {IDM_PRIMARY_MUX, "IDD_COMM", nullptr, Rule::None, nullptr, nullptr, 0},
-    {IDM_VIDEO_OUTPUT, "IDD_SCAN_VIDEO", nullptr, Rule::ThirtyTwoChans, "IDD_SCAN_VIDEO32", nullptr, 0},
+    {IDM_VIDEO_OUTPUT, "IDD_SCAN_VIDEO", ScanVideoProc, Rule::ThirtyTwoChans, "IDD_SCAN_VIDEO32", ScanVideoProc32, 0},
     {IDM_ABOUT, "ABOUT", About, Rule::None, nullptr, nullptr, 0},
     {IDM_VIDEO_PARAMS, "IDD_VIDEO_CFG", VideoCfgProc, Rule::S617Card, "IDD_VIDEO_CFG2", nullptr, 0},
     {IDM_SLAVE_MUX1, "IDD_COMM", nullptr, Rule::None, nullptr, nullptr, 1},
@@ -76,7 +77,7 @@ const DialogCommand kDialogCommands[] = {
     {IDM_STATUS_LOG, "IDD_STATUSLOG", StatusLogProc, Rule::None, nullptr, nullptr, 0},
     {IDM_SYSTEM_HEALTH, "IDD_SYSTEM_HEALTH", SystemHealthProc, Rule::None, nullptr, nullptr, 0},
     {IDM_TCPIP_CAPTURE, "IDD_ADAPTER_INFO", AdapterProc, Rule::None, nullptr, nullptr, 0},
-    {IDM_CAPTIONS, "IDD_CAPTIONS", nullptr, Rule::None, nullptr, nullptr, 0},
+    {IDM_CAPTIONS, "IDD_CAPTIONS", CaptionsProc, Rule::None, nullptr, nullptr, 0},
 };
 
 // Commands that open a property sheet.

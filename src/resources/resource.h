@@ -308,3 +308,15 @@
 #define IDC_DA_DEBUG           215
 #define IDC_DA_EVENT_DAYS      233
 #define IDC_DA_TRASH           234
+
+// Video output and captions
+#define IDC_SV_PORTS_GROUP     105
+#define IDC_SV_SCAN_TIME       106
+#define IDC_SV_BANK_GROUP      120
+#define IDC_SV_SAVE            123
+#define IDC_SV_ENABLED         237
+#define IDC_SV_SCAN_GROUP      240
+#define IDC_SV_BANK1           253
+#define IDC_SV_BANK2           254
+#define IDC_CP_POSITION        102
+#define IDC_CP_ENABLED         272

@@ -1,0 +1,158 @@
+#include "scanvideo.h"
+
+#include "defines.h"
+#include "dlgctl.h"
+#include "profile.h"
+#include "resource.h"
+#include "unit.h"
+
+#include <cstdio>
+#include <string>
+
+int iBank = 1;
+
+namespace {
+
+// The scan time is counted in 100 ms steps; ten minutes is the longest.
+constexpr unsigned kLongestScan = 6000;
+
+// An S617 card feeds 16 ports to the output, any other card 4.
+int PortsPerBank() { return HasS617Card(80) ? 16 : 4; }
+
+std::string ScanKey(int bank, int port) { return "Camera Scan " + std::to_string((bank - 1) * 16 + port) + " On"; }
+
+void EnablePorts(HWND dlg, bool enabled)
+{
+    EnableItem(dlg, IDC_SV_SCAN_TIME, enabled);
+    for (int port = 1; port <= PortsPerBank(); ++port)
+        EnableItem(dlg, ScanVideoCheckbox[static_cast<size_t>(port - 1)], enabled);
+}
+
+void ShowScanCommon(HWND dlg)
+{
+    for (int port = PortsPerBank() + 1; port <= 16; ++port)
+        ShowItem(dlg, ScanVideoCheckbox[static_cast<size_t>(port - 1)], false);
+    const int time = ReadInt(SystemIni(), kSecOrvaVideo, "Video Out Time", 10);
+    SetItemCheck(dlg, IDC_SV_ENABLED, time != 0);
+    SetItemInt(dlg, IDC_SV_SCAN_TIME, time != 0 ? time : 10);
+    if (time == 0)
+        DisableScanVideo(dlg);
+}
+
+void LoadPorts(HWND dlg, int bank)
+{
+    for (int port = 1; port <= PortsPerBank(); ++port)
+        SetItemCheck(dlg, ScanVideoCheckbox[static_cast<size_t>(port - 1)],
+                     ReadYes(SystemIni(), kSecOrvaVideo, ScanKey(bank, port).c_str()));
+}
+
+// The ports of the bank shown are written first; a scan time past ten minutes is then refused.
+bool SaveScanVideo(HWND dlg, int bank)
+{
+    for (int port = 1; port <= PortsPerBank(); ++port)
+        WriteYesNo(SystemIni(), kSecOrvaVideo, ScanKey(bank, port).c_str(),
+                   IsItemChecked(dlg, ScanVideoCheckbox[static_cast<size_t>(port - 1)]));
+    const unsigned time = IsItemChecked(dlg, IDC_SV_ENABLED) ? GetItemUInt(dlg, IDC_SV_SCAN_TIME) : 0;
+    if (time > kLongestScan) {
+        MessageBoxA(dlg, "Scan time to long. Maximum time is 10 minutes (6000).", "Error", MB_OK);
+        return false;
+    }
+    WriteInt(SystemIni(), kSecOrvaVideo, "Video Out Time", static_cast<int>(time));
+    return true;
+}
+
+bool OnEnableClicked(HWND dlg, WPARAM wParam)
+{
+    if (LOWORD(wParam) != IDC_SV_ENABLED)
+        return false;
+    EnablePorts(dlg, IsItemChecked(dlg, IDC_SV_ENABLED));
+    return true;
+}
+
+void ShowCaptions(HWND dlg)
+{
+    SetItemCheck(dlg, IDC_CP_ENABLED, ReadInt(SystemIni(), kSecOrvaVideo, "Enable Captions", 0) != 0);
+    FillCombo(dlg, IDC_CP_POSITION, CaptionLoc);
+    // A stored position is matched by its first words, searching from the second corner round.
+    const std::string stored = ReadString(SystemIni(), kSecOrvaVideo, "Caption Position", "", 80);
+    if (stored.empty())
+        SetComboSel(dlg, IDC_CP_POSITION, 0);
+    else
+        SelectComboPrefix(dlg, IDC_CP_POSITION, stored, 0);
+}
+
+bool SaveCaptions(HWND dlg)
+{
+    WriteFlag(SystemIni(), kSecOrvaVideo, "Enable Captions", IsItemChecked(dlg, IDC_CP_ENABLED));
+    const int position = GetComboSel(dlg, IDC_CP_POSITION);
+    if (position < 0 || position >= static_cast<int>(CaptionLoc.size())) {
+        MessageBoxA(dlg, "Caption Location Invalid.", "", MB_OK);
+        return false;
+    }
+    WriteString(SystemIni(), kSecOrvaVideo, "Caption Position", CaptionLoc[static_cast<size_t>(position)]);
+    return true;
+}
+
+} // namespace
+
+void EnableScanVideo(HWND dlg) { EnablePorts(dlg, true); }
+void DisableScanVideo(HWND dlg) { EnablePorts(dlg, false); }
+
+void ShowScanVideo(HWND dlg, int bank)
+{
+    LoadPorts(dlg, bank);
+    SetItemText(dlg, IDC_SV_PORTS_GROUP, bank == 1 ? "Enable Video Out - Video Card #1" : "Enable Video Out - Video Card #2");
+}
+
+INT_PTR CALLBACK ScanVideoProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noexcept
+{
+    if (msg == WM_COMMAND && OnEnableClicked(dlg, wParam))
+        return TRUE;
+    return OkCancelDialog(
+        dlg, msg, wParam,
+        [](HWND d) {
+            ShowScanCommon(d);
+            LoadPorts(d, 1);
+        },
+        [](HWND d) { return SaveScanVideo(d, 1); });
+}
+
+INT_PTR CALLBACK ScanVideoProc32(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noexcept
+{
+    if (msg == WM_COMMAND && OnEnableClicked(dlg, wParam))
+        return TRUE;
+    if (msg == WM_COMMAND && (LOWORD(wParam) == IDC_SV_BANK1 || LOWORD(wParam) == IDC_SV_BANK2)) {
+        // The bank shown is reloaded from the file: what was not saved is dropped.
+        iBank = LOWORD(wParam) == IDC_SV_BANK1 ? 1 : 2;
+        ShowScanVideo(dlg, iBank);
+        return TRUE;
+    }
+    if (msg == WM_COMMAND && LOWORD(wParam) == IDC_SV_SAVE) {
+        WriteNow(dlg, [&] { SaveScanVideo(dlg, iBank); });
+        return TRUE;
+    }
+    return OkCancelDialog(
+        dlg, msg, wParam,
+        [](HWND d) {
+            if (PortsPerBank() == 16 && VideoChannels() == 32) {
+                for (const int id : {IDC_SV_BANK_GROUP, IDC_SV_BANK1, IDC_SV_BANK2})
+                    ShowItem(d, id, true);
+                SetItemCheck(d, IDC_SV_BANK1, true);
+                for (int port = 1; port <= 16; ++port)
+                    SetItemText(d, ScanVideoCheckbox[static_cast<size_t>(port - 1)], "Video Port " + std::to_string(port));
+            }
+            ShowScanCommon(d);
+            iBank = 1;
+            ShowScanVideo(d, iBank);
+        },
+        [](HWND d) { return SaveScanVideo(d, iBank); });
+}
+
+INT_PTR CALLBACK CaptionsProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noexcept
+{
+    if (msg == WM_COMMAND && LOWORD(wParam) == IDC_CP_ENABLED) {
+        EnableItem(dlg, IDC_CP_POSITION, IsItemChecked(dlg, IDC_CP_ENABLED));
+        return TRUE;
+    }
+    return OkCancelDialog(dlg, msg, wParam, ShowCaptions, SaveCaptions);
+}
