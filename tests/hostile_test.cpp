@@ -9,7 +9,7 @@ namespace {
 
 const std::vector<std::string> kExtremes = {
     std::string(10000, 'x'), "-2147483648", "99999999999", "\x01\x02\x7f\x1b\x08", "", "YES", "  -0  ",
-    "S617" + std::string(5000, 'y'), "V", std::string(100, ','), "QUELT V12.1", "2147483647", "\"quoted\"", "1.2.3.4.5.6", "....", std::string(50, ':'), "5"};
+    "S617" + std::string(5000, 'y'), "V", std::string(100, ','), "QUELT V12.1", "2147483647", "\"quoted\"", "1.2.3.4.5.6", "....", std::string(50, ':'), "5", "-5", "abc"};
 
 // Every key the program reads ("#" a camera number, 1 to 32).
 const std::string kKeysRead =
