@@ -172,9 +172,10 @@ TEST_F(Cameras, IPCameraSettings)
         {"the longest access string is held whole and stored as the recorder reads it",
          "S [IP Camera] Camera 1 Type=Axis; Camera 1 Address=" + address29 + "; Axis URL=" + url79,
          "see Access String = " + built + "; ok", "S [IP Camera] Camera 1 Access=" + built.substr(0, 79)},
-        {"focus passing through the address and the type keeps a custom access string",
+        {"focus passing through the address and the type keeps a custom access string; a password holds 79 characters",
          "S [IP Camera] Camera 1 Type=Axis; Camera 1 Address=10.0.0.1; Camera 1 Access=rtsp://10.0.0.1:554/custom\n"
-         "S [OrvaBank] Lobby Camera 1 IP=YES", "focus IP Address; focus Camera Type; focus User Name; ok", ""},
+         "S [OrvaBank] Lobby Camera 1 IP=YES", "focus IP Address; focus Camera Type; focus User Name; keys Password = " +
+         std::string(80, 'p') + "; see Password = " + std::string(79, 'p') + "; ok", "S [IP Camera] Camera 1 PW=" + std::string(79, 'p')},
         {"a new address or type replaces a hand-edited access string",
          "S [IP Camera] Camera 1 Type=Axis; Camera 1 Access=rtsp://stored\nS [OrvaBank] Lobby Camera 1 IP=YES",
          "see Access String = rtsp://stored; type IP Address = 10.9.8.7; see Access String = http://10.9.8.7/axis.cgi; "
