@@ -1,0 +1,98 @@
+#include "pcx.h"
+
+#include <algorithm>
+#include <new>
+
+namespace {
+
+constexpr size_t kHeaderSize = 128;
+constexpr int kLargestSide = 16384;
+// A run of the encoding yields at most this many bytes from two.
+constexpr uint64_t kLongestRun = 63;
+
+unsigned Word(std::span<const uint8_t> bytes, size_t at) { return bytes[at] | (bytes[at + 1] << 8); }
+
+uint32_t Rgb(const uint8_t* rgb) { return (uint32_t{rgb[0]} << 16) | (uint32_t{rgb[1]} << 8) | rgb[2]; }
+
+} // namespace
+
+int DecodePcx(std::span<const uint8_t> bytes, Picture& picture)
+{
+    picture = Picture{};
+    if (bytes.size() < kHeaderSize || bytes[0] != 0x0A || bytes[2] != 1)
+        return kImageBadFormat;
+    const unsigned bits = bytes[3], planes = bytes[65], bytesPerLine = Word(bytes, 66);
+    const bool supported = (bits == 1 && (planes == 1 || planes == 4)) || (bits == 4 && planes == 1) ||
+                           (bits == 8 && (planes == 1 || planes == 3));
+    if (!supported)
+        return kImageSubTypeNotSupported;
+    const unsigned xMin = Word(bytes, 4), yMin = Word(bytes, 6), xMax = Word(bytes, 8), yMax = Word(bytes, 10);
+    if (xMax < xMin || yMax < yMin || xMax - xMin + 1 > kLargestSide || yMax - yMin + 1 > kLargestSide)
+        return kImageBadSize;
+    const int width = static_cast<int>(xMax - xMin + 1), height = static_cast<int>(yMax - yMin + 1);
+    if (uint64_t{bytesPerLine} * 8 < uint64_t{static_cast<unsigned>(width)} * bits)
+        return kImageBadFormat;
+    // Sizes in 64 bits: a 32-bit build must not wrap. Data that could not fill the picture even
+    // with the longest runs is refused before anything is allocated.
+    const uint64_t lineBytes = uint64_t{planes} * bytesPerLine, total = lineBytes * static_cast<unsigned>(height);
+    const std::span<const uint8_t> data = bytes.subspan(kHeaderSize);
+    if ((data.size() + 1) / 2 * kLongestRun < total)
+        return kImageTruncated;
+
+    // The 256 colours follow the 0x0C marker at the very end; without it 8 bits are grey levels.
+    uint32_t palette[256];
+    const bool vga = bits == 8 && planes == 1 && bytes.size() >= kHeaderSize + 769 && bytes[bytes.size() - 769] == 0x0C;
+    for (unsigned i = 0; i < 256; ++i)
+        palette[i] = vga ? Rgb(&bytes[bytes.size() - 768 + i * 3]) : bits == 1 && planes == 1 ? (i ? 0xFFFFFF : 0)
+                         : bits == 8 ? i * 0x010101u : i < 16 ? Rgb(&bytes[16 + i * 3]) : 0;
+    try {
+        std::vector<uint8_t> line(static_cast<size_t>(lineBytes));
+        picture.pixels.resize(static_cast<size_t>(width) * static_cast<size_t>(height));
+        size_t in = 0;
+        uint8_t runValue = 0;
+        uint64_t runLeft = 0;
+        for (int y = 0; y < height; ++y) {
+            // Runs may cross from one line to the next.
+            for (uint8_t& out : line) {
+                while (runLeft == 0) { // a run of no bytes places nothing
+                    if (in >= data.size())
+                        return picture = Picture{}, kImageTruncated;
+                    runValue = data[in++];
+                    runLeft = 1;
+                    if ((runValue & 0xC0) == 0xC0) {
+                        runLeft = runValue & 0x3F;
+                        if (in >= data.size())
+                            return picture = Picture{}, kImageTruncated;
+                        runValue = data[in++];
+                    }
+                }
+                out = runValue;
+                --runLeft;
+            }
+            uint32_t* row = &picture.pixels[static_cast<size_t>(y) * static_cast<size_t>(width)];
+            for (int x = 0; x < width; ++x) {
+                if (bits == 8 && planes == 3) {
+                    const uint8_t rgb[3] = {line[static_cast<size_t>(x)], line[bytesPerLine + static_cast<size_t>(x)],
+                                            line[2u * bytesPerLine + static_cast<size_t>(x)]};
+                    row[x] = Rgb(rgb);
+                    continue;
+                }
+                unsigned index = 0;
+                if (bits == 8)
+                    index = line[static_cast<size_t>(x)];
+                else if (bits == 4)
+                    index = (line[static_cast<size_t>(x) / 2] >> (x % 2 ? 0 : 4)) & 0x0F;
+                else // one bit in each plane, the first plane the lowest bit
+                    for (unsigned plane = 0; plane < planes; ++plane)
+                        index |= ((line[plane * bytesPerLine + static_cast<size_t>(x) / 8] >> (7 - x % 8)) & 1u) << plane;
+                row[x] = palette[index];
+            }
+        }
+    } catch (const std::bad_alloc&) {
+        picture = Picture{};
+        return kImageNoMemory;
+    }
+    picture.width = width;
+    picture.height = height;
+    return 0;
+}
