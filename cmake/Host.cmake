@@ -6,6 +6,11 @@ add_library(orva_portable STATIC ${ORVA_PORTABLE_SOURCES})
 target_include_directories(orva_portable PUBLIC src src/core src/cameras)
 target_compile_options(orva_portable PRIVATE ${ORVA_WARNINGS} ${ORVA_SANITIZE})
 target_link_options(orva_portable PUBLIC ${ORVA_SANITIZE})
+# The fuzzers learn from the coverage of the code they call: without this they see only their
+# own few lines and try random bytes blindly.
+if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    target_compile_options(orva_portable PRIVATE -fsanitize=fuzzer-no-link)
+endif()
 
 add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
