@@ -8,6 +8,8 @@
 #include "sitepath.h"
 #include "unit.h"
 #include "resource.h"
+#include "sitemap/mapview.h"
+#include "sitemap/sitemap.h"
 #include "alarms/alarmprop.h"
 #include "cameras/cameraprop.h"
 #include "cameras/gencamprop.h"
@@ -62,7 +64,7 @@ const DialogCommand kDialogCommands[] = {
     {IDM_SLAVE_MUX2, "IDD_COMM", nullptr, Rule::None, nullptr, nullptr, 2},
     {IDM_SLAVE_MUX3, "IDD_COMM", nullptr, Rule::None, nullptr, nullptr, 3},
     {IDM_NAME_ASSIGNMENT, "IDD_CAMNAMES", nullptr, Rule::None, nullptr, nullptr, 0},
-    {IDM_SITE_MAP, "IDD_SITEMAP", nullptr, Rule::None, nullptr, nullptr, 0},
+    {IDM_SITE_MAP, "IDD_SITEMAP", SiteMapProc, Rule::None, nullptr, nullptr, 0},
     {IDM_VERSION_INFO, "IDD_INQUIRYVER2", InquiryVerProc, Rule::Advanced, "IDD_INQUIRYVER", nullptr, 0},
     {IDM_SITE_ID, "IDD_SITEID_RMT", SiteIDProc, Rule::LocalSite, "IDD_SITEID", nullptr, 0},
     {IDM_TRANSACTIONS, "IDD_BANKPROTOCOL", BankProtocolProc, Rule::None, nullptr, nullptr, 0},
@@ -159,7 +161,7 @@ BOOL InitApplication(HINSTANCE instance)
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     wc.lpszMenuName = "ConfigMenu";
     wc.lpszClassName = lpszAppName;
-    return RegisterClassA(&wc) != 0;
+    return RegisterClassA(&wc) != 0 && RegisterMapView(instance) != 0;
 }
 
 HWND CreateMainWindow(HINSTANCE instance, int showCommand, const char* commandLine)

@@ -320,3 +320,14 @@
 #define IDC_SV_BANK2           254
 #define IDC_CP_POSITION        102
 #define IDC_CP_ENABLED         272
+#define IDC_SM_PREVIOUS        103
+#define IDC_SM_PLACE           104
+#define IDC_SM_SHOW_MAP        105
+#define IDC_SM_DELETE          107
+#define IDC_SM_FILE_NAME       161
+#define IDC_SM_CAMERA_NAME     162
+#define IDC_SM_DISPLAY         188
+#define IDC_SM_CAMERA          194
+#define IDC_SM_UPDATE          211
+#define IDC_SM_BROWSE          273
+#define IDC_SM_NEXT            276

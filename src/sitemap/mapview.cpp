@@ -1,0 +1,236 @@
+#include "sitemap/mapview.h"
+
+#include "defines.h"
+#include "profile.h"
+#include "numtext.h"
+#include "quelt_utils.h"
+#include "site.h"
+#include "sitedeffile.h"
+#include "sitemap/pcx.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <new>
+#include <string>
+
+namespace {
+
+constexpr char kClassName[] = "MapMgrWinClass";
+constexpr int kCaptionHeight = 26;
+constexpr int kIconSize = 16;
+constexpr int kMarkerId = 1000;
+constexpr int kFirstCameraButton = 999;
+// Recorders have at most 32 cameras; a larger stored count would only mean reading keys for ever.
+constexpr int kLastCamera = 32;
+// The window size when the picture does not decode.
+constexpr int kBlankWidth = 320;
+constexpr int kBlankHeight = 240;
+// Error codes of the recorder's imaging library (see FormatLeadError).
+constexpr int kImageFileNotFound = -10;
+constexpr int kImageReadError = -7;
+// A map picture larger than this is no map; it is refused before it is read.
+constexpr std::streamoff kLargestPictureFile = 64 << 20;
+
+struct MapData {
+    std::string path;
+    Picture picture;
+    int loadResult = 0;
+    bool validBitmap = false;
+};
+
+HWND hMapWnd = nullptr;
+MapData* pData = nullptr; // handed to the window while it is created
+bool PlaceCamIcon = false;
+int xPos = 0;
+int yPos = 0;
+
+// Reads and decodes the picture. Only PCX is decoded for now; any other form is refused as an
+// invalid file format.
+int LoadPicture(const std::string& path, Picture& picture)
+{
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (!in)
+        return kImageFileNotFound;
+    const std::streamoff size = in.tellg();
+    if (size < 0)
+        return kImageReadError;
+    if (size > kLargestPictureFile)
+        return kImageBadSize;
+    std::vector<uint8_t> bytes(static_cast<size_t>(size));
+    in.seekg(0);
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), size))
+        return kImageReadError;
+    return DecodePcx(bytes, picture);
+}
+
+HWND Button(HWND parent, const char* caption, int x, int y, int id)
+{
+    return CreateWindowA("BUTTON", caption, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, x, y, kIconSize, kIconSize, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), hInst, nullptr);
+}
+
+void CreateCameraButtons(HWND wnd)
+{
+    const int last = ReadInt(SystemIni(), "OrvaBank", "Last Remote View Lobby Camera", 1);
+    for (int c = 1; c <= last && c <= kLastCamera; ++c) {
+        POINT at{};
+        if (GetMapPos(c, at))
+            Button(wnd, std::to_string(c).c_str(), at.x, at.y, kFirstCameraButton + c);
+    }
+}
+
+void Paint(HWND wnd, const MapData& data)
+{
+    PAINTSTRUCT ps;
+    const HDC dc = BeginPaint(wnd, &ps);
+    if (data.validBitmap) {
+        RECT client;
+        GetClientRect(wnd, &client);
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = data.picture.width;
+        info.bmiHeader.biHeight = -data.picture.height; // rows from the top
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        SetStretchBltMode(dc, COLORONCOLOR);
+        StretchDIBits(dc, 0, 0, client.right, client.bottom, 0, 0, data.picture.width, data.picture.height,
+                      data.picture.pixels.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+    }
+    EndPaint(wnd, &ps);
+}
+
+LRESULT CALLBACK ViewMapProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    MapData* data = reinterpret_cast<MapData*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
+    switch (msg) {
+    case WM_CREATE:
+        data = pData;
+        SetWindowLongPtrA(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(data));
+        if (data->loadResult == 0) {
+            data->validBitmap = true;
+        } else {
+            char text[64];
+            std::snprintf(text, sizeof text, "Error %d Decompressing File", data->loadResult);
+            MessageBoxA(wnd, text, data->path.c_str(), MB_OK);
+        }
+        CreateCameraButtons(wnd);
+        return 0;
+    case WM_PAINT:
+        if (data)
+            Paint(wnd, *data);
+        else
+            ValidateRect(wnd, nullptr);
+        return 0;
+    case WM_LBUTTONDOWN:
+        if (wParam == MK_LBUTTON && PlaceCamIcon) {
+            xPos = static_cast<short>(LOWORD(lParam));
+            yPos = static_cast<short>(HIWORD(lParam));
+            Button(wnd, "*", xPos, yPos, kMarkerId);
+        }
+        return 0;
+    case WM_SETCURSOR:
+        SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(PlaceCamIcon ? IDC_CROSS : IDC_ARROW)));
+        return 0;
+    case WM_DESTROY:
+        delete data;
+        SetWindowLongPtrA(wnd, GWLP_USERDATA, 0);
+        if (hMapWnd == wnd)
+            hMapWnd = nullptr;
+        return 0;
+    default:
+        return DefWindowProcA(wnd, msg, wParam, lParam);
+    }
+}
+
+} // namespace
+
+ATOM RegisterMapView(HINSTANCE instance)
+{
+    WNDCLASSA wc{};
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = ViewMapProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
+    wc.lpszClassName = kClassName;
+    return RegisterClassA(&wc);
+}
+
+int CreateMapWin(HINSTANCE instance, HWND owner, const char* fileName, const RECT* place)
+{
+    if (hMapWnd)
+        return 0;
+    std::unique_ptr<MapData> data(new (std::nothrow) MapData);
+    if (!data) {
+        MessageBoxA(nullptr, "Insufficient Memory", "ERROR", MB_OK);
+        return 0;
+    }
+    data->path = GetSystemOS() >= 7 ? cFileDir + fileName : std::string(fileName);
+    data->loadResult = LoadPicture(data->path, data->picture);
+    // A file that cannot be read at all opens no window; one that reads but does not decode opens
+    // a grey window with the camera icons, so that they can still be placed.
+    if (data->loadResult == kImageFileNotFound || data->loadResult == kImageReadError ||
+        data->loadResult == kImageBadFormat) {
+        MessageBoxA(owner, FormatLeadError(data->loadResult).c_str(), fileName, MB_OK);
+        return 0;
+    }
+    const bool decoded = data->loadResult == 0;
+    const int width = decoded ? data->picture.width : kBlankWidth;
+    const int height = (decoded ? data->picture.height : kBlankHeight) + kCaptionHeight;
+    pData = data.get();
+    const HWND wnd = CreateWindowA(kClassName, "Map Image", WS_VISIBLE | WS_BORDER | WS_SYSMENU | WS_CAPTION,
+                                   place ? place->left : CW_USEDEFAULT, place ? place->top : CW_USEDEFAULT, width,
+                                   height, owner, nullptr, instance, nullptr);
+    pData = nullptr;
+    if (!wnd)
+        return 0;
+    data.release(); // the window owns it now
+    hMapWnd = wnd;
+    ShowWindow(wnd, SW_SHOW);
+    return 1;
+}
+
+void CloseMapTool(RECT* place)
+{
+    if (!hMapWnd)
+        return;
+    if (place)
+        GetWindowRect(hMapWnd, place);
+    DestroyWindow(hMapWnd);
+    hMapWnd = nullptr;
+}
+
+void PlaceMapIcon() { PlaceCamIcon = true; }
+
+void GetSelMapPos(POINT& point)
+{
+    point = {xPos, yPos};
+    PlaceCamIcon = false;
+}
+
+bool GetMapPos(int camera, POINT& point)
+{
+    const std::string value =
+        ReadString(SiteDefFile().c_str(), kSecMap, std::to_string(camera).c_str(), "", 20);
+    // Fields as a tokenizer finds them: empty ones between commas do not count.
+    std::vector<std::string> fields;
+    for (size_t start = 0; start <= value.size();) {
+        const size_t comma = std::min(value.find(',', start), value.size());
+        if (comma > start)
+            fields.push_back(value.substr(start, comma - start));
+        start = comma + 1;
+    }
+    if (fields.size() < 2)
+        return false;
+    point.x = LeadingInt(fields[0]);
+    point.y = LeadingInt(fields[1]);
+    return true;
+}
+
+HWND MapWindow() { return hMapWnd; }

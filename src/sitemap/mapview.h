@@ -1,0 +1,27 @@
+// The map view: a window beside the site-map dialog that shows the branch's map picture scaled to
+// the window, with a small numbered button where each camera's icon is stored. While placement
+// is armed, a left click marks the spot with a "*" and remembers it for the dialog.
+#pragma once
+
+#include <windows.h>
+
+// Registers "MapMgrWinClass"; the class atom, or 0 when it failed.
+ATOM RegisterMapView(HINSTANCE instance);
+
+// Opens the map window for the picture (a file name in the site folder), owned by the dialog;
+// at the rectangle's top-left corner when one is given. 1 when it opened; 0 when a map window is
+// already open or the picture could not be read (after telling the user why).
+int CreateMapWin(HINSTANCE instance, HWND owner, const char* fileName, const RECT* place);
+
+// Closes the open map window, first storing its screen rectangle when asked.
+void CloseMapTool(RECT* place);
+
+// Placement: armed by PlaceMapIcon; GetSelMapPos gives the last click and disarms it.
+void PlaceMapIcon();
+void GetSelMapPos(POINT& point);
+
+// The camera's icon position stored in the site definition file; false when none is stored.
+bool GetMapPos(int camera, POINT& point);
+
+// The open map window, or null.
+HWND MapWindow();

@@ -1,0 +1,130 @@
+#include "sitemap/sitemap.h"
+
+#include "defines.h"
+#include "dlgctl.h"
+#include "profile.h"
+#include "quelt_utils.h"
+#include "resource.h"
+#include "site.h"
+#include "sitedeffile.h"
+#include "sitemap/mapview.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+constexpr char kBlankMap[] = "BLANK.FRM";
+constexpr size_t kNameBuf = 128;
+
+// Full path of the picture chosen with "Browse" while the dialog is open; empty when none.
+std::string cLocalFileName;
+
+void ShowCamera(HWND dlg, int camera)
+{
+    const std::string name = ReadString(SiteDefFile().c_str(), "Camera Names", std::to_string(camera).c_str(), "", kNameBuf);
+    SetItemText(dlg, IDC_SM_CAMERA_NAME, name.empty() ? "none" : name);
+    SetItemInt(dlg, IDC_SM_CAMERA, camera);
+}
+
+// The remote-view bound read with default 1, as the map view reads it, so that "+" never
+// reaches camera 0 when the key is absent.
+int LastCamera() { return ReadInt(SystemIni(), kSecOrvaBank, "Last Remote View Lobby Camera", 1); }
+
+// The map window is closed and opened again where it was, so that it shows the stored icons.
+void ReopenMap(HWND dlg)
+{
+    RECT place{};
+    const bool wasOpen = MapWindow() != nullptr;
+    CloseMapTool(&place);
+    std::string name = ReadString(SiteDefFile().c_str(), kSecMap, "Name", "", kNameBuf);
+    if (name.empty())
+        name = kBlankMap;
+    CreateMapWin(hInst, dlg, name.c_str(), wasOpen ? &place : nullptr);
+}
+
+void StorePosition(HWND dlg, const std::string& value)
+{
+    WriteNow(dlg, [&] {
+        WriteString(SiteDefFile().c_str(), kSecMap, std::to_string(GetItemInt(dlg, IDC_SM_CAMERA)).c_str(), value);
+    });
+    ReopenMap(dlg);
+}
+
+void Command(HWND dlg, int id)
+{
+    switch (id) {
+    case IDC_SM_NEXT:
+        ShowCamera(dlg, StepItemInt(dlg, IDC_SM_CAMERA, 1, 1, std::max(1, LastCamera())));
+        break;
+    case IDC_SM_PREVIOUS:
+        ShowCamera(dlg, StepItemInt(dlg, IDC_SM_CAMERA, -1, 1, std::max(1, LastCamera())));
+        break;
+    case IDC_SM_SHOW_MAP: {
+        std::string name = GetItemText(dlg, IDC_SM_FILE_NAME, kNameBuf - 1);
+        CreateMapWin(hInst, dlg, name.empty() ? kBlankMap : name.c_str(), nullptr);
+        EnableItem(dlg, IDC_SM_PLACE, true);
+        EnableItem(dlg, IDC_SM_DELETE, true);
+        break;
+    }
+    case IDC_SM_PLACE:
+        PlaceMapIcon();
+        EnableItem(dlg, IDC_SM_UPDATE, true);
+        break;
+    case IDC_SM_UPDATE: {
+        EnableItem(dlg, IDC_SM_UPDATE, false);
+        POINT at{};
+        GetSelMapPos(at);
+        char value[32];
+        std::snprintf(value, sizeof value, "%ld,%ld", at.x, at.y);
+        StorePosition(dlg, value);
+        break;
+    }
+    case IDC_SM_DELETE:
+        StorePosition(dlg, "");
+        break;
+    case IDC_SM_BROWSE: {
+        std::string path;
+        if (GetLocalFileName(dlg, "Map File", path, true)) {
+            cLocalFileName = path;
+            SetItemText(dlg, IDC_SM_FILE_NAME, RemovePathFromFilename(path));
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+INT_PTR CALLBACK SiteMapProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noexcept
+{
+    if (msg == WM_COMMAND && LOWORD(wParam) != IDOK && LOWORD(wParam) != IDCANCEL) {
+        if (HIWORD(wParam) == BN_CLICKED)
+            Command(dlg, LOWORD(wParam));
+        return TRUE;
+    }
+    return OkCancelDialog(
+        dlg, msg, wParam,
+        [](HWND d) {
+            cLocalFileName.clear();
+            SetItemCheck(d, IDC_SM_DISPLAY, ReadInt(SiteDefFile().c_str(), kSecMap, "File", 0) != 0);
+            const std::string name = ReadString(SiteDefFile().c_str(), kSecMap, "Name", "", kNameBuf);
+            SetItemText(d, IDC_SM_FILE_NAME, name.empty() ? "none" : name);
+            SendDlgItemMessageA(d, IDC_SM_FILE_NAME, EM_LIMITTEXT, kNameBuf - 1, 0);
+            ShowCamera(d, 1);
+            if (GetSystemOS() >= 7)
+                CopyFileA(kBlankMap, (cFileDir + kBlankMap).c_str(), FALSE);
+        },
+        [](HWND d) {
+            const std::string name = GetItemText(d, IDC_SM_FILE_NAME, kNameBuf - 1);
+            // A failed copy is not reported: the technician sees the map is missing with "Show Map".
+            if (!cLocalFileName.empty())
+                CopyFileA(cLocalFileName.c_str(), (cFileDir + name).c_str(), FALSE);
+            WriteString(SiteDefFile().c_str(), kSecMap, "Name", name);
+            WriteFlag(SiteDefFile().c_str(), kSecMap, "File", IsItemChecked(d, IDC_SM_DISPLAY));
+            return true;
+        });
+}

@@ -1,0 +1,150 @@
+// The map view: picture size, camera icons from the stored positions, placement by clicking,
+// closing and reopening at the same place, and pictures that are missing or damaged.
+#include "defines.h"
+#include "harness.h"
+#include "resource.h"
+#include "site.h"
+#include "sitemap/mapview.h"
+
+#include <fstream>
+
+namespace {
+
+class MapView : public SiteFixture {
+protected:
+    void SetUp() override
+    {
+        SiteFixture::SetUp();
+        RegisterMapView(hInst); // as start-up does, unless the main window was made already
+        WNDCLASSA wc;
+        ASSERT_TRUE(GetClassInfoA(hInst, "MapMgrWinClass", &wc));
+    }
+    void TearDown() override { CloseMapTool(nullptr); }
+    // An 8-bit grey PCX picture, every byte given literally; cut drops that many data bytes.
+    void WritePicture(const std::string& name, int width, int height, size_t cut = 0) const
+    {
+        std::string file(128, '\0');
+        file[0] = 0x0A, file[1] = 5, file[2] = 1, file[3] = 8, file[65] = 1;
+        file[8] = static_cast<char>(width - 1), file[10] = static_cast<char>(height - 1);
+        file[66] = static_cast<char>(width);
+        file.append(static_cast<size_t>(width * height) - cut, '\x10');
+        std::ofstream(siteDir + name, std::ios::binary) << file;
+    }
+    // Child windows by identifier: caption and top-left corner in the map's client area.
+    static std::string Icon(HWND map, int id)
+    {
+        const HWND button = GetDlgItem(map, id);
+        if (!button)
+            return "none";
+        RECT r;
+        GetWindowRect(button, &r);
+        MapWindowPoints(nullptr, map, reinterpret_cast<POINT*>(&r), 2);
+        return WindowText(button) + "@" + std::to_string(r.left) + "," + std::to_string(r.top);
+    }
+    static int Children(HWND map)
+    {
+        int n = 0;
+        for (HWND c = GetWindow(map, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+            ++n;
+        return n;
+    }
+};
+
+class SiteMap : public SiteFixture {};
+
+// First in this program: "Update" before any click on a map stores the position 0,0.
+TEST_F(SiteMap, Dialog)
+{
+    const Box missing{"BRANCH.PCX", "File not found", "none"};
+    RunScenarios(*this, IDM_SITE_MAP, "", {
+        {"no keys: the name reads none, camera 1 and \"+\" stays there; OK stores both values", "",
+         "see @caption = Site Map; see Display Site Map = off; see 161 = none; see 194 = 1; see 162 = none; "
+         "disabled Place; disabled Update; disabled Delete; click 276; see 194 = 1; ok",
+         "D [Map] Name=none; File=0"},
+        {"cameras within 1 and the last remote-view one; positions stay written after Cancel",
+         "S [OrvaBank] Last Remote View Lobby Camera=3\nD [Camera Names] 2=Teller Line\n"
+         "D [Map] Name=BRANCH.PCX; File=1; 2=5,5",
+         "see Display Site Map = on; see 161 = BRANCH.PCX; click 276; see 194 = 2; see 162 = Teller Line; "
+         "click 276; click 276; see 194 = 3; see 162 = none; click 103; click 103; click 103; see 194 = 1; click 276; "
+         "click Show Map; enabled Place; enabled Delete; disabled Update; click Delete; click Place; "
+         "enabled Update; click Update; disabled Update; cancel",
+         "D [Map] 2=0,0", {missing, missing, missing}},
+        {"an empty name opens the blank map; Delete keeps the camera's key, empty", "D [Map] Name=BRANCH.PCX; 1=5,5",
+         "type 161 = ; click Show Map; click Delete; see 161 = ; ok", "D [Map] 1=; Name=; File=0",
+         {{"BLANK.FRM", "File not found", "none"}, missing}},
+    });
+}
+
+TEST_F(MapView, OpensAtPictureSizeWithTheStoredCameraIcons)
+{
+    Seed("S [OrvaBank] Last Remote View Lobby Camera=4\n"
+         "D [Map] 1=10,20\nD [Map] 2=junk\nD [Map] 3=,30,40\nD [Map] 4=5,\nD [Map] 5=1,1");
+    WritePicture("MAP.PCX", 200, 150);
+    RECT place{50, 60, 0, 0};
+    ASSERT_EQ(CreateMapWin(hInst, nullptr, "MAP.PCX", &place), 1);
+    const HWND map = MapWindow();
+    RECT r;
+    GetWindowRect(map, &r);
+    EXPECT_EQ(r.left, 50);
+    EXPECT_EQ(r.top, 60);
+    EXPECT_EQ(r.right - r.left, 200);
+    EXPECT_EQ(r.bottom - r.top, 150 + 26);
+    EXPECT_EQ(WindowText(map), "Map Image");
+    // Cameras past the last remote view camera, and positions without two fields, get no icon.
+    EXPECT_EQ(Icon(map, 1000), "1@10,20");
+    EXPECT_EQ(Icon(map, 1002), "3@30,40");
+    EXPECT_EQ(Children(map), 2);
+    EXPECT_EQ(CreateMapWin(hInst, nullptr, "MAP.PCX", nullptr), 0) << "one map window at most";
+    EXPECT_EQ(MapWindow(), map);
+
+    // Clicks mark the map only while placement is armed, with the left button alone.
+    SendMessageA(map, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 4));
+    PlaceMapIcon();
+    SendMessageA(map, WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(5, 6));
+    EXPECT_EQ(Children(map), 2);
+    SendMessageA(map, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(7, 8));
+    SendMessageA(map, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(12, 14));
+    EXPECT_EQ(Children(map), 4);
+    POINT at{};
+    GetSelMapPos(at);
+    EXPECT_EQ(at.x, 12);
+    EXPECT_EQ(at.y, 14);
+    SendMessageA(map, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+    EXPECT_EQ(Children(map), 4) << "placement disarmed";
+
+    RECT kept{};
+    CloseMapTool(&kept);
+    EXPECT_EQ(MapWindow(), nullptr);
+    EXPECT_FALSE(IsWindow(map));
+    EXPECT_EQ(kept.left, 50);
+    EXPECT_EQ(kept.top, 60);
+    EXPECT_EQ(CreateMapWin(hInst, nullptr, "MAP.PCX", &kept), 1);
+}
+
+TEST_F(MapView, MissingOrDamagedPictures)
+{
+    Seed("S [OrvaBank] Last Remote View Lobby Camera=2147483647\nD [Map] 1=1,2");
+    ModalRun run = DriveModal([] { return static_cast<INT_PTR>(CreateMapWin(hInst, nullptr, "NONE.PCX", nullptr)); }, {});
+    EXPECT_EQ(run.result, 0);
+    ASSERT_EQ(run.boxes.size(), 1u);
+    EXPECT_EQ(run.boxes[0].title + "|" + run.boxes[0].text, "NONE.PCX|File not found");
+    EXPECT_EQ(MapWindow(), nullptr);
+
+    std::ofstream(siteDir + "MAP.JPG", std::ios::binary) << "\xFF\xD8\xFF\xE0 not a PCX";
+    run = DriveModal([] { return static_cast<INT_PTR>(CreateMapWin(hInst, nullptr, "MAP.JPG", nullptr)); }, {});
+    EXPECT_EQ(run.result, 0);
+    ASSERT_EQ(run.boxes.size(), 1u);
+    EXPECT_EQ(run.boxes[0].text, "Invalid file format");
+
+    // A picture cut short still opens the window, grey, with its icons, so they can be placed.
+    WritePicture("CUT.PCX", 40, 30, 100);
+    run = DriveModal([] { return static_cast<INT_PTR>(CreateMapWin(hInst, nullptr, "CUT.PCX", nullptr)); }, {});
+    EXPECT_EQ(run.result, 1);
+    ASSERT_EQ(run.boxes.size(), 1u);
+    EXPECT_EQ(run.boxes[0].title + "|" + run.boxes[0].text, (GetSystemOS() >= 7 ? siteDir : "") + "CUT.PCX|Error -51 Decompressing File");
+    ASSERT_NE(MapWindow(), nullptr);
+    EXPECT_EQ(Icon(MapWindow(), 1000), "1@1,2");
+    EXPECT_EQ(Children(MapWindow()), 1);
+}
+
+} // namespace
