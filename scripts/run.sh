@@ -89,6 +89,7 @@ dialogs=(
     "51685 disk-allocation"
     "228 video-output"
     "51724 captions"
+    "51690 site-map"
     "51716 normal-mode"
 )
 n=4
@@ -102,6 +103,11 @@ for entry in "${dialogs[@]}"; do
         poke cancelmenu; sleep 0.3
     else
         shot "$(printf '%02d' $n)-$2"
+        if [ "$1" = 51690 ]; then
+            # "Show Map": the map view beside the dialog, with the camera icons.
+            poke click 105; sleep 1
+            shot "$(printf '%02d' $n)-$2-map-view"
+        fi
         for page in ${3:+${3//,/ }}; do
             poke page "$page"; sleep 0.6
             shot "$(printf '%02d' $n)-$2-page-$page"

@@ -4,6 +4,7 @@
 //   tour_poke menu LETTER     open a top-level menu by its mnemonic
 //   tour_poke cancelmenu      close an open menu
 //   tour_poke close           cancel the dialog in front
+//   tour_poke click ID        press a button of the dialog in front
 //   tour_poke exit            "E&xit"
 #include <windows.h>
 
@@ -65,14 +66,17 @@ int main(int argc, char** argv)
         PostMessageA(wnd, WM_SYSCOMMAND, SC_KEYMENU, static_cast<unsigned char>(argv[2][0]));
     } else if (std::strcmp(verb, "cancelmenu") == 0) {
         PostMessageA(wnd, WM_CANCELMODE, 0, 0);
-    } else if (std::strcmp(verb, "close") == 0 || (std::strcmp(verb, "page") == 0 && argc > 2)) {
+    } else if (std::strcmp(verb, "close") == 0 || (std::strcmp(verb, "page") == 0 && argc > 2) ||
+               (std::strcmp(verb, "click") == 0 && argc > 2)) {
         DWORD pid = 0;
         GetWindowThreadProcessId(wnd, &pid);
         Front front{pid, nullptr};
         EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&front));
         if (!front.dlg)
             return 1;
-        if (verb[0] == 'p') // a page of the property sheet in front, 1-based
+        if (verb[1] == 'l' && verb[2] == 'i') // click
+            PostMessageA(front.dlg, WM_COMMAND, MAKEWPARAM(std::atoi(argv[2]), BN_CLICKED), 0);
+        else if (verb[0] == 'p') // a page of the property sheet in front, 1-based
             PostMessageA(front.dlg, PSM_SETCURSEL, static_cast<WPARAM>(std::atoi(argv[2]) - 1), 0);
         else
             PostMessageA(front.dlg, WM_COMMAND, IDCANCEL, 0);
