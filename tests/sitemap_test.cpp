@@ -72,13 +72,19 @@ TEST_F(SiteMap, Dialog)
         {"an empty name opens the blank map; Delete keeps the camera's key, empty", "D [Map] Name=BRANCH.PCX; 1=5,5",
          "type 161 = ; click Show Map; click Delete; see 161 = ; ok", "D [Map] 1=; Name=; File=0",
          {{"BLANK.FRM", "File not found", "none"}, missing}},
+        {"a name with a folder part is refused, so a browsed picture is never copied out of the site", "",
+         "type 161 = ..\\BRANCH.PCX; ok; type 161 = C:BRANCH.PCX; ok; type 161 = maps/BRANCH.PCX; ok; "
+         "type 161 = BRANCH.PCX; ok", "D [Map] Name=BRANCH.PCX; File=0",
+         {{"Site Map", "The site map filename must be a plain file name, without a folder.", "stop"},
+          {"Site Map", "The site map filename must be a plain file name, without a folder.", "stop"},
+          {"Site Map", "The site map filename must be a plain file name, without a folder.", "stop"}}},
     });
 }
 
 TEST_F(MapView, OpensAtPictureSizeWithTheStoredCameraIcons)
 {
     Seed("S [OrvaBank] Last Remote View Lobby Camera=4\n"
-         "D [Map] 1=10,20\nD [Map] 2=junk\nD [Map] 3=,30,40\nD [Map] 4=5,\nD [Map] 5=1,1");
+         "D [Map] 1=10,20\nD [Map] 2=x,y\nD [Map] 3=,30,40\nD [Map] 4=5,\nD [Map] 5=1,1");
     WritePicture("MAP.PCX", 200, 150);
     RECT place{50, 60, 0, 0};
     ASSERT_EQ(CreateMapWin(hInst, nullptr, "MAP.PCX", &place), 1);
@@ -90,10 +96,12 @@ TEST_F(MapView, OpensAtPictureSizeWithTheStoredCameraIcons)
     EXPECT_EQ(r.right - r.left, 200);
     EXPECT_EQ(r.bottom - r.top, 150 + 26);
     EXPECT_EQ(WindowText(map), "Map Image");
-    // Cameras past the last remote view camera, and positions without two fields, get no icon.
+    // Cameras past the last remote view camera, and positions without two fields, get no icon;
+    // fields that are no numbers read as 0.
     EXPECT_EQ(Icon(map, 1000), "1@10,20");
+    EXPECT_EQ(Icon(map, 1001), "2@0,0");
     EXPECT_EQ(Icon(map, 1002), "3@30,40");
-    EXPECT_EQ(Children(map), 2);
+    EXPECT_EQ(Children(map), 3);
     EXPECT_EQ(CreateMapWin(hInst, nullptr, "MAP.PCX", nullptr), 0) << "one map window at most";
     EXPECT_EQ(MapWindow(), map);
 
@@ -101,16 +109,16 @@ TEST_F(MapView, OpensAtPictureSizeWithTheStoredCameraIcons)
     SendMessageA(map, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 4));
     PlaceMapIcon();
     SendMessageA(map, WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(5, 6));
-    EXPECT_EQ(Children(map), 2);
+    EXPECT_EQ(Children(map), 3);
     SendMessageA(map, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(7, 8));
     SendMessageA(map, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(12, 14));
-    EXPECT_EQ(Children(map), 4);
+    EXPECT_EQ(Children(map), 5);
     POINT at{};
     GetSelMapPos(at);
     EXPECT_EQ(at.x, 12);
     EXPECT_EQ(at.y, 14);
     SendMessageA(map, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
-    EXPECT_EQ(Children(map), 4) << "placement disarmed";
+    EXPECT_EQ(Children(map), 5) << "placement disarmed";
 
     RECT kept{};
     CloseMapTool(&kept);

@@ -98,7 +98,8 @@ void Paint(HWND wnd, const MapData& data)
         info.bmiHeader.biPlanes = 1;
         info.bmiHeader.biBitCount = 32;
         info.bmiHeader.biCompression = BI_RGB;
-        SetStretchBltMode(dc, COLORONCOLOR);
+        SetStretchBltMode(dc, HALFTONE);
+        SetBrushOrgEx(dc, 0, 0, nullptr);
         StretchDIBits(dc, 0, 0, client.right, client.bottom, 0, 0, data.picture.width, data.picture.height,
                       data.picture.pixels.data(), &info, DIB_RGB_COLORS, SRCCOPY);
     }

@@ -120,6 +120,13 @@ INT_PTR CALLBACK SiteMapProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noexcept
         },
         [](HWND d) {
             const std::string name = GetItemText(d, IDC_SM_FILE_NAME, kNameBuf - 1);
+            // The picture is copied into the site folder under this name: a folder part or ".."
+            // could make the copy land, or replace a file, anywhere on the machine.
+            if (name.find_first_of("\\/:") != std::string::npos || name.find("..") != std::string::npos) {
+                MessageBoxA(d, "The site map filename must be a plain file name, without a folder.", "Site Map",
+                            MB_OK | MB_ICONSTOP);
+                return false;
+            }
             // A failed copy is not reported: the technician sees the map is missing with "Show Map".
             if (!cLocalFileName.empty())
                 CopyFileA(cLocalFileName.c_str(), (cFileDir + name).c_str(), FALSE);
