@@ -5,8 +5,11 @@
 #include "resource.h"
 #include "site.h"
 #include "sitemap/mapview.h"
+#include "sitemap/wicpicture.h"
 
+#include <array>
 #include <fstream>
+#include <iterator>
 
 namespace {
 
@@ -156,3 +159,48 @@ TEST_F(MapView, MissingOrDamagedPictures)
 }
 
 } // namespace
+
+namespace {
+
+std::vector<uint8_t> SampleBytes(const char* name)
+{
+    std::ifstream in(std::string(ORVA_SAMPLE_DIR) + name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Mean red, green and blue of a picture.
+std::array<double, 3> MeanColour(const Picture& p)
+{
+    std::array<double, 3> sum{};
+    for (const uint32_t px : p.pixels)
+        for (int c = 0; c < 3; ++c)
+            sum[static_cast<size_t>(c)] += (px >> (16 - 8 * c)) & 0xFF;
+    for (double& s : sum)
+        s /= static_cast<double>(p.pixels.size());
+    return sum;
+}
+
+} // namespace
+
+// The sample branch plan is drawn twice, as PCX and as JPEG: both decode to the same picture,
+// colours in the same order, and the JPEG opens the map at its size.
+TEST_F(MapView, JpegThroughTheSystemMatchesThePcx)
+{
+    Picture pcx, jpeg;
+    ASSERT_EQ(DecodePcx(SampleBytes("BRANCH.PCX"), pcx), 0);
+    ASSERT_EQ(DecodeWithSystem(SampleBytes("BRANCH.JPG"), jpeg), 0);
+    ASSERT_EQ(jpeg.width, pcx.width);
+    ASSERT_EQ(jpeg.height, pcx.height);
+    const auto a = MeanColour(pcx), b = MeanColour(jpeg);
+    for (size_t c = 0; c < 3; ++c)
+        EXPECT_NEAR(a[c], b[c], 3.0) << "channel " << c;
+
+    const std::vector<uint8_t> bytes = SampleBytes("BRANCH.JPG");
+    std::ofstream(siteDir + "PLAN.DAT", std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                                 static_cast<std::streamsize>(bytes.size()));
+    ASSERT_EQ(CreateMapWin(hInst, nullptr, "PLAN.DAT", nullptr), 1) << "known by its bytes, not its name";
+    RECT r;
+    GetWindowRect(MapWindow(), &r);
+    EXPECT_EQ(r.right - r.left, pcx.width);
+    EXPECT_EQ(r.bottom - r.top, pcx.height + 26);
+}

@@ -7,12 +7,14 @@
 #include "site.h"
 #include "sitedeffile.h"
 #include "sitemap/pcx.h"
+#include "sitemap/wicpicture.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <memory>
 #include <new>
@@ -49,8 +51,8 @@ bool PlaceCamIcon = false;
 int xPos = 0;
 int yPos = 0;
 
-// Reads and decodes the picture. Only PCX is decoded for now; any other form is refused as an
-// invalid file format.
+// Reads and decodes the picture, recognised by its first bytes rather than its name: PCX by the
+// program itself, JPEG, BMP and PNG by the system. Anything else is an invalid file format.
 int LoadPicture(const std::string& path, Picture& picture)
 {
     std::ifstream in(path, std::ios::binary | std::ios::ate);
@@ -65,7 +67,14 @@ int LoadPicture(const std::string& path, Picture& picture)
     in.seekg(0);
     if (!in.read(reinterpret_cast<char*>(bytes.data()), size))
         return kImageReadError;
-    return DecodePcx(bytes, picture);
+    const auto startsWith = [&](std::initializer_list<uint8_t> magic) {
+        return bytes.size() >= magic.size() && std::equal(magic.begin(), magic.end(), bytes.begin());
+    };
+    if (startsWith({0x0A}))
+        return DecodePcx(bytes, picture);
+    if (startsWith({0xFF, 0xD8, 0xFF}) || startsWith({'B', 'M'}) || startsWith({0x89, 'P', 'N', 'G'}))
+        return DecodeWithSystem(bytes, picture);
+    return kImageBadFormat;
 }
 
 HWND Button(HWND parent, const char* caption, int x, int y, int id)
