@@ -7,6 +7,7 @@
 #include "sitemap/mapview.h"
 #include "sitemap/wicpicture.h"
 
+#include <algorithm>
 #include <array>
 #include <fstream>
 #include <iterator>
@@ -82,6 +83,21 @@ TEST_F(SiteMap, Dialog)
           {"Site Map", "The site map filename must be a plain file name, without a folder.", "stop"},
           {"Site Map", "The site map filename must be a plain file name, without a folder.", "stop"}}},
     });
+}
+
+// The open-file dialog's name box (1148) takes the sample picture; the copy lands in the site
+// folder under the name in the box at OK time, and nowhere when the dialog is cancelled.
+TEST_F(SiteMap, BrowsedPictureCopiedOnlyOnOk)
+{
+    std::string sample = ORVA_SAMPLE_DIR;
+    std::replace(sample.begin(), sample.end(), '/', '\\');
+    const std::string pick = "click Browse; type 1148 = " + sample + "BRANCH.PCX; ok; see 161 = BRANCH.PCX; ";
+    RunScenarios(*this, IDM_SITE_MAP, "", {{"browse, then Cancel: nothing copied, nothing written", "", pick + "cancel", ""}});
+    EXPECT_EQ(GetFileAttributesA((siteDir + "BRANCH.PCX").c_str()), INVALID_FILE_ATTRIBUTES);
+    RunScenarios(*this, IDM_SITE_MAP, "", {{"browse, rename, OK: copied under the new name", "",
+                                            pick + "type 161 = PLAN.PCX; ok", "D [Map] Name=PLAN.PCX; File=0"}});
+    EXPECT_NE(GetFileAttributesA((siteDir + "PLAN.PCX").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(GetFileAttributesA((siteDir + "BRANCH.PCX").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 TEST_F(MapView, OpensAtPictureSizeWithTheStoredCameraIcons)

@@ -96,7 +96,9 @@ LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam)
 {
     const HWND wnd = reinterpret_cast<HWND>(wParam);
     const auto* create = code == HCBT_CREATEWND ? reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs : nullptr;
-    if (state && create && IsDialogClass(wnd) && create->hInstance == hInst && !(create->style & WS_CHILD)) {
+    // This program's dialogs, and the system's open-file dialog that a step opens from one.
+    const bool ours = create && (create->hInstance == hInst || create->hInstance == GetModuleHandleA("comdlg32.dll"));
+    if (state && ours && IsDialogClass(wnd) && !(create->style & WS_CHILD)) {
         if (state->dialogs.empty())
             state->stepTimer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, RunNextStep);
         state->dialogs.push_back(wnd);
