@@ -153,10 +153,7 @@ void SaveNewPassword(HWND dlg)
         return;
     }
     Encode(password);
-    MarkWrites();
-    WriteEmail("PW", password);
-    if (!ReportFailedWrite(dlg))
-        EndDialog(dlg, 1);
+    SaveAndClose(dlg, [&](HWND) { return WriteEmail("PW", password), true; });
 }
 
 // ---- Paging wizard --------------------------------------------------------------------------
@@ -256,16 +253,6 @@ bool SaveWizard(HWND dlg)
     return true;
 }
 
-// OK and Cancel of the three dialogs: save returns whether the dialog may close, and a value the
-// system could not store keeps it open too.
-template <typename Save>
-void CloseOnSave(HWND dlg, Save save)
-{
-    MarkWrites();
-    if (save(dlg) && !ReportFailedWrite(dlg))
-        EndDialog(dlg, 1);
-}
-
 } // namespace
 
 INT_PTR CALLBACK EmailDialogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noexcept
@@ -278,7 +265,7 @@ INT_PTR CALLBACK EmailDialogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noex
         return FALSE;
     switch (LOWORD(wParam)) {
     case IDOK:
-        CloseOnSave(dlg, [](HWND d) { return SaveEmail(d), true; });
+        SaveAndClose(dlg, [](HWND d) { return SaveEmail(d), true; });
         return TRUE;
     case IDC_EM_APPLY:
         WriteNow(dlg, [&] { SaveEmail(dlg); });
@@ -337,7 +324,7 @@ INT_PTR CALLBACK EmailWizardProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noex
             OnCarrierChosen(dlg);
         return TRUE;
     case IDOK:
-        CloseOnSave(dlg, SaveWizard);
+        SaveAndClose(dlg, SaveWizard);
         return TRUE;
     case IDCANCEL:
         EndDialog(dlg, 0);

@@ -113,9 +113,7 @@ void ToggleAdvancedMode(HWND wnd)
     const HMENU old = GetMenu(wnd);
     const bool wasOn = old && (GetMenuState(old, IDM_ADVANCED, MF_BYCOMMAND) & MF_CHECKED);
     // The menu is rebuilt from the stored flag, so a write that failed leaves it as it was.
-    MarkWrites();
-    WriteString(kConfigIni, kSecConfig, "Advanced Menu", wasOn ? "0" : "1");
-    ReportFailedWrite(wnd);
+    WriteNow(wnd, [&] { WriteString(kConfigIni, kSecConfig, "Advanced Menu", wasOn ? "0" : "1"); });
     SetMenu(wnd, LoadMenuA(hInst, "ConfigMenu"));
     if (old && IsMenu(old))
         DestroyMenu(old);

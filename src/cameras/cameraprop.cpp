@@ -50,10 +50,10 @@ void DisplayCameraProperties(HINSTANCE instance, HWND parent)
 {
     const bool advanced = AdvancedMenuOn();
     const int stored = StoredPageCount();
-    MarkWrites();
-    if (!advanced && ReadInt(kConfigIni, kSecConfig, "Auto Disable Unused Ports", 1) != 0 && stored < kMaxCameras)
-        DisableCamerasAfter(stored);
-    ReportFailedWrite(parent);
+    WriteNow(parent, [&] {
+        if (!advanced && ReadInt(kConfigIni, kSecConfig, "Auto Disable Unused Ports", 1) != 0 && stored < kMaxCameras)
+            DisableCamerasAfter(stored);
+    });
     const int count = std::min(stored, kMaxCameras);
     if (count <= 0) {
         ExplainNoPages(parent, advanced);

@@ -58,6 +58,16 @@ void WriteNow(HWND owner, Write write)
     ReportFailedWrite(owner);
 }
 
+// OK of a dialog: save writes and returns true, or tells the user why not and returns false; the
+// dialog closes with result 1 only when it saved and every value was stored.
+template <typename Save>
+void SaveAndClose(HWND dlg, Save save)
+{
+    MarkWrites();
+    if (save(dlg) && !ReportFailedWrite(dlg))
+        EndDialog(dlg, 1);
+}
+
 // The usual modal dialog: show fills the controls when it opens; OK calls save, which writes
 // and returns true, or tells the user why not and returns false to keep the dialog open; a value
 // the system could not store keeps it open too. Cancel closes without writing. Both close with
@@ -72,9 +82,7 @@ INT_PTR OkCancelDialog(HWND dlg, UINT msg, WPARAM wParam, Show show, Save save)
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDOK:
-            MarkWrites();
-            if (save(dlg) && !ReportFailedWrite(dlg))
-                EndDialog(dlg, 1);
+            SaveAndClose(dlg, save);
             return TRUE;
         case IDCANCEL:
             EndDialog(dlg, 1);

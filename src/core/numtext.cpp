@@ -110,13 +110,20 @@ bool EqualNoCase(std::string_view a, std::string_view b) noexcept
 
 bool IsYesText(std::string_view text) noexcept { return EqualNoCase(text, "YES"); }
 
+std::vector<std::string_view> Tokens(std::string_view text, char separator)
+{
+    std::vector<std::string_view> fields;
+    for (size_t start = text.find_first_not_of(separator); start != std::string_view::npos;
+         start = text.find_first_not_of(separator, text.find(separator, start)))
+        fields.push_back(text.substr(start, text.find(separator, start) - start));
+    return fields;
+}
+
 std::array<int, 4> SplitDottedOctets(std::string_view text)
 {
     std::array<int, 4> octets = {255, 255, 255, 255};
-    size_t field = 0;
-    for (size_t start = text.find_first_not_of('.'); start != std::string_view::npos && field < octets.size();
-         start = text.find_first_not_of('.', text.find('.', start))) {
-        octets[field++] = LeadingInt(text.substr(start, text.find('.', start) - start)) & 255;
-    }
+    const std::vector<std::string_view> fields = Tokens(text, '.');
+    for (size_t i = 0; i < std::min(fields.size(), octets.size()); ++i)
+        octets[i] = LeadingInt(fields[i]) & 255;
     return octets;
 }

@@ -8,6 +8,7 @@
 #include <array>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 // The decimal number at the start of a text, as the recorder writes and reads its settings:
 // leading blanks and tabs are skipped, one "+" or "-" is accepted, then digits are taken up to
@@ -26,6 +27,10 @@ std::optional<unsigned> ParseUnsignedText(std::string_view text);
 bool EqualNoCase(std::string_view a, std::string_view b) noexcept;
 // A "YES"/"NO" flag counts as set only when it reads "YES", in any case.
 bool IsYesText(std::string_view text) noexcept;
+
+// The fields of a text as a tokenizer finds them: runs of the separator count as one, and none
+// is empty.
+std::vector<std::string_view> Tokens(std::string_view text, char separator);
 
 // The four numbers of a dotted address as the recorder splits it: runs of dots count as one
 // separator, each field gives its leading number (LeadingInt) cut to its low 8 bits, and a

@@ -11,11 +11,8 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <initializer_list>
-#include <iterator>
 #include <memory>
 #include <new>
 #include <string>
@@ -32,17 +29,13 @@ constexpr int kLastCamera = 32;
 // The window size when the picture does not decode.
 constexpr int kBlankWidth = 320;
 constexpr int kBlankHeight = 240;
-// Error codes of the recorder's imaging library (see FormatLeadError).
-constexpr int kImageFileNotFound = -10;
-constexpr int kImageReadError = -7;
 // A map picture larger than this is no map; it is refused before it is read.
 constexpr std::streamoff kLargestPictureFile = 64 << 20;
 
 struct MapData {
     std::string path;
     Picture picture;
-    int loadResult = 0;
-    bool validBitmap = false;
+    int loadResult = 0; // 0 once the picture is decoded
 };
 
 HWND hMapWnd = nullptr;
@@ -85,7 +78,7 @@ HWND Button(HWND parent, const char* caption, int x, int y, int id)
 
 void CreateCameraButtons(HWND wnd)
 {
-    const int last = ReadInt(SystemIni(), "OrvaBank", "Last Remote View Lobby Camera", 1);
+    const int last = LastMapCamera();
     for (int c = 1; c <= last && c <= kLastCamera; ++c) {
         POINT at{};
         if (GetMapPos(c, at))
@@ -97,7 +90,7 @@ void Paint(HWND wnd, const MapData& data)
 {
     PAINTSTRUCT ps;
     const HDC dc = BeginPaint(wnd, &ps);
-    if (data.validBitmap) {
+    if (data.loadResult == 0) {
         RECT client;
         GetClientRect(wnd, &client);
         BITMAPINFO info{};
@@ -122,9 +115,7 @@ LRESULT CALLBACK ViewMapProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_CREATE:
         data = pData;
         SetWindowLongPtrA(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(data));
-        if (data->loadResult == 0) {
-            data->validBitmap = true;
-        } else {
+        if (data->loadResult != 0) {
             char text[64];
             std::snprintf(text, sizeof text, "Error %d Decompressing File", data->loadResult);
             MessageBoxA(wnd, text, data->path.c_str(), MB_OK);
@@ -212,8 +203,7 @@ void CloseMapTool(RECT* place)
         return;
     if (place)
         GetWindowRect(hMapWnd, place);
-    DestroyWindow(hMapWnd);
-    hMapWnd = nullptr;
+    DestroyWindow(hMapWnd); // its WM_DESTROY forgets it
 }
 
 void PlaceMapIcon() { PlaceCamIcon = true; }
@@ -228,14 +218,7 @@ bool GetMapPos(int camera, POINT& point)
 {
     const std::string value =
         ReadString(SiteDefFile().c_str(), kSecMap, std::to_string(camera).c_str(), "", 20);
-    // Fields as a tokenizer finds them: empty ones between commas do not count.
-    std::vector<std::string> fields;
-    for (size_t start = 0; start <= value.size();) {
-        const size_t comma = std::min(value.find(',', start), value.size());
-        if (comma > start)
-            fields.push_back(value.substr(start, comma - start));
-        start = comma + 1;
-    }
+    const std::vector<std::string_view> fields = Tokens(value, ',');
     if (fields.size() < 2)
         return false;
     point.x = LeadingInt(fields[0]);
@@ -244,3 +227,5 @@ bool GetMapPos(int camera, POINT& point)
 }
 
 HWND MapWindow() { return hMapWnd; }
+
+int LastMapCamera() { return ReadInt(SystemIni(), kSecOrvaBank, "Last Remote View Lobby Camera", 1); }

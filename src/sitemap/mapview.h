@@ -25,3 +25,7 @@ bool GetMapPos(int camera, POINT& point);
 
 // The open map window, or null.
 HWND MapWindow();
+
+// The last camera remote users can view, read with default 1 (so never camera 0): the map shows
+// icons up to it and the site map dialog steps up to it.
+int LastMapCamera();

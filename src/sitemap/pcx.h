@@ -10,7 +10,9 @@
 // Error codes of the imaging library the recorder's tools used, negative, so that
 // FormatLeadError gives the texts technicians know.
 inline constexpr int kImageNoMemory = -1;
+inline constexpr int kImageReadError = -7;
 inline constexpr int kImageBadFormat = -9;
+inline constexpr int kImageFileNotFound = -10;
 inline constexpr int kImageBadSize = -11;
 inline constexpr int kImageSubTypeNotSupported = -12;
 inline constexpr int kImageTruncated = -51;

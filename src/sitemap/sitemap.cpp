@@ -23,14 +23,10 @@ std::string cLocalFileName;
 
 void ShowCamera(HWND dlg, int camera)
 {
-    const std::string name = ReadString(SiteDefFile().c_str(), "Camera Names", std::to_string(camera).c_str(), "", kNameBuf);
+    const std::string name = ReadString(SiteDefFile().c_str(), kSecCameraNames, std::to_string(camera).c_str(), "", kNameBuf);
     SetItemText(dlg, IDC_SM_CAMERA_NAME, name.empty() ? "none" : name);
     SetItemInt(dlg, IDC_SM_CAMERA, camera);
 }
-
-// The remote-view bound read with default 1, as the map view reads it, so that "+" never
-// reaches camera 0 when the key is absent.
-int LastCamera() { return ReadInt(SystemIni(), kSecOrvaBank, "Last Remote View Lobby Camera", 1); }
 
 // The map window is closed and opened again where it was, so that it shows the stored icons.
 void ReopenMap(HWND dlg)
@@ -56,13 +52,11 @@ void Command(HWND dlg, int id)
 {
     switch (id) {
     case IDC_SM_NEXT:
-        ShowCamera(dlg, StepItemInt(dlg, IDC_SM_CAMERA, 1, 1, std::max(1, LastCamera())));
-        break;
     case IDC_SM_PREVIOUS:
-        ShowCamera(dlg, StepItemInt(dlg, IDC_SM_CAMERA, -1, 1, std::max(1, LastCamera())));
+        ShowCamera(dlg, StepItemInt(dlg, IDC_SM_CAMERA, id == IDC_SM_NEXT ? 1 : -1, 1, std::max(1, LastMapCamera())));
         break;
     case IDC_SM_SHOW_MAP: {
-        std::string name = GetItemText(dlg, IDC_SM_FILE_NAME, kNameBuf - 1);
+        const std::string name = GetItemText(dlg, IDC_SM_FILE_NAME, kNameBuf - 1);
         CreateMapWin(hInst, dlg, name.empty() ? kBlankMap : name.c_str(), nullptr);
         EnableItem(dlg, IDC_SM_PLACE, true);
         EnableItem(dlg, IDC_SM_DELETE, true);
