@@ -86,10 +86,8 @@ INT_PTR CALLBACK ATMPrintProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noexcep
     if (msg == WM_COMMAND) {
         switch (LOWORD(wParam)) {
         case IDC_AP_PLUS: // moving to another line discards what was not updated
-            ShowATMLineStatus(dlg, StepItemInt(dlg, IDC_AP_RECEIPT_LINE, 1, 1, kReceiptLines));
-            return TRUE;
         case IDC_AP_MINUS:
-            ShowATMLineStatus(dlg, StepItemInt(dlg, IDC_AP_RECEIPT_LINE, -1, 1, kReceiptLines));
+            ShowATMLineStatus(dlg, StepItemInt(dlg, IDC_AP_RECEIPT_LINE, LOWORD(wParam) == IDC_AP_PLUS ? 1 : -1, 1, kReceiptLines));
             return TRUE;
         case IDC_AP_UPDATE:
             WriteNow(dlg, [&] { UpdateATMLineStatus(dlg, GetItemInt(dlg, IDC_AP_RECEIPT_LINE)); });

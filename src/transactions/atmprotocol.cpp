@@ -70,10 +70,8 @@ INT_PTR CALLBACK AtmProtocolProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noex
             ShowAtmProc(ShownStyle(dlg), dlg);
             return TRUE;
         case IDC_ATM_NEXT: // moving on discards what was not updated
-            ShowAtmProc(StepItemInt(dlg, IDC_ATM_STYLE, 1, 1, kStyles), dlg);
-            return TRUE;
         case IDC_ATM_PREVIOUS:
-            ShowAtmProc(StepItemInt(dlg, IDC_ATM_STYLE, -1, 1, kStyles), dlg);
+            ShowAtmProc(StepItemInt(dlg, IDC_ATM_STYLE, LOWORD(wParam) == IDC_ATM_NEXT ? 1 : -1, 1, kStyles), dlg);
             return TRUE;
         case IDC_ATM_UPDATE:
             WriteNow(dlg, [&] { UpdateAtmProc(dlg); });

@@ -196,10 +196,8 @@ INT_PTR CALLBACK TcpipMonProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noexcep
     if (msg == WM_COMMAND) {
         switch (LOWORD(wParam)) {
         case IDC_TM_NEXT: // moving to another channel discards what was not updated
-            ShowTcpipChCfg(StepItemInt(dlg, IDC_TM_CHANNEL, 1, 1, Channels()), dlg);
-            return TRUE;
         case IDC_TM_PREVIOUS:
-            ShowTcpipChCfg(StepItemInt(dlg, IDC_TM_CHANNEL, -1, 1, Channels()), dlg);
+            ShowTcpipChCfg(StepItemInt(dlg, IDC_TM_CHANNEL, LOWORD(wParam) == IDC_TM_NEXT ? 1 : -1, 1, Channels()), dlg);
             return TRUE;
         case IDC_TM_UPDATE:
             WriteNow(dlg, [&] { UpdateTcpipChCfg(dlg); });
