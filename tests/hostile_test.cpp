@@ -9,7 +9,7 @@ namespace {
 
 const std::vector<std::string> kExtremes = {
     std::string(10000, 'x'), "-2147483648", "99999999999", "\x01\x02\x7f\x1b\x08", "", "YES", "  -0  ",
-    "S617" + std::string(5000, 'y'), "V", std::string(100, ','), "QUELT V12.1", "2147483647", "\"quoted\"", "1.2.3.4.5.6", "....", std::string(50, ':'), "5", "-5", "abc"};
+    "S617" + std::string(5000, 'y'), "V", std::string(100, ','), "QUELT V12.1", "2147483647", "\"quoted\"", "1.2.3.4.5.6", "....", std::string(50, ':'), "5", "-5", "abc", "-1"};
 
 // Every key the program reads ("#" a camera number, 1 to 32).
 const std::string kKeysRead =
@@ -43,7 +43,11 @@ const std::string kKeysRead =
     "S [OrvaFile] File Folder; FileExt; Drives; Current Directory; Debug; External Trash Removal; DaysUsage; LobbyDays\n"
     "S [OrvaFile] Min Teller Days; Max Teller Days; EventDays\n"
     "W [OrvaFile] Image Drive Size; Minimum Avail Drive Space; Minimum Avail Pct Drive Space\n"
-    "S [OrvaVideo] Video Out Time; Enable Captions; Caption Position\n" + Each(1, 32, "S [OrvaVideo] Camera Scan %d On");
+    "S [OrvaVideo] Video Out Time; Enable Captions; Caption Position\n" + Each(1, 32, "S [OrvaVideo] Camera Scan %d On") +
+    "S [Schedule] Enabled; MD When Off\n" + Each(0, 23, "S [Schedule] SUN%d; MON%d; TUE%d; WED%d; THU%d; FRI%d; SAT%d") +
+    Each(1, 8, "S [TDI Port] Port %d Enabled; Port %d Camera") + "S [USB] Unit 1 ID; Unit 2 ID\n" +
+    "S [PriMux] Comm Port; Byte Size; Baud; Parity; Stop Bits\n" +
+    Each(1, 3, "S [SlaveMux%d] Comm Port; Byte Size; Baud; Parity; Stop Bits; Enable Mux");
 
 // What each command may write: a change is its own when it starts with one of these.
 const std::vector<std::pair<UINT, std::vector<std::string>>> kCommands = {
@@ -71,6 +75,10 @@ const std::vector<std::pair<UINT, std::vector<std::string>>> kCommands = {
                       "S [OrvaFile] Debug=", "S [OrvaFile] External Trash Removal=", "S [OrvaFile] DaysUsage=", "S [OrvaFile] LobbyDays=",
                       "S [OrvaFile] Min Teller Days=", "S [OrvaFile] Max Teller Days=", "S [OrvaFile] EventDays="}},
     {IDM_ADVANCED, {"C [Config] Advanced Menu="}},
+    {IDM_NAME_ASSIGNMENT, {"D [Camera Names] 1="}}, {IDM_SCHEDULE, {"S [Schedule] "}},
+    {IDM_TDI_PORTS, {"S [TDI Port] ", "D [Cameras Enabled] "}}, {IDM_PRIMARY_MUX, {"S [PriMux] ", "S [USB] "}},
+    {IDM_SLAVE_MUX1, {"S [SlaveMux1] ", "S [USB] "}}, {IDM_SLAVE_MUX2, {"S [SlaveMux2] ", "S [USB] "}},
+    {IDM_SLAVE_MUX3, {"S [SlaveMux3] ", "S [USB] "}},
 };
 
 using Hostile = SiteFixture;

@@ -12,7 +12,11 @@
 #include "sitemap/sitemap.h"
 #include "alarms/alarmprop.h"
 #include "cameras/cameraprop.h"
+#include "cameras/camnames.h"
 #include "cameras/gencamprop.h"
+#include "cameras/schedule.h"
+#include "cameras/tdiports.h"
+#include "sitedata/muxcomm.h"
 #include "sitedata/siteid.h"
 #include "system/diskalloc.h"
 #include "system/logs.h"
@@ -47,7 +51,7 @@ enum class Rule {
 struct DialogCommand {
     UINT id;
     const char* templateName;
-    DLGPROC proc; // null while the dialog is not part of the program: the command does nothing
+    DLGPROC proc;
     Rule rule;
     const char* altTemplate;
     DLGPROC altProc;
@@ -55,15 +59,15 @@ struct DialogCommand {
 };
 
 const DialogCommand kDialogCommands[] = {
-    {IDM_PRIMARY_MUX, "IDD_COMM", nullptr, Rule::None, nullptr, nullptr, 0},
+    {IDM_PRIMARY_MUX, "IDD_COMM", PriMuxComProc, Rule::None, nullptr, nullptr, 0},
     {IDM_VIDEO_OUTPUT, "IDD_SCAN_VIDEO", ScanVideoProc, Rule::ThirtyTwoChans, "IDD_SCAN_VIDEO32", ScanVideoProc32, 0},
     {IDM_ABOUT, "ABOUT", About, Rule::None, nullptr, nullptr, 0},
     {IDM_VIDEO_PARAMS, "IDD_VIDEO_CFG", VideoCfgProc, Rule::S617Card, "IDD_VIDEO_CFG2", nullptr, 0},
-    {IDM_SLAVE_MUX1, "IDD_COMM", nullptr, Rule::None, nullptr, nullptr, 1},
+    {IDM_SLAVE_MUX1, "IDD_COMM", SlaveMuxComProc, Rule::None, nullptr, nullptr, 1},
     {IDM_DISK_USAGE, "IDD_DISK2", DiskAllocProc, Rule::Advanced, "IDD_DISK", nullptr, 0},
-    {IDM_SLAVE_MUX2, "IDD_COMM", nullptr, Rule::None, nullptr, nullptr, 2},
-    {IDM_SLAVE_MUX3, "IDD_COMM", nullptr, Rule::None, nullptr, nullptr, 3},
-    {IDM_NAME_ASSIGNMENT, "IDD_CAMNAMES", nullptr, Rule::None, nullptr, nullptr, 0},
+    {IDM_SLAVE_MUX2, "IDD_COMM", SlaveMuxComProc, Rule::None, nullptr, nullptr, 2},
+    {IDM_SLAVE_MUX3, "IDD_COMM", SlaveMuxComProc, Rule::None, nullptr, nullptr, 3},
+    {IDM_NAME_ASSIGNMENT, "IDD_CAMNAMES", LobbyNmProc, Rule::None, nullptr, nullptr, 0},
     {IDM_SITE_MAP, "IDD_SITEMAP", SiteMapProc, Rule::None, nullptr, nullptr, 0},
     {IDM_VERSION_INFO, "IDD_INQUIRYVER2", InquiryVerProc, Rule::Advanced, "IDD_INQUIRYVER", nullptr, 0},
     {IDM_SITE_ID, "IDD_SITEID_RMT", SiteIDProc, Rule::LocalSite, "IDD_SITEID", nullptr, 0},
@@ -85,14 +89,14 @@ const DialogCommand kDialogCommands[] = {
 // Commands that open a property sheet.
 struct SheetCommand {
     UINT id;
-    void (*display)(HINSTANCE instance, HWND owner); // null while the sheet is not built
+    void (*display)(HINSTANCE instance, HWND owner);
 };
 
 const SheetCommand kSheetCommands[] = {
     {IDM_PORT_CONFIG, DisplayCameraProperties},
     {IDM_ALARM_CONFIG, DisplayAlarmProperties},
-    {IDM_SCHEDULE, nullptr},     // schedule sheet
-    {IDM_TDI_PORTS, nullptr},    // TDI serial port sheet
+    {IDM_SCHEDULE, DisplaySchedProperties},
+    {IDM_TDI_PORTS, DisplaySerialPortProperties},
 };
 
 bool RuleHolds(Rule rule)
@@ -119,8 +123,6 @@ void OpenDialogCommand(HWND owner, const DialogCommand& cmd)
     const bool alt = RuleHolds(cmd.rule);
     const char* templateName = alt && cmd.altTemplate ? cmd.altTemplate : cmd.templateName;
     const DLGPROC proc = alt && cmd.altProc ? cmd.altProc : cmd.proc;
-    if (!proc)
-        return;
     if (cmd.slaveMux)
         iDlgResult = cmd.slaveMux;
     DialogBoxParamA(hInst, templateName, owner, proc, 0);
@@ -208,8 +210,7 @@ void DispatchCommand(HWND wnd, UINT id)
         }
     for (const SheetCommand& cmd : kSheetCommands)
         if (cmd.id == id) {
-            if (cmd.display)
-                cmd.display(hInst, wnd);
+            cmd.display(hInst, wnd);
             return;
         }
 }

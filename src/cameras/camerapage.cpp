@@ -187,8 +187,7 @@ void ShowCameraType(HWND page, int camera)
 
 void ShowCameraName(HWND page, int camera)
 {
-    const std::string name = ReadString(SiteDefFile().c_str(), kSecCameraNames, NumberKey(camera).c_str(), "", kTextBuf);
-    SetItemText(page, IDC_CAM_NAME, name.empty() ? "none" : name);
+    SetItemText(page, IDC_CAM_NAME, ShownCameraName(camera, kTextMax));
 }
 
 void ShowMotionAndRate(HWND page, int camera, int version)

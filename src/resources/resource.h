@@ -331,3 +331,49 @@
 #define IDC_SM_UPDATE          211
 #define IDC_SM_BROWSE          273
 #define IDC_SM_NEXT            276
+// Camera name assignment
+#define IDC_CN_MINUS           103
+#define IDC_CN_UPDATE          105
+#define IDC_CN_NAME            162
+#define IDC_CN_NUMBER          194
+#define IDC_CN_PLUS            276
+// Surveillance schedule: the "Properties" page and the day pages' hour boxes, hour 0 to 23
+#define IDC_SCH_ENABLED        272
+#define IDC_SCH_MD_WHEN_OFF    234
+#define IDC_SCH_H0             272
+#define IDC_SCH_H1             234
+#define IDC_SCH_H2             103
+#define IDC_SCH_H3             104
+#define IDC_SCH_H4             105
+#define IDC_SCH_H5             106
+#define IDC_SCH_H6             238
+#define IDC_SCH_H7             237
+#define IDC_SCH_H8             241
+#define IDC_SCH_H9             110
+#define IDC_SCH_H10            244
+#define IDC_SCH_H11            112
+#define IDC_SCH_H12            247
+#define IDC_SCH_H13            114
+#define IDC_SCH_H14            115
+#define IDC_SCH_H15            116
+#define IDC_SCH_H16            117
+#define IDC_SCH_H17            118
+#define IDC_SCH_H18            119
+#define IDC_SCH_H19            120
+#define IDC_SCH_H20            121
+#define IDC_SCH_H21            122
+#define IDC_SCH_H22            255
+#define IDC_SCH_H23            124
+// TDI port pages
+#define IDC_TDI_CAMERA         102
+#define IDC_TDI_NAME           103
+#define IDC_TDI_ENABLED        272
+// Multiplexer communication ports
+#define IDC_MUX_PORT           184
+#define IDC_MUX_BAUD           189
+#define IDC_MUX_BYTE_SIZE      195
+#define IDC_MUX_PARITY         201
+#define IDC_MUX_STOP_BITS      209
+#define IDC_MUX_ENABLED        213
+#define IDC_MUX_USB_ID         233
+#define IDC_MUX_USB_LABEL      402

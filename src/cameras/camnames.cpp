@@ -1,0 +1,64 @@
+#include "camnames.h"
+
+#include "cameraprop.h"
+
+#include "dlgctl.h"
+#include "profile.h"
+#include "resource.h"
+#include "sitedeffile.h"
+
+#include <string>
+
+namespace {
+
+// The recorder keeps a camera name in an 80-byte buffer.
+constexpr size_t kNameMax = 79;
+
+// "+" and "-" move between cameras 1 to 32 whatever the unit's channel count: names may be set
+// for cameras before they are installed. An edit not yet saved with Update is dropped.
+void ShowCamera(HWND dlg, int delta)
+{
+    const int camera = StepItemInt(dlg, IDC_CN_NUMBER, delta, 1, kMaxCameras);
+    SetItemText(dlg, IDC_CN_NAME, ShownCameraName(camera, kNameMax));
+}
+
+void SaveName(HWND dlg)
+{
+    WriteString(SiteDefFile().c_str(), kSecCameraNames, std::to_string(GetItemInt(dlg, IDC_CN_NUMBER)).c_str(),
+                GetItemText(dlg, IDC_CN_NAME, kNameMax));
+}
+
+} // namespace
+
+INT_PTR CALLBACK LobbyNmProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noexcept
+{
+    switch (msg) {
+    case WM_INITDIALOG:
+        LimitItemText(dlg, IDC_CN_NAME, kNameMax);
+        SetItemInt(dlg, IDC_CN_NUMBER, 1);
+        ShowCamera(dlg, 0);
+        return TRUE;
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDC_CN_PLUS:
+            ShowCamera(dlg, 1);
+            return TRUE;
+        case IDC_CN_MINUS:
+            ShowCamera(dlg, -1);
+            return TRUE;
+        case IDC_CN_UPDATE:
+            WriteNow(dlg, [&] { SaveName(dlg); });
+            return TRUE;
+        case IDOK:
+            SaveAndClose(dlg, [](HWND d) { SaveName(d); return true; });
+            return TRUE;
+        case IDCANCEL:
+            EndDialog(dlg, 1);
+            return TRUE;
+        default:
+            return FALSE;
+        }
+    default:
+        return FALSE;
+    }
+}

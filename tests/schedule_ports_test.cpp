@@ -1,0 +1,156 @@
+// Camera names, the surveillance schedule, the TDI ports and the multiplexer ports, as a
+// technician uses them: what they show for the stored keys and what they store.
+#include "resource.h"
+#include "harness.h"
+
+namespace {
+
+using Ports = SiteFixture;
+
+std::string Repeat(const std::string& text, int times)
+{
+    std::string out;
+    for (int i = 0; i < times; ++i)
+        out += text;
+    return out;
+}
+
+// The 24 keys of an applied day, the hours given as on and the others off.
+std::string Day(const char* day, std::initializer_list<int> on = {})
+{
+    std::string out;
+    for (int hour = 0; hour < 24; ++hour)
+        out += "S [Schedule] " + std::string(day) + std::to_string(hour) + "=" +
+               (std::find(on.begin(), on.end(), hour) != on.end() ? "1" : "0") + "\n";
+    return out;
+}
+
+// What the "Properties" page stores when opened and left as a schedule without keys shows it.
+const std::string kPropsDefault = "S [Schedule] Enabled=0; MD When Off=1\n";
+
+const Box kAskUsb{"", "Are you sure you want to change the USB ID?", "none yesno"};
+
+} // namespace
+
+TEST_F(Ports, CameraNames)
+{
+    RunScenarios(*this, IDM_NAME_ASSIGNMENT, "", {
+        {"no site definition file: camera 1 shows none, and Update stores the text shown", "",
+         "see @caption = Camera Name Assignment; see 194 = 1; see Camera Name = none; click Update; cancel",
+         "D [Camera Names] 1=none"},
+        {"+ and - move between cameras, dropping an edit not saved with Update, and hold at 1 and 32",
+         "D [Camera Names] 2=Vault; 32=Drive-up",
+         "type Camera Name = lost; click +; see 194 = 2; see Camera Name = Vault; click -; see Camera Name = none; click -; "
+         "see 194 = 1; " + Repeat("click +; ", 32) + "see 194 = 32; see Camera Name = Drive-up; type Camera Name = Lane 2; "
+         "click Update; type Camera Name = Lane 3; click +; see Camera Name = Lane 2; click -; see 194 = 31; "
+         "type Camera Name = " + std::string(90, 'n') + "; ok",
+         "D [Camera Names] 32=Lane 2; 31=" + std::string(79, 'n')},
+        {"OK stores the name of the camera shown; Cancel stores nothing more", "",
+         "click +; click +; type Camera Name = Teller 3; ok", "D [Camera Names] 3=Teller 3"},
+        {"Cancel", "", "type Camera Name = x; cancel", ""},
+    });
+}
+
+TEST_F(Ports, Schedule)
+{
+    RunScenarios(*this, IDM_SCHEDULE, "", {
+        {"empty configuration: schedule off, motion images in OFF periods on, every hour off; a day opened writes all 24 keys", "",
+         "see @caption = Surveillance Schedule for All Cameras; see @tabs = 8: Saturday; see Enable schedule = off; "
+         "see Save motion detection = on; page 3; see 06:00 - 06:59 AM = off; see 11:00 - 11:59 PM = off; "
+         "click 06:00 - 06:59 AM; ok",
+         kPropsDefault + Day("MON", {6})},
+        {"stored hours shown, a nonzero value written back as 1; days not opened keep theirs",
+         "S [Schedule] Enabled=1; MD When Off=0; WED5=2; WED23=1; WED0=-1; THU3=1; SUN4=junk",
+         "see Enable schedule = on; see Save motion detection = off; click Enable schedule; click Save motion detection; "
+         "page 5; see 05:00 - 05:59 AM = on; see 12:00 - 12:59 AM = on; see 11:00 - 11:59 PM = on; "
+         "see 04:00 - 04:59 AM = off; click 11:00 - 11:59 PM; page 2; see 04:00 - 04:59 AM = off; ok",
+         "S [Schedule] Enabled=0; MD When Off=1\n" + Day("WED", {0, 5}) + Day("SUN")},
+        {"the box labelled 05:00 - 05:50 PM is hour 17", "S [Schedule] FRI17=5",
+         "page 7; see 05:00 - 05:50 PM = on; page 8; click 05:00 - 05:50 PM; ok",
+         kPropsDefault + Day("FRI", {17}) + Day("SAT", {17})},
+        {"Apply stores the pages opened so far; Cancel afterwards stores no more", "",
+         "page 2; click 12:00 - 12:59 PM; apply; see @ok = Close; page 3; click 01:00 - 01:59 AM; cancel",
+         kPropsDefault + Day("SUN", {12})},
+        {"Cancel stores nothing", "", "click Enable schedule; page 4; click 02:00 - 02:59 AM; cancel", ""},
+    });
+}
+
+TEST_F(Ports, TdiPorts)
+{
+    const std::string advanced = "C [Config] Advanced Menu=1\nD [Cameras Enabled] Initilized=1\n";
+    RunScenarios(*this, IDM_TDI_PORTS, advanced, {
+        {"four pages a card, at least four and at most eight", "", "see @caption = TID Port Properties; see @tabs = 4: TDI Port 04; cancel", ""},
+        {"two cards", "S [Global] Nbr Image Card=2", "see @tabs = 8: TDI Port 08; cancel", ""},
+        {"three cards are held at eight pages", "S [Global] Nbr Image Card=3", "see @tabs = 8: TDI Port 08; cancel", ""},
+        {"a huge card count is held at eight pages", "S [Global] Nbr Image Card=2147483647", "see @tabs = 8: TDI Port 08; cancel", ""},
+        {"a port without keys: off, camera 1 and its name; apply stores both", "D [Camera Names] 1=Lobby; 5=Vault",
+         "see Enable TDI Port = off; see Use Camera = 1; see Camera Name = Lobby; choose Use Camera = 5; "
+         "see Camera Name = Vault; click Enable TDI Port; ok",
+         "S [TDI Port] Port 1 Enabled=1; Port 1 Camera=5"},
+        {"stored port shown; typed text naming no camera shows none and stores camera 0",
+         "S [TDI Port] Port 3 Enabled=1; Port 3 Camera=12\nD [Camera Names] 12=" + std::string(40, 'c'),
+         "page 3; see Enable TDI Port = on; see Use Camera = 12; see Camera Name = " + std::string(23, 'c') + "; "
+         "keys Use Camera = 9x; see Use Camera = <none>; see Camera Name = none; ok",
+         "S [TDI Port] Port 1 Enabled=0; Port 1 Camera=1; Port 3 Camera=0"},
+        {"the list has every video channel, at most 32; a stored camera outside it selects none",
+         "S [Global] Video Channels=2147483647\nS [TDI Port] Port 1 Camera=33",
+         "see Use Camera = <none>; items Use Camera = 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, "
+         "21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32; cancel", ""},
+    });
+    RunScenarios(*this, IDM_TDI_PORTS, "", {
+        {"the basic menu lists the cameras up to the last remote-view one; the first page fills the on/off mirror",
+         "S [OrvaBank] Last Remote View Lobby Camera=6; Lobby Camera 2 On=YES",
+         "items Use Camera = 1, 2, 3, 4, 5, 6; cancel",
+         "D [Cameras Enabled] Initilized=1; 1=OFF; 2=ON\n" + Each(3, 31, "D [Cameras Enabled] %d=OFF")},
+    });
+}
+
+TEST_F(Ports, MultiplexerPorts)
+{
+    const std::string v11 = "S [Global] QUELT Version=QUELT V11.0\n";
+    RunScenarios(*this, IDM_PRIMARY_MUX, "", {
+        {"a primary without keys shows the defaults; OK stores them", "",
+         "see @caption = Primary Mux Communication Configuration; items Com Port = Com1, Com2, Com3, Com4, Com5, Com6, Com7, Com8; "
+         "see Com Port = Com1; see Bits Per Byte = 8; see Baud Rate = 9600; see Parity = None; see Stop Bits = 1 Stop; "
+         "items Parity = Even, Mark, None, Odd; items Baud Rate = 1200, 2400, 4800, 9600, 19200; "
+         "see Enabled = on; disabled Enabled; hidden 233; ok",
+         "S [PriMux] Comm Port=Com1; Byte Size=8; Baud=9600; Parity=0; Stop Bits=0"},
+        {"stored choices shown and changed; a rate typed earlier is kept as it stands",
+         "S [PriMux] Comm Port=com7; Byte Size=7; Baud=38400; Parity=3; Stop Bits=2",
+         "see Com Port = Com7; see Bits Per Byte = 7; see Baud Rate = <none>; see Parity = Mark; see Stop Bits = 2 Stop; "
+         "choose Parity = Even; choose Stop Bits = 1.5 Stop; ok",
+         "S [PriMux] Comm Port=Com7; Parity=2; Stop Bits=1"},
+        {"codes outside the lists show nothing and stay as stored; typed texts are stored as they stand",
+         "S [PriMux] Parity=9; Stop Bits=-1",
+         "see Parity = <none>; see Stop Bits = <none>; type Baud Rate = 57600; type Com Port = COM12; type Stop Bits = 3 Stop; ok",
+         "S [PriMux] Comm Port=COM12; Byte Size=8; Baud=57600"},
+        {"a Wendrel unit of version 11 names its multiplexer Ovex and offers the USB links",
+         v11 + "S [Global] Wendrel=1", "see @caption = Primary Ovex Communication Configuration; "
+         "items Com Port = Com1, Com2, Com3, Com4, USB1, USB2; cancel", ""},
+        {"choosing a USB link shows its identifier and disables the serial settings; back on a COM port they return",
+         v11 + "S [USB] Unit 2 ID=Left mux",
+         "choose Com Port = USB2; disabled Baud Rate; disabled Bits Per Byte; disabled Parity; disabled Stop Bits; shown 233; "
+         "see 402 = USB #2 ID; see 233 = Left mux; choose Com Port = USB1; see 402 = USB #1 ID; see 233 = None Assigned; "
+         "choose Com Port = Com2; enabled Baud Rate; hidden 233; hidden 402; cancel", ""},
+        {"a changed USB identifier is asked for: No keeps the dialog open with the stored one and the new port written",
+         v11 + "S [USB] Unit 2 ID=Left mux",
+         "choose Com Port = USB2; type 233 = Right mux; ok; see 233 = Left mux; cancel",
+         "S [PriMux] Comm Port=USB2", {{kAskUsb.title, kAskUsb.text, kAskUsb.kind, "no"}}},
+        {"Yes stores it with the rest", v11,
+         "choose Com Port = USB1; type 233 = Unit A; ok",
+         "S [USB] Unit 1 ID=Unit A\nS [PriMux] Comm Port=USB1; Byte Size=8; Baud=9600; Parity=0; Stop Bits=0", {{kAskUsb.title, kAskUsb.text, kAskUsb.kind, "yes"}}},
+        {"an unchanged identifier asks nothing; one never shown is never stored", v11 + "S [PriMux] Comm Port=USB1",
+         "shown 233; ok", "S [PriMux] Byte Size=8; Baud=9600; Parity=0; Stop Bits=0"},
+        {"a USB port typed rather than chosen leaves the identifier alone", v11,
+         "type Com Port = usb2; ok", "S [PriMux] Comm Port=usb2; Byte Size=8; Baud=9600; Parity=0; Stop Bits=0"},
+    });
+    RunScenarios(*this, IDM_SLAVE_MUX2, "", {
+        {"slave 2 without keys: Com4, not in use; OK stores its own section", "",
+         "see @caption = Slave #2 Mux Communication Configuration; see Com Port = Com4; see Enabled = off; enabled Enabled; ok",
+         "S [SlaveMux2] Comm Port=Com4; Byte Size=8; Baud=9600; Parity=0; Stop Bits=0; Enable Mux=0"},
+        {"a slave in use", "S [SlaveMux2] Enable Mux=1", "see Enabled = on; click Enabled; cancel", ""},
+    });
+    RunScenarios(*this, IDM_SLAVE_MUX3, "S [SlaveMux3] Enable Mux=0",
+                 {{"slave 3", "", "see Com Port = Com5; click Enabled; ok",
+                   "S [SlaveMux3] Comm Port=Com5; Byte Size=8; Baud=9600; Parity=0; Stop Bits=0; Enable Mux=1"}});
+}
