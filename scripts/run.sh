@@ -90,6 +90,11 @@ dialogs=(
     "228 video-output"
     "51724 captions"
     "51690 site-map"
+    "51689 camera-names"
+    "51714 schedule 3"
+    "51789 tdi-ports"
+    "202 primary-mux"
+    "51684 slave-mux-1"
     "51716 normal-mode"
 )
 n=4
