@@ -205,3 +205,29 @@ TEST_F(Shell, AMissingSystemIniIsOnlyCreatedByAConfirmedDialog)
                    {[&](HWND dlg) { SendMessageA(dlg, WM_COMMAND, button, 0); }});
     EXPECT_EQ(ChangesSinceMark(), std::vector<std::string>{"S [OrvaFile] Status Log Size=100"});
 }
+
+TEST_F(Shell, StatusLineShowsMenuHelpAndWhichSiteIsEdited)
+{
+    for (const bool local : {false, true}) {
+        if (local)
+            UseLocalSite();
+        ASSERT_NE(Open(), nullptr);
+        const std::string site = (local ? "Editing the local site (this recorder): " : "Editing a remote site: ") + Lower(SystemIniPath());
+        EXPECT_EQ(WindowText(hStatusWnd), site);
+        RECT client, line;
+        GetClientRect(wnd, &client);
+        GetWindowRect(hStatusWnd, &line);
+        MapWindowPoints(nullptr, wnd, reinterpret_cast<POINT*>(&line), 2);
+        EXPECT_EQ(line.bottom, client.bottom);
+        EXPECT_EQ(line.right - line.left, client.right);
+        EXPECT_GT(line.bottom - line.top, 10);
+        const auto select = [&](UINT item, UINT flags, HMENU menu) {
+            SendMessageA(wnd, WM_MENUSELECT, MAKEWPARAM(item, flags), reinterpret_cast<LPARAM>(menu));
+            return WindowText(hStatusWnd);
+        };
+        EXPECT_EQ(select(IDM_VIDEO_PARAMS, MF_HILITE, GetMenu(wnd)), "Video Timing Parameters");
+        EXPECT_EQ(select(1, MF_HILITE | MF_POPUP, GetMenu(wnd)), "");
+        EXPECT_EQ(select(IDM_SCHEDULE, MF_HILITE, GetMenu(wnd)), "Set Up Schedule for Surveillance Cameras");
+        EXPECT_EQ(select(0, 0xFFFF, nullptr), site);
+    }
+}

@@ -1,9 +1,9 @@
 #include "orva_config.h"
 
-#include "comctl.h"
 #include "defines.h"
 #include "dlgctl.h"
 #include "menu.h"
+#include "statusline.h"
 #include "site.h"
 #include "sitepath.h"
 #include "unit.h"
@@ -226,25 +226,19 @@ LRESULT CALLBACK MainWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) n
         SetFileFolders();
         ShowEqType(wnd);
         SetUpMenu(wnd);
+        CreateStatusLine(wnd);
         return 0;
     }
     case WM_DESTROY:
+        hStatusWnd = nullptr;
         PostQuitMessage(0);
         return 0;
     case WM_SIZE:
-        if (hStatusWnd) {
-            RECT status;
-            GetClientRect(hStatusWnd, &status);
-            MoveWindow(hStatusWnd, 0, HIWORD(lParam) - status.bottom, LOWORD(lParam),
-                       HIWORD(lParam), TRUE);
-        }
+        PlaceStatusLine(LOWORD(lParam), HIWORD(lParam));
         return 0;
-    case WM_MENUSELECT: {
-        static UINT ids[] = {0, 0};
-        if (hStatusWnd)
-            CcMenuHelp(msg, wParam, lParam, GetMenu(wnd), hInst, hStatusWnd, ids);
+    case WM_MENUSELECT:
+        ShowMenuHelp(wParam, lParam);
         return 0;
-    }
     case WM_COMMAND:
         DispatchCommand(wnd, LOWORD(wParam));
         return 0;

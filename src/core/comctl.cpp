@@ -19,14 +19,6 @@ Fn Proc(const char* name)
 
 } // namespace
 
-void CcMenuHelp(UINT msg, WPARAM wParam, LPARAM lParam, HMENU menu, HINSTANCE instance,
-                HWND status, UINT* ids)
-{
-    using Fn = void(WINAPI*)(UINT, WPARAM, LPARAM, HMENU, HINSTANCE, HWND, UINT*);
-    if (const auto fn = Proc<Fn>("MenuHelp"))
-        fn(msg, wParam, lParam, menu, instance, status, ids);
-}
-
 HPROPSHEETPAGE CcCreatePropertySheetPage(const PROPSHEETPAGEA* page)
 {
     using Fn = HPROPSHEETPAGE(WINAPI*)(const PROPSHEETPAGEA*);

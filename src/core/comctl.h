@@ -7,8 +7,6 @@
 
 #include <commctrl.h>
 
-void CcMenuHelp(UINT msg, WPARAM wParam, LPARAM lParam, HMENU menu, HINSTANCE instance,
-                HWND status, UINT* ids);
 HPROPSHEETPAGE CcCreatePropertySheetPage(const PROPSHEETPAGEA* page);
 // -1 when the library or the function cannot be found.
 INT_PTR CcPropertySheet(const PROPSHEETHEADERA* header);

@@ -8,7 +8,7 @@
 // Set by the start-up of the main window and read by every dialog.
 extern HINSTANCE hInst;
 extern HWND hWndMain;
-// No status line is created; kept for the menu-help plumbing, which tolerates a null window.
+// The main window's status line (menu help, the site being edited); null before it exists.
 extern HWND hStatusWnd;
 // Number (1 to 3) of the slave multiplexer whose port dialog is being opened.
 extern int iDlgResult;
