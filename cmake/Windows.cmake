@@ -43,7 +43,7 @@ foreach(tool bench_startup tour_poke)
 endforeach()
 
 install(TARGETS orva_config RUNTIME DESTINATION .)
-install(FILES README.md DESTINATION .)
+install(FILES README.md LICENSE DESTINATION .)
 install(DIRECTORY sample/ DESTINATION sample PATTERN "*.sh" EXCLUDE)
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_FILE_NAME orva_config-${PROJECT_VERSION}-${CMAKE_SYSTEM_PROCESSOR})

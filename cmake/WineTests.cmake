@@ -41,6 +41,9 @@ if(TARGET e2e_test)
     add_dependencies(e2e_test orva_config)
 endif()
 
+# The zip holds what a technician needs, and the program in it runs on the sample in it.
+add_test(NAME package COMMAND sh ${CMAKE_SOURCE_DIR}/scripts/check-package.sh ${CMAKE_BINARY_DIR} $<TARGET_FILE:e2e_test>)
+
 # The program ships as one file: it may import nothing but Windows' own DLLs.
 add_test(NAME imports_only_windows
          COMMAND sh ${CMAKE_SOURCE_DIR}/scripts/check-imports.sh $<TARGET_FILE:orva_config>)

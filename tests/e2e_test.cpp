@@ -5,17 +5,20 @@
 
 namespace {
 
-// One run of the program, found next to the test program, with a given argument text.
+// One run of the program with a given argument text: the one next to the test program, or the one
+// in folder (started there).
 class Program {
 public:
-    explicit Program(const std::string& args)
+    explicit Program(const std::string& args, const std::string& folder = "")
     {
         char self[MAX_PATH] = "";
         GetModuleFileNameA(nullptr, self, sizeof self);
-        std::string line = "\"" + std::string(self).substr(0, std::string(self).rfind('\\') + 1) + "orva_config.exe\" " + args;
+        const std::string dir = folder.empty() ? std::string(self).substr(0, std::string(self).rfind('\\') + 1) : folder + "\\";
+        std::string line = "\"" + dir + "orva_config.exe\" " + args;
         STARTUPINFOA si{};
         si.cb = sizeof si;
-        EXPECT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
+        EXPECT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.empty() ? nullptr : folder.c_str(),
+                                   &si, &pi));
     }
     ~Program()
     {
@@ -80,4 +83,19 @@ TEST_F(EndToEnd, TheProgramStartsOnASiteAndEnds)
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(tooLong.ExitCode(), 2);
     EXPECT_TRUE(ChangesSinceMark().empty());
+}
+
+// Run by the package check with the folder the zip was unpacked into: the program there starts on
+// the sample site beside it, shows the sample unit, and ends cleanly.
+TEST_F(EndToEnd, UnpackedPackageRunsOnItsSample)
+{
+    const char* folder = std::getenv("ORVA_PACKAGE_DIR");
+    if (!folder)
+        GTEST_SKIP() << "run by the package check";
+    Program program(".\\sample\\ORVANT.INI", folder);
+    const HWND wnd = program.WaitForWindow("ORVA_Configuration", nullptr);
+    ASSERT_NE(wnd, nullptr);
+    EXPECT_NE(WindowText(wnd).find(" - "), std::string::npos) << "the title names the sample's unit";
+    PostMessageA(wnd, WM_COMMAND, 210, 0);
+    EXPECT_EQ(program.ExitCode(), 0);
 }

@@ -35,7 +35,6 @@ INT_PTR CALLBACK LobbyNmProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noexcept
     switch (msg) {
     case WM_INITDIALOG:
         LimitItemText(dlg, IDC_CN_NAME, kNameMax);
-        SetItemInt(dlg, IDC_CN_NUMBER, 1);
         ShowCamera(dlg, 0);
         return TRUE;
     case WM_COMMAND:
