@@ -33,8 +33,10 @@ foreach(src IN LISTS ORVA_AREA_TESTS)
     get_filename_component(name ${src} NAME_WE)
     orva_test(${name} ${src})
 endforeach()
-# The map tests read the sample site's pictures (through Wine's Z: drive).
-target_compile_definitions(sitemap_test PRIVATE ORVA_SAMPLE_DIR="Z:${CMAKE_SOURCE_DIR}/sample/")
+# The map and end-to-end tests read the sample site's pictures (through Wine's Z: drive).
+foreach(t sitemap_test e2e_test)
+    target_compile_definitions(${t} PRIVATE ORVA_SAMPLE_DIR="Z:${CMAKE_SOURCE_DIR}/sample/")
+endforeach()
 
 # End-to-end tests start the real program; they find it next to themselves.
 if(TARGET e2e_test)

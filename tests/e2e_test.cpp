@@ -1,7 +1,12 @@
 // The real orva_config.exe, started as its own process and driven from outside.
 #include "harness.h"
+#include "owned_keys.h"
+#include "resource.h"
 
 #include <windows.h>
+
+#include <commctrl.h>
+#include <prsht.h>
 
 namespace {
 
@@ -98,4 +103,119 @@ TEST_F(EndToEnd, UnpackedPackageRunsOnItsSample)
     EXPECT_NE(WindowText(wnd).find(" - "), std::string::npos) << "the title names the sample's unit";
     PostMessageA(wnd, WM_COMMAND, 210, 0);
     EXPECT_EQ(program.ExitCode(), 0);
+}
+
+namespace {
+
+struct Found {
+    DWORD thread;
+    HWND dlg = nullptr;
+};
+
+// The dialog of the program's thread that takes input now: a message box, else the newest dialog.
+HWND ActiveDialog(DWORD thread)
+{
+    Found found{thread};
+    EnumThreadWindows(thread, [](HWND wnd, LPARAM lParam) {
+        auto* f = reinterpret_cast<Found*>(lParam);
+        if (ClassOf(wnd) == "#32770" && IsWindowVisible(wnd) && IsWindowEnabled(wnd))
+            f->dlg = wnd;
+        return f->dlg ? FALSE : TRUE;
+    }, reinterpret_cast<LPARAM>(&found));
+    return found.dlg;
+}
+
+// Opens a command's dialog or sheet in the running program, visits every page, presses OK (Cancel
+// when it stays open after a refusal), and answers every message box with its default; returns
+// the boxes' texts.
+std::vector<std::string> RunCommand(HWND main, UINT command)
+{
+    const DWORD thread = GetWindowThreadProcessId(main, nullptr);
+    PostMessageA(main, WM_COMMAND, command, 0);
+    std::vector<std::string> boxes;
+    int pressed = 0, idle = 0;
+    for (int tick = 0; tick < 500 && idle < 5; ++tick) {
+        Sleep(20);
+        const HWND dlg = ActiveDialog(thread);
+        if (!dlg) {
+            idle += pressed > 0 || tick > 100 ? 1 : 0;
+            continue;
+        }
+        idle = 0;
+        if (const HWND text = GetDlgItem(dlg, 0xFFFF); text && !GetDlgItem(dlg, 0x3021)) {
+            boxes.push_back(WindowText(text));
+            PostMessageA(dlg, WM_COMMAND, GetDlgItem(dlg, IDYES) ? IDYES : IDOK, 0);
+            continue;
+        }
+        const auto tabs = reinterpret_cast<HWND>(SendMessageA(dlg, PSM_GETTABCONTROL, 0, 0));
+        if (pressed++ == 0) {
+            for (LRESULT page = 0, pages = tabs ? SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0) : 0; page < pages; ++page)
+                SendMessageA(dlg, PSM_SETCURSEL, static_cast<WPARAM>(page), 0);
+            PostMessageA(dlg, tabs ? PSM_PRESSBUTTON : WM_COMMAND, tabs ? PSBTN_OK : IDOK, 0);
+        } else if (pressed % 10 == 0) {
+            PostMessageA(dlg, tabs ? PSM_PRESSBUTTON : WM_COMMAND, tabs ? PSBTN_CANCEL : IDCANCEL, 0);
+        }
+    }
+    EXPECT_GT(pressed, 0) << "nothing opened";
+    EXPECT_EQ(ActiveDialog(thread), nullptr) << "still open";
+    return boxes;
+}
+
+// Copies the sample site into the test's site folder.
+void CopySample(const std::string& to)
+{
+    WIN32_FIND_DATAA file;
+    const HANDLE find = FindFirstFileA(ORVA_SAMPLE_DIR "*", &file);
+    ASSERT_NE(find, INVALID_HANDLE_VALUE);
+    do
+        if (!(file.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            CopyFileA((std::string(ORVA_SAMPLE_DIR) + file.cFileName).c_str(), (to + file.cFileName).c_str(), FALSE);
+    while (FindNextFileA(find, &file));
+    FindClose(find);
+}
+
+} // namespace
+
+// Every menu command on the sample site, for each kind of unit the menu tells apart, in normal and
+// advanced mode: the dialog (every page of a sheet) opens and takes OK without a complaint, the
+// program keeps running, and only the command's own keys change.
+TEST_F(EndToEnd, EveryCommandOnTheSampleSite)
+{
+    const char* units[] = {
+        "", // the sample as shipped: an S617 unit with two cards, 16 channels, version 12.1
+        "S [Global] Wendrel=0; Halden=0; Image Card=Osprey 100; QUELT Version=QUELT V10.02",
+        "S [Global] Wendrel=4; Image Card=Osprey 100; QUELT Version=QUELT V11.00",
+        "S [Global] Wendrel=16; Image Card=Osprey 100; QUELT Version=QUELT V12.00",
+        "S [Global] Wendrel=32; Video Channels=32; Image Card=Osprey 100",
+        "S [Global] Halden=1; Image Card=Osprey 100",
+        "S [Global] QUELT Version=QUELT V11.02",
+        "S [Global] Video Channels=32",
+    };
+    for (const char* unit : units) {
+        for (const char* advanced : {"0", "1"}) {
+            SCOPED_TRACE(std::string(unit) + ", advanced " + advanced);
+            NewSite();
+            CopySample(siteDir);
+            Seed("C [Config] Advanced Menu=" + std::string(advanced) + "\n" + unit);
+            Program program(SystemIniPath());
+            const HWND main = program.WaitForWindow("ORVA_Configuration", nullptr);
+            ASSERT_NE(main, nullptr);
+            for (const auto& [command, owned] : kOwnedKeys) {
+                if (command == IDM_ADVANCED)
+                    continue;
+                SCOPED_TRACE("command " + std::to_string(command));
+                MarkClean();
+                for (const std::string& box : RunCommand(main, command))
+                    ADD_FAILURE() << "message box: " << box;
+                for (const std::string& change : ChangesSinceMark()) {
+                    EXPECT_TRUE(OwnedBy(owned, change)) << change;
+                    // The sample as shipped holds every value its dialogs show, as they store it.
+                    EXPECT_FALSE(*unit == '\0') << "the sample lacks " << change;
+                }
+                ASSERT_TRUE(IsWindow(main));
+            }
+            PostMessageA(main, WM_COMMAND, IDM_EXIT, 0);
+            EXPECT_EQ(program.ExitCode(), 0);
+        }
+    }
 }
