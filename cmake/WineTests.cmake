@@ -35,6 +35,8 @@ foreach(src IN LISTS ORVA_AREA_TESTS)
 endforeach()
 # The map tests read the sample site's pictures (through Wine's Z: drive).
 target_compile_definitions(sitemap_test PRIVATE ORVA_SAMPLE_DIR="Z:${CMAKE_SOURCE_DIR}/sample/")
+# The keyboard test names dialog templates as resource.h does.
+target_compile_definitions(keyboard_test PRIVATE ORVA_RESOURCE_H="Z:${CMAKE_SOURCE_DIR}/src/resources/resource.h")
 
 # End-to-end tests start the real program; they find it next to themselves.
 if(TARGET e2e_test)
