@@ -37,6 +37,8 @@ endforeach()
 foreach(t sitemap_test e2e_test)
     target_compile_definitions(${t} PRIVATE ORVA_SAMPLE_DIR="Z:${CMAKE_SOURCE_DIR}/sample/")
 endforeach()
+# The keyboard test names dialog templates as resource.h does.
+target_compile_definitions(keyboard_test PRIVATE ORVA_RESOURCE_H="Z:${CMAKE_SOURCE_DIR}/src/resources/resource.h")
 
 # End-to-end tests start the real program; they find it next to themselves.
 if(TARGET e2e_test)

@@ -130,7 +130,7 @@ TEST_F(Ports, MultiplexerPorts)
         {"choosing a USB link shows its identifier and disables the serial settings; back on a COM port they return",
          v11 + "S [USB] Unit 2 ID=Left mux",
          "choose Com Port = USB2; disabled Baud Rate; disabled Bits Per Byte; disabled Parity; disabled Stop Bits; shown 233; "
-         "see 402 = USB #2 ID; see 233 = Left mux; choose Com Port = USB1; see 402 = USB #1 ID; see 233 = None Assigned; "
+         "see 402 = &USB #2 ID; see 233 = Left mux; choose Com Port = USB1; see 402 = &USB #1 ID; see 233 = None Assigned; "
          "choose Com Port = Com2; enabled Baud Rate; hidden 233; hidden 402; cancel", ""},
         {"a changed USB identifier is asked for: No keeps the dialog open with the stored one and the new port written",
          v11 + "S [USB] Unit 2 ID=Left mux",

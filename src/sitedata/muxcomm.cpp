@@ -84,7 +84,8 @@ int UsbLink(const std::string& port)
 }
 
 std::string UsbKey(int link) { return "Unit " + std::to_string(link) + " ID"; }
-std::string UsbLabel(int link) { return "USB #" + std::to_string(link) + " ID"; }
+// The identifier box's label, with the key that reaches the box.
+std::string UsbLabel(int link) { return "&USB #" + std::to_string(link) + " ID"; }
 std::string StoredUsbId(int link)
 {
     return ReadString(SystemIni(), kSecUsb, UsbKey(link).c_str(), kNoUsbId, kUsbIdMax + 1);
