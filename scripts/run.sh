@@ -57,25 +57,36 @@ desktop on
 (cd "$site" && "$WINE" "$exe" "$ini" </dev/null >/dev/null 2>&1 &)
 poke wait
 sleep 1.5
-shot() { import -window root "$shots/$1.png"; echo "  $shots/$1.png"; }
+# Each picture is the whole screen; beside it, NAME.rect says where the window in front is
+# (WxH+X+Y), for cutting it out (scripts/gallery.sh does).
+shot() {
+    import -window root "$shots/$1.png"
+    poke rect >"$shots/$1.rect" || true
+    echo "  $shots/$1.png"
+}
 echo "Pictures of the configurator on the sample site:"
 shot 01-main-window
 poke menu v; sleep 0.8; shot 02-video-menu; poke cancelmenu; sleep 0.3
 poke menu s; sleep 0.8; shot 03-site-data-menu; poke cancelmenu; sleep 0.3
 
-# Every dialog the program has: menu command id and picture name.
+# Every dialog and sheet the program has, in normal and in advanced mode where they differ:
+# menu command id and picture name. Every page of a sheet is taken.
 dialogs=(
     "900 about"
     "51692 site-identification"
     "51691 version-info"
+    "51685 disk-allocation"
     "201 camera-sheet"
+    "51789 tdi-ports"
     "51716 advanced-mode"
     "51691 version-info-advanced"
+    "51685 disk-allocation-advanced"
     "51710 camera-system-parameters"
     "201 camera-sheet-advanced"
+    "51789 tdi-ports-advanced"
     "51699 activity-log"
     "51711 status-log"
-    "51709 alarm-sheet 2,4"
+    "51709 alarm-sheet"
     "51693 transaction-setup"
     "51695 atm-receipt-text"
     "51694 image-selection"
@@ -86,13 +97,11 @@ dialogs=(
     "51682 video-parameters"
     "51696 remote-monitoring"
     "51708 modem"
-    "51685 disk-allocation"
     "228 video-output"
     "51724 captions"
     "51690 site-map"
     "51689 camera-names"
-    "51714 schedule 3"
-    "51789 tdi-ports"
+    "51714 schedule"
     "202 primary-mux"
     "51684 slave-mux-1"
     "51716 normal-mode"
@@ -100,22 +109,24 @@ dialogs=(
 n=4
 for entry in "${dialogs[@]}"; do
     set -- $entry
+    name="$(printf '%02d' $n)-$2"
     poke command "$1"; sleep 1
     if [ "$1" = 51716 ]; then
         # Advanced mode switched: show the Site Data menu as it now stands.
         poke menu s; sleep 0.8
-        shot "$(printf '%02d' $n)-$2"
+        shot "$name"
         poke cancelmenu; sleep 0.3
     else
-        shot "$(printf '%02d' $n)-$2"
+        shot "$name"
         if [ "$1" = 51690 ]; then
             # "Show Map": the map view beside the dialog, with the camera icons.
             poke click 105; sleep 1
-            shot "$(printf '%02d' $n)-$2-map-view"
+            shot "$name-map-view"
         fi
-        for page in ${3:+${3//,/ }}; do
-            poke page "$page"; sleep 0.6
-            shot "$(printf '%02d' $n)-$2-page-$page"
+        pages="$(poke pages | tr -d '\r' || echo 0)"
+        for ((page = 2; page <= pages; page++)); do
+            poke page "$page"; sleep 0.5
+            shot "$name-page-$(printf '%02d' $page)"
         done
         poke close || true; sleep 0.4
     fi

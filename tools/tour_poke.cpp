@@ -5,9 +5,13 @@
 //   tour_poke cancelmenu      close an open menu
 //   tour_poke close           cancel the dialog in front
 //   tour_poke click ID        press a button of the dialog in front
+//   tour_poke pages           print how many pages the sheet in front has (0 for a dialog)
+//   tour_poke rect            print where the dialog in front (else the main window) is, as
+//                             ImageMagick's WxH+X+Y
 //   tour_poke exit            "E&xit"
 #include <windows.h>
 
+#include <commctrl.h>
 #include <prsht.h>
 
 #include <cstdio>
@@ -66,14 +70,25 @@ int main(int argc, char** argv)
         PostMessageA(wnd, WM_SYSCOMMAND, SC_KEYMENU, static_cast<unsigned char>(argv[2][0]));
     } else if (std::strcmp(verb, "cancelmenu") == 0) {
         PostMessageA(wnd, WM_CANCELMODE, 0, 0);
-    } else if (std::strcmp(verb, "close") == 0 || (std::strcmp(verb, "page") == 0 && argc > 2) ||
-               (std::strcmp(verb, "click") == 0 && argc > 2)) {
+    } else if (std::strcmp(verb, "rect") == 0 || std::strcmp(verb, "pages") == 0 || std::strcmp(verb, "close") == 0 ||
+               (std::strcmp(verb, "page") == 0 && argc > 2) || (std::strcmp(verb, "click") == 0 && argc > 2)) {
         DWORD pid = 0;
         GetWindowThreadProcessId(wnd, &pid);
         Front front{pid, nullptr};
         EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&front));
+        if (std::strcmp(verb, "rect") == 0) {
+            RECT r{};
+            GetWindowRect(front.dlg ? front.dlg : wnd, &r);
+            std::printf("%ldx%ld+%ld+%ld\n", r.right - r.left, r.bottom - r.top, r.left, r.top);
+            return 0;
+        }
         if (!front.dlg)
             return 1;
+        if (std::strcmp(verb, "pages") == 0) {
+            const auto tabs = reinterpret_cast<HWND>(SendMessageA(front.dlg, PSM_GETTABCONTROL, 0, 0));
+            std::printf("%ld\n", tabs ? static_cast<long>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0)) : 0L);
+            return 0;
+        }
         if (verb[1] == 'l' && verb[2] == 'i') // click
             PostMessageA(front.dlg, WM_COMMAND, MAKEWPARAM(std::atoi(argv[2]), BN_CLICKED), 0);
         else if (verb[0] == 'p') // a page of the property sheet in front, 1-based
