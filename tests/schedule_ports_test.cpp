@@ -99,8 +99,8 @@ TEST_F(Ports, TdiPorts)
     });
     RunScenarios(*this, IDM_TDI_PORTS, "", {
         {"the basic menu lists the cameras up to the last remote-view one; the first page fills the on/off mirror",
-         "S [OrvaBank] Last Remote View Lobby Camera=6; Lobby Camera 2 On=YES",
-         "items Use Camera = 1, 2, 3, 4, 5, 6; cancel",
+         "S [OrvaBank] Last Remote View Lobby Camera=6; Lobby Camera 2 On=YES\nS [TDI Port] Port 1 Camera=6",
+         "items Use Camera = 1, 2, 3, 4, 5, 6; see Use Camera = 6; cancel",
          "D [Cameras Enabled] Initilized=1; 1=OFF; 2=ON\n" + Each(3, 31, "D [Cameras Enabled] %d=OFF")},
     });
 }
@@ -129,7 +129,7 @@ TEST_F(Ports, MultiplexerPorts)
          "items Com Port = Com1, Com2, Com3, Com4, USB1, USB2; cancel", ""},
         {"choosing a USB link shows its identifier and disables the serial settings; back on a COM port they return",
          v11 + "S [USB] Unit 2 ID=Left mux",
-         "choose Com Port = USB2; disabled Baud Rate; disabled Bits Per Byte; disabled Parity; disabled Stop Bits; shown 233; "
+         "choose Com Port = USB2; disabled Baud Rate; disabled Bits Per Byte; disabled Parity; disabled Stop Bits; shown 233; shown 402; "
          "see 402 = &USB #2 ID; see 233 = Left mux; choose Com Port = USB1; see 402 = &USB #1 ID; see 233 = None Assigned; "
          "choose Com Port = Com2; enabled Baud Rate; hidden 233; hidden 402; cancel", ""},
         {"a changed USB identifier is asked for: No keeps the dialog open with the stored one and the new port written",

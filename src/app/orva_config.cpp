@@ -2,6 +2,7 @@
 
 #include "defines.h"
 #include "dlgctl.h"
+#include "history.h"
 #include "menu.h"
 #include "statusline.h"
 #include "site.h"
@@ -19,6 +20,7 @@
 #include "sitedata/muxcomm.h"
 #include "sitedata/siteid.h"
 #include "system/diskalloc.h"
+#include "system/historydlg.h"
 #include "system/logs.h"
 #include "system/rmtmonitor.h"
 #include "system/scanvideo.h"
@@ -97,6 +99,7 @@ const SheetCommand kSheetCommands[] = {
     {IDM_ALARM_CONFIG, DisplayAlarmProperties},
     {IDM_SCHEDULE, DisplaySchedProperties},
     {IDM_TDI_PORTS, DisplaySerialPortProperties},
+    {IDM_HISTORY, DisplayHistory},
 };
 
 bool RuleHolds(Rule rule)
@@ -188,8 +191,34 @@ BOOL InitInstance(HINSTANCE instance, int showCommand)
 
 int StartupExitCode() { return startupExitCode; }
 
+namespace {
+
+// The command's menu text as the user reads it ("Schedule"), for the change history: from the menu
+// as it stands, else from the full menu (a command of the other mode), else its help text.
+std::string CommandName(HWND wnd, UINT id)
+{
+    char text[128] = "";
+    if (!GetMenuStringA(GetMenu(wnd), id, text, sizeof text, MF_BYCOMMAND)) {
+        const HMENU full = LoadMenuA(hInst, "ConfigMenu");
+        if (!full || !GetMenuStringA(full, id, text, sizeof text, MF_BYCOMMAND))
+            LoadStringA(hInst, id, text, sizeof text);
+        if (full)
+            DestroyMenu(full);
+    }
+    std::string name;
+    for (const char* c = text; *c && *c != '\t'; ++c)
+        if (*c != '&')
+            name += *c;
+    while (name.ends_with("."))
+        name.pop_back();
+    return name.empty() ? "Command " + std::to_string(id) : name;
+}
+
+} // namespace
+
 void DispatchCommand(HWND wnd, UINT id)
 {
+    SetHistoryCommand(CommandName(wnd, id));
     switch (id) {
     case IDM_EXIT:
         DestroyWindow(wnd);
@@ -224,6 +253,7 @@ LRESULT CALLBACK MainWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) n
         if (!TakeIniFile(commandLine ? commandLine : GetCommandLineA()))
             return -1; // creation fails and the program ends
         SetFileFolders();
+        StartHistory();
         ShowEqType(wnd);
         SetUpMenu(wnd);
         CreateStatusLine(wnd);

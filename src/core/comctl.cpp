@@ -32,3 +32,11 @@ INT_PTR CcPropertySheet(const PROPSHEETHEADERA* header)
     const auto fn = Proc<Fn>("PropertySheetA");
     return fn ? fn(header) : -1;
 }
+
+bool CcInitListViews()
+{
+    using Fn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES};
+    const auto fn = Proc<Fn>("InitCommonControlsEx");
+    return fn && fn(&classes);
+}

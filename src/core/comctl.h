@@ -10,3 +10,5 @@
 HPROPSHEETPAGE CcCreatePropertySheetPage(const PROPSHEETPAGEA* page);
 // -1 when the library or the function cannot be found.
 INT_PTR CcPropertySheet(const PROPSHEETHEADERA* header);
+// Registers the list view class, for dialogs that show one; false when it cannot be.
+bool CcInitListViews();

@@ -1,5 +1,7 @@
 #include "dlgctl.h"
 
+#include "history.h"
+
 #include "numtext.h"
 
 #include <algorithm>
@@ -123,6 +125,9 @@ int SelectComboPrefix(HWND dlg, int id, const std::string& prefix, int startAfte
 
 bool ReportFailedWrite(HWND owner)
 {
+    // The history is told once a run; editing goes on without it.
+    if (const std::string history = TakeHistoryFailure(); !history.empty())
+        MessageBoxA(owner, history.c_str(), "Change History Not Written", MB_OK | MB_ICONEXCLAMATION);
     const std::optional<FailedWrite> failed = FirstFailedWrite();
     if (!failed)
         return false;

@@ -127,3 +127,23 @@ std::array<int, 4> SplitDottedOctets(std::string_view text)
         octets[i] = LeadingInt(fields[i]) & 255;
     return octets;
 }
+
+std::vector<std::string> CommandArgs(std::string_view line)
+{
+    std::vector<std::string> args;
+    size_t i = 0;
+    while (true) {
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
+            ++i;
+        if (i == line.size())
+            return args;
+        std::string arg;
+        for (bool quoted = false; i < line.size() && (quoted || (line[i] != ' ' && line[i] != '\t')); ++i) {
+            if (line[i] == '"')
+                quoted = !quoted;
+            else
+                arg += line[i];
+        }
+        args.push_back(arg);
+    }
+}

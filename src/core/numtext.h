@@ -7,6 +7,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -31,6 +32,10 @@ bool IsYesText(std::string_view text) noexcept;
 // The fields of a text as a tokenizer finds them: runs of the separator count as one, and none
 // is empty.
 std::vector<std::string_view> Tokens(std::string_view text, char separator);
+
+// The words of a command line: blanks separate them, and double quotes hold blanks inside one
+// ("C:\Program Files\x.exe" "D:\Sites\Branch 12\ORVANT.INI" /out "my file.txt"); the quotes go.
+std::vector<std::string> CommandArgs(std::string_view line);
 
 // The four numbers of a dotted address as the recorder splits it: runs of dots count as one
 // separator, each field gives its leading number (LeadingInt) cut to its low 8 bits, and a

@@ -1,6 +1,7 @@
 #include "profile.h"
 
 #include "defines.h"
+#include "history.h"
 #include "numtext.h"
 
 #include <cstdio>
@@ -34,10 +35,37 @@ int ReadInt(const char* file, const char* section, const char* key, int def)
     return text.empty() ? def : LeadingInt(text);
 }
 
-bool WriteString(const char* file, const char* section, const char* key, const std::string& value)
+std::optional<std::string> StoredValue(const char* file, const char* section, const char* key)
+{
+    // Two different defaults tell an absent key from one that holds either of them.
+    const auto read = [&](const char* def) {
+        for (DWORD size = 256;; size *= 4) {
+            std::vector<char> buf(size, '\0');
+            const DWORD n = GetPrivateProfileStringA(section, key, def, buf.data(), size, file);
+            if (n + 1 < size || size >= (1u << 24))
+                return std::string(buf.data(), n);
+        }
+    };
+    const std::string value = read("\x01");
+    if (value == "\x01" && read("\x02") == "\x02")
+        return std::nullopt;
+    return value;
+}
+
+namespace {
+
+// Every change goes through here: recorded in the site's history first, then stored. A value that
+// is already stored is written again (as the recorder's tools do) but not recorded.
+bool Store(const char* file, const char* section, const char* key, const char* value)
 {
     ++counts.writes;
-    if (WritePrivateProfileStringA(section, key, value.c_str(), file))
+    if (!IniFile.empty()) {
+        const std::optional<std::string> before = StoredValue(file, section, key);
+        const std::optional<std::string> after = value ? std::optional<std::string>(value) : std::nullopt;
+        if (before != after)
+            RecordValue({file, section, key, before, after});
+    }
+    if (WritePrivateProfileStringA(section, key, value, file))
         return true;
     const DWORD error = GetLastError();
     // A bare file name is one of the Windows directory's.
@@ -46,7 +74,22 @@ bool WriteString(const char* file, const char* section, const char* key, const s
     return false;
 }
 
-void MarkWrites() { firstFailure.reset(); }
+} // namespace
+
+bool WriteString(const char* file, const char* section, const char* key, const std::string& value)
+{
+    return Store(file, section, key, value.c_str());
+}
+
+bool RemoveKey(const char* file, const char* section, const char* key) { return Store(file, section, key, nullptr); }
+
+void MarkWrites()
+{
+    firstFailure.reset();
+    BeginConfirmation();
+}
+
+void ContinueWrites() { firstFailure.reset(); }
 
 std::optional<FailedWrite> FirstFailedWrite() { return firstFailure; }
 

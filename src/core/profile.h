@@ -14,11 +14,18 @@ std::string ReadString(const char* file, const char* section, const char* key, c
 // its value empty, as the recorder reads its own settings.
 int ReadInt(const char* file, const char* section, const char* key, int def);
 
-// Replace one key's value, creating file, section and key when absent. Keys and sections are
-// never deleted. The result says whether the system stored it.
+// The stored value exactly as the profile service reads it, whatever its length; nullopt when the
+// key is absent.
+std::optional<std::string> StoredValue(const char* file, const char* section, const char* key);
+
+// Replace one key's value, creating file, section and key when absent. The result says whether
+// the system stored it. Every change is first recorded in the site's change history.
 bool WriteString(const char* file, const char* section, const char* key, const std::string& value);
 bool WriteInt(const char* file, const char* section, const char* key, int value); // "%d"
 bool WriteFlag(const char* file, const char* section, const char* key, bool on);  // "1" / "0"
+// Removes a key: only undoing a change does, to restore a key that was absent (an empty value
+// and an absent one read differently).
+bool RemoveKey(const char* file, const char* section, const char* key);
 
 // A value the system could not store (read-only file, missing folder, full disk): the file, as
 // the profile service resolves it, and the system's error code. Only the first failure since
@@ -28,7 +35,10 @@ struct FailedWrite {
     std::string file;
     unsigned long error = 0;
 };
+// MarkWrites begins a confirmation (an OK, an Apply, an Update); ContinueWrites forgets failures
+// without beginning one, for the later pages of one sheet's OK.
 void MarkWrites();
+void ContinueWrites();
 std::optional<FailedWrite> FirstFailedWrite();
 
 // A "YES"/"NO" flag, set only when it reads "YES" in any case (absent reads as "NO"), as the

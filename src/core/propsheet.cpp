@@ -44,6 +44,16 @@ void NotifyChanged(HWND page)
     SendMessageA(GetParent(page), PSM_CHANGED, reinterpret_cast<WPARAM>(page), 0);
 }
 
+bool FirstOpenedPage(HWND page)
+{
+    const HWND sheet = GetParent(page);
+    const LRESULT index = SendMessageA(sheet, PSM_HWNDTOINDEX, reinterpret_cast<WPARAM>(page), 0);
+    for (LRESULT earlier = 0; earlier < index; ++earlier)
+        if (SendMessageA(sheet, PSM_INDEXTOHWND, static_cast<WPARAM>(earlier), 0))
+            return false;
+    return true;
+}
+
 void FinishApply(HWND page)
 {
     if (ReportFailedWrite(page)) {

@@ -52,10 +52,16 @@ void NotifyChanged(HWND page);
 // once and the sheet stays open on this page (later pages are not applied); otherwise Cancel now
 // reads as Close and the page is clean again. The page procedure returns TRUE for PSN_APPLY.
 void FinishApply(HWND page);
+// One press of OK or Apply applies every opened page in turn, and is one confirmation: the first
+// page applied begins it.
+bool FirstOpenedPage(HWND page);
 template <typename Save>
 void ApplyPage(HWND page, Save save)
 {
-    MarkWrites();
+    if (FirstOpenedPage(page))
+        MarkWrites();
+    else
+        ContinueWrites();
     save();
     FinishApply(page);
 }

@@ -35,6 +35,7 @@
 #define IDM_ADVANCED           51716
 #define IDM_CAPTIONS           51724
 #define IDM_TDI_PORTS          51789
+#define IDM_HISTORY            51801
 
 // Help button present, hidden, on most dialogs
 #ifndef IDHELP
@@ -377,3 +378,8 @@
 #define IDC_MUX_ENABLED        213
 #define IDC_MUX_USB_ID         233
 #define IDC_MUX_USB_LABEL      402
+// Change history
+#define IDC_HI_CONFIRMATIONS   1001
+#define IDC_HI_VALUES          1002
+#define IDC_HI_UNDO            1003
+#define IDC_HI_VALUES_LABEL    1004

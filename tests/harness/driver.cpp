@@ -309,6 +309,14 @@ void CloseMainWindow(HWND wnd)
     }
 }
 
+std::vector<Step> StepsOf(const std::string& text)
+{
+    std::vector<Step> steps;
+    for (const std::string& step : SplitText(text, "; "))
+        steps.push_back([step](HWND dlg) { RunStep(dlg, step); });
+    return steps;
+}
+
 void RunScenarios(SiteFixture& site, UINT command, const std::string& common, const std::vector<Scenario>& cases)
 {
     for (const Scenario& c : cases) {
@@ -319,9 +327,7 @@ void RunScenarios(SiteFixture& site, UINT command, const std::string& common, co
         const HWND wnd = OpenMainWindow("orva_config.exe " + site.SystemIniPath());
         ASSERT_NE(wnd, nullptr);
         const std::vector<std::string> texts = SplitText(c.steps, "; ");
-        std::vector<Step> steps;
-        for (const std::string& text : texts)
-            steps.push_back([text](HWND dlg) { RunStep(dlg, text); });
+        const std::vector<Step> steps = StepsOf(c.steps);
         std::deque<int> answers;
         for (const Box& box : c.boxes)
             answers.push_back(std::string(box.answer) == "yes" ? IDYES : std::string(box.answer) == "no" ? IDNO : IDOK);

@@ -111,6 +111,9 @@ struct Scenario {
     std::vector<Box> boxes = {};
 };
 
+// The steps of a case's text, for driving a dialog with DriveModal outside a case.
+std::vector<Step> StepsOf(const std::string& text);
+
 // Runs every case of one command; common is seeded before each case's own files.
 void RunScenarios(SiteFixture& site, UINT command, const std::string& common, const std::vector<Scenario>& cases);
 

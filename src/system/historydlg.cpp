@@ -1,0 +1,239 @@
+#include "historydlg.h"
+
+#include "comctl.h"
+#include "dlgctl.h"
+#include "numtext.h"
+#include "profile.h"
+#include "resource.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+// The history shown, oldest first as the log holds it; the list shows it newest first.
+std::vector<Confirmation> shown;
+
+std::string Shown(const std::optional<std::string>& value) { return value ? EscapeField(*value) : "absent"; }
+
+bool SameKey(const HistoryValue& a, const HistoryValue& b)
+{
+    return EqualNoCase(a.file, b.file) && EqualNoCase(a.section, b.section) && EqualNoCase(a.key, b.key);
+}
+
+HWND List(HWND dlg, int id) { return GetDlgItem(dlg, id); }
+
+void AddColumns(HWND list, std::initializer_list<std::pair<const char*, int>> columns)
+{
+    int index = 0;
+    for (const auto& [title, width] : columns) {
+        LVCOLUMNA column{};
+        column.mask = LVCF_TEXT | LVCF_WIDTH;
+        column.pszText = const_cast<char*>(title);
+        column.cx = width;
+        SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index++), reinterpret_cast<LPARAM>(&column));
+    }
+    SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+}
+
+void AddRow(HWND list, LPARAM data, const std::vector<std::string>& cells)
+{
+    LVITEMA item{};
+    item.mask = LVIF_TEXT | LVIF_PARAM;
+    item.iItem = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    item.pszText = const_cast<char*>(cells[0].c_str());
+    item.lParam = data;
+    const auto row = static_cast<int>(SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    for (size_t i = 1; i < cells.size(); ++i) {
+        LVITEMA sub{};
+        sub.iSubItem = static_cast<int>(i);
+        sub.pszText = const_cast<char*>(cells[i].c_str());
+        SendMessageA(list, LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&sub));
+    }
+}
+
+// The selected confirmation's index in shown, or -1.
+int Selected(HWND dlg)
+{
+    const HWND list = List(dlg, IDC_HI_CONFIRMATIONS);
+    const auto row = static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    if (row < 0)
+        return -1;
+    LVITEMA item{};
+    item.mask = LVIF_PARAM;
+    item.iItem = row;
+    SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    return static_cast<int>(item.lParam);
+}
+
+void ShowValues(HWND dlg)
+{
+    const HWND list = List(dlg, IDC_HI_VALUES);
+    SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+    const int index = Selected(dlg);
+    EnableItem(dlg, IDC_HI_UNDO, index >= 0 && !shown[static_cast<size_t>(index)].values.empty());
+    if (index < 0)
+        return;
+    for (const HistoryValue& v : shown[static_cast<size_t>(index)].values)
+        AddRow(list, 0, {v.file, v.section, v.key, Shown(v.before), Shown(v.after)});
+}
+
+// Reads the log again and selects the newest confirmation. A log that cannot be read is said
+// once and shown empty.
+void Reload(HWND dlg)
+{
+    const std::optional<std::vector<Confirmation>> history = ReadHistory(HistoryPath());
+    if (!history)
+        MessageBoxA(dlg, ("The change history cannot be read:\n" + HistoryPath()).c_str(), "Change History", MB_OK | MB_ICONEXCLAMATION);
+    shown = history.value_or(std::vector<Confirmation>{});
+    const HWND list = List(dlg, IDC_HI_CONFIRMATIONS);
+    SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+    for (size_t i = shown.size(); i-- > 0;) {
+        const Confirmation& c = shown[i];
+        AddRow(list, static_cast<LPARAM>(i), {c.time.empty() ? "(no time)" : c.time, c.command.empty() ? "(unknown)" : c.command,
+                                             std::to_string(c.values.size())});
+    }
+    LVITEMA select{};
+    select.stateMask = select.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&select));
+    ShowValues(dlg);
+}
+
+// Writes the before values back as a confirmation of its own, "Undo". Values changed again since
+// are listed, and overwritten only when the user says so.
+void Undo(HWND dlg)
+{
+    const int index = Selected(dlg);
+    if (index < 0)
+        return;
+    std::vector<HistoryValue> values = NetValues(shown[static_cast<size_t>(index)]);
+    const std::vector<HistoryValue> changed = ChangedSince(values);
+    if (!changed.empty()) {
+        std::string text = "These values have been changed again since:\n";
+        for (size_t i = 0; i < changed.size() && i < 12; ++i)
+            text += "\n" + changed[i].file + " [" + changed[i].section + "] " + changed[i].key;
+        if (changed.size() > 12)
+            text += "\n... and " + std::to_string(changed.size() - 12) + " more";
+        text += "\n\nYes: undo them too (their later changes are lost).\nNo: undo only the other values.\nCancel: undo nothing.";
+        const int answer = MessageBoxA(dlg, text.c_str(), "Undo This Change", MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2);
+        if (answer == IDCANCEL)
+            return;
+        if (answer == IDNO)
+            std::erase_if(values, [&](const HistoryValue& v) {
+                return std::any_of(changed.begin(), changed.end(), [&](const HistoryValue& c) { return SameKey(v, c); });
+            });
+    }
+    SetHistoryCommand("Undo");
+    WriteNow(dlg, [&] {
+        for (const HistoryValue& v : values)
+            v.before ? WriteString(v.file.c_str(), v.section.c_str(), v.key.c_str(), *v.before)
+                     : RemoveKey(v.file.c_str(), v.section.c_str(), v.key.c_str());
+    });
+    Reload(dlg);
+}
+
+// The lists share the room between the top label and the buttons; the buttons keep to the foot.
+void Layout(HWND dlg)
+{
+    RECT unit{7, 8, 14, 11};
+    MapDialogRect(dlg, &unit); // margin, label height, button height (a dialog unit block)
+    RECT client;
+    GetClientRect(dlg, &client);
+    const int margin = unit.left, label = unit.top + 2, button = unit.bottom * 14 / 11 + 2;
+    const int width = client.right - 2 * margin;
+    const int buttonTop = client.bottom - margin - button;
+    const int room = buttonTop - margin - 2 * label - 3 * margin / 2;
+    const int first = room * 2 / 5;
+    int y = margin + label;
+    MoveWindow(List(dlg, IDC_HI_CONFIRMATIONS), margin, y, width, first, TRUE);
+    y += first + margin / 2;
+    MoveWindow(GetDlgItem(dlg, IDC_HI_VALUES_LABEL), margin, y, width, label, TRUE);
+    y += label;
+    MoveWindow(List(dlg, IDC_HI_VALUES), margin, y, width, buttonTop - margin / 2 - y, TRUE);
+    RECT undo, close;
+    GetWindowRect(GetDlgItem(dlg, IDC_HI_UNDO), &undo);
+    GetWindowRect(GetDlgItem(dlg, IDCANCEL), &close);
+    MoveWindow(GetDlgItem(dlg, IDC_HI_UNDO), margin, buttonTop, undo.right - undo.left, button, TRUE);
+    MoveWindow(GetDlgItem(dlg, IDCANCEL), client.right - margin - (close.right - close.left), buttonTop, close.right - close.left, button,
+               TRUE);
+    InvalidateRect(dlg, nullptr, TRUE);
+}
+
+} // namespace
+
+std::vector<HistoryValue> NetValues(const Confirmation& confirmation)
+{
+    std::vector<HistoryValue> net;
+    for (const HistoryValue& v : confirmation.values) {
+        const auto same = std::find_if(net.begin(), net.end(), [&](const HistoryValue& n) { return SameKey(n, v); });
+        if (same == net.end())
+            net.push_back(v);
+        else
+            same->after = v.after; // the first before, the last after
+    }
+    return net;
+}
+
+std::vector<HistoryValue> ChangedSince(const std::vector<HistoryValue>& values)
+{
+    std::vector<HistoryValue> changed;
+    for (const HistoryValue& v : values)
+        if (StoredValue(v.file.c_str(), v.section.c_str(), v.key.c_str()) != v.after)
+            changed.push_back(v);
+    return changed;
+}
+
+INT_PTR CALLBACK HistoryProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
+{
+    static POINT smallest;
+    switch (msg) {
+    case WM_INITDIALOG: {
+        RECT r;
+        GetWindowRect(dlg, &r);
+        smallest = {r.right - r.left, r.bottom - r.top};
+        AddColumns(List(dlg, IDC_HI_CONFIRMATIONS), {{"Time", 130}, {"Command", 220}, {"Values", 60}});
+        AddColumns(List(dlg, IDC_HI_VALUES), {{"File", 110}, {"Section", 90}, {"Key", 130}, {"Before", 100}, {"After", 100}});
+        Layout(dlg);
+        Reload(dlg);
+        return TRUE;
+    }
+    case WM_GETMINMAXINFO:
+        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = smallest;
+        return TRUE;
+    case WM_SIZE:
+        Layout(dlg);
+        return TRUE;
+    case WM_NOTIFY: {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->idFrom == IDC_HI_CONFIRMATIONS && header->code == LVN_ITEMCHANGED &&
+            (reinterpret_cast<const NMLISTVIEW*>(lParam)->uChanged & LVIF_STATE))
+            ShowValues(dlg);
+        return FALSE;
+    }
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDC_HI_UNDO:
+            Undo(dlg);
+            return TRUE;
+        case IDCANCEL:
+            EndDialog(dlg, 1);
+            return TRUE;
+        default:
+            return FALSE;
+        }
+    default:
+        return FALSE;
+    }
+}
+
+void DisplayHistory(HINSTANCE instance, HWND owner)
+{
+    if (!CcInitListViews()) {
+        MessageBoxA(owner, "The list controls of Windows cannot be loaded, so the history cannot be shown.", "Change History",
+                    MB_OK | MB_ICONSTOP);
+        return;
+    }
+    DialogBoxParamA(instance, "IDD_HISTORY", owner, HistoryProc, 0);
+}

@@ -1,0 +1,167 @@
+// The site's change history: what is recorded as dialogs store values, how the log survives odd
+// values, a full log and a damaged one, and undoing a confirmation from Files > History.
+#include "app/orva_config.h"
+#include "harness.h"
+#include "history.h"
+#include "profile.h"
+#include "resource.h"
+
+#include <commctrl.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+class History : public SiteFixture {
+protected:
+    void TearDown() override { CloseMainWindow(wnd); }
+    void Open() { ASSERT_NE(wnd = OpenMainWindow("orva_config.exe " + SystemIniPath()), nullptr); }
+    // Carries out a command and runs steps in its dialog; answers the message boxes in turn.
+    ModalRun Run(UINT command, const std::string& steps, std::deque<int> answers = {})
+    {
+        return DriveModal([&] { DispatchCommand(wnd, command); return INT_PTR{0}; }, StepsOf(steps), std::move(answers));
+    }
+    std::vector<Confirmation> Log() { return ReadHistory(siteDir + kHistoryFile).value(); }
+    std::string Text(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    HWND wnd = nullptr;
+};
+
+// "Command: n values" and each value as the dialog describes it, oldest first.
+std::vector<std::string> Summary(const std::vector<Confirmation>& log)
+{
+    std::vector<std::string> out;
+    for (const Confirmation& c : log) {
+        out.push_back(c.command + ": " + std::to_string(c.values.size()));
+        for (const HistoryValue& v : c.values)
+            if (c.values.size() < 4)
+                out.push_back("  " + DescribeValue(v));
+    }
+    return out;
+}
+
+// In the history dialog: select the confirmation in row (0 the newest), then press Undo.
+Step UndoRow(int row)
+{
+    return [row](HWND dlg) {
+        LVITEMA item{};
+        item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
+        SendDlgItemMessageA(dlg, IDC_HI_CONFIRMATIONS, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+        PostMessageA(GetDlgItem(dlg, IDC_HI_UNDO), BM_CLICK, 0, 0);
+    };
+}
+
+std::string Join(const std::vector<std::string>& lines)
+{
+    std::string out;
+    for (const std::string& line : lines)
+        out += (out.empty() ? "" : "\n") + line;
+    return out;
+}
+
+Step Close() { return [](HWND dlg) { PostMessageA(dlg, WM_COMMAND, IDCANCEL, 0); }; }
+
+int Rows(HWND dlg, int id) { return static_cast<int>(SendDlgItemMessageA(dlg, id, LVM_GETITEMCOUNT, 0, 0)); }
+
+} // namespace
+
+TEST_F(History, ConfirmationsAreRecordedUnderTheirCommandAndUndone)
+{
+    Seed("S [OrvaFile] Activity Log Storage=30\nS [Schedule] MON6=1");
+    Open();
+    Run(IDM_ACTIVITY_LOG, "type Number of days = 45; ok");
+    Run(IDM_SCHEDULE, "page 3; click 07:00 - 07:59 AM; ok");
+    Run(IDM_ACTIVITY_LOG, "ok"); // stores 45 again: nothing to record
+    DispatchCommand(wnd, IDM_ADVANCED);
+    const std::string ini = Lower(SystemIniPath());
+    EXPECT_EQ(Summary(Log()), (std::vector<std::string>{"Activity Log: 1", "  " + ini + " [OrvaFile] Activity Log Storage: \"30\" -> \"45\"",
+                                                        "Schedule: 25", "Advanced: 1",
+                                                        "  ORVA_CONFIG.INI [Config] Advanced Menu: absent -> \"1\""}));
+    EXPECT_EQ(Log()[0].time.size(), 19u);
+    EXPECT_EQ(Log()[1].siteFile, Lower(SystemIniPath()));
+
+    // Undoing the schedule: MON6 gets its 1 back, keys that were absent are removed again, and the
+    // undo is a confirmation of its own, shown on top.
+    MarkClean();
+    DriveModal([&] { DispatchCommand(wnd, IDM_HISTORY); return INT_PTR{0}; },
+               {[](HWND dlg) { EXPECT_EQ(Rows(dlg, IDC_HI_CONFIRMATIONS), 3); EXPECT_EQ(Rows(dlg, IDC_HI_VALUES), 1); }, UndoRow(1),
+                [](HWND dlg) { EXPECT_EQ(Rows(dlg, IDC_HI_CONFIRMATIONS), 4); EXPECT_EQ(Rows(dlg, IDC_HI_VALUES), 25); }, Close()});
+    const std::vector<std::string> restored = ChangesSinceMark();
+    EXPECT_EQ(restored.size(), 25u);
+    EXPECT_EQ(std::count_if(restored.begin(), restored.end(), [](const std::string& c) { return c.ends_with(" removed"); }), 25);
+    EXPECT_NE(std::find(restored.begin(), restored.end(), "S [Schedule] MON7 removed"), restored.end());
+    EXPECT_NE(std::find(restored.begin(), restored.end(), "S [Schedule] Enabled removed"), restored.end());
+    EXPECT_EQ(Log().back().command, "Undo");
+
+    // The activity log changed again since its first confirmation: the question lists it, and
+    // Cancel undoes nothing, No skips it, Yes overwrites it.
+    Run(IDM_ACTIVITY_LOG, "type Number of days = 50; ok");
+    for (const int answer : {IDCANCEL, IDNO, IDYES}) {
+        MarkClean();
+        const ModalRun run = DriveModal([&] { DispatchCommand(wnd, IDM_HISTORY); return INT_PTR{0}; }, {UndoRow(4), Close()}, {answer});
+        ASSERT_EQ(run.boxes.size(), 1u);
+        EXPECT_EQ(run.boxes[0].title, "Undo This Change");
+        EXPECT_NE(run.boxes[0].text.find("[OrvaFile] Activity Log Storage"), std::string::npos) << run.boxes[0].text;
+        EXPECT_EQ(Join(ChangesSinceMark()), answer == IDYES ? "S [OrvaFile] Activity Log Storage=30" : "");
+    }
+}
+
+TEST_F(History, OddValuesRoundTripAndAFullLogIsMovedAside)
+{
+    Open();
+    const std::string odd = "tab\there, line\r\nbreak, back\\slash \\t " + std::string(300, 'z');
+    MarkWrites();
+    WriteString(SystemIniPath().c_str(), "Odd", "Value", odd);
+    const std::vector<Confirmation> log = Log();
+    const HistoryValue& v = log.back().values.back();
+    ASSERT_TRUE(v.after);
+    EXPECT_EQ(*v.after, odd);
+    EXPECT_EQ(v.before, std::nullopt);
+    EXPECT_EQ(ParseHistory(Text(siteDir + kHistoryFile)).size(), 1u);
+    const std::string text = Text(siteDir + kHistoryFile);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 2) << "one header and one value, each on one line";
+
+    // Past 1 MB the log becomes the old one (replacing an older one) and a new log begins.
+    // (An INI file cannot hold a line break: what it kept of the value is what was there before.)
+    const std::optional<std::string> kept = StoredValue(SystemIniPath().c_str(), "Odd", "Value");
+    WriteRaw(siteDir + kOldHistoryFile, "the generation before");
+    WriteRaw(siteDir + kHistoryFile, std::string(kHistoryLimit + 1, '#'));
+    MarkWrites();
+    WriteString(SystemIniPath().c_str(), "Odd", "Value", "plain");
+    EXPECT_EQ(Text(siteDir + kOldHistoryFile).size(), static_cast<size_t>(kHistoryLimit + 1));
+    EXPECT_EQ(Log().size(), 1u);
+    EXPECT_EQ(Log()[0].values[0].before, kept);
+}
+
+TEST_F(History, AHistoryThatCannotBeWrittenIsSaidOnceAndEditingGoesOn)
+{
+    CreateDirectoryA((siteDir + kHistoryFile).c_str(), nullptr); // a folder where the log should be
+    Open();
+    const ModalRun first = Run(IDM_ACTIVITY_LOG, "type Number of days = 40; ok");
+    const ModalRun second = Run(IDM_STATUS_LOG, "type Maximum Status Log = 200; ok");
+    ASSERT_EQ(first.boxes.size(), 1u);
+    EXPECT_EQ(first.boxes[0].title, "Change History Not Written");
+    EXPECT_TRUE(second.boxes.empty());
+    EXPECT_EQ(Join(ChangesSinceMark()), "S [OrvaFile] Activity Log Storage=40\nS [OrvaFile] Status Log Size=200");
+}
+
+TEST_F(History, ADamagedLogShowsWhatParses)
+{
+    std::string damaged = "V\tS\tsec\tkey\t\\-\tbefore any header\r\n";
+    damaged += std::string("\x00\xff\x01 binary\r\n", 13) + std::string(100000, 'H') + "\r\n";
+    damaged += "H\t2026-01-02 03:04:05\tSchedule\tx.ini\r\nV\tS\tSchedule\tMON1\t0\t1\r\nV\ttoo\tfew\r\nH\tbroken\r\n";
+    WriteRaw(siteDir + kHistoryFile, damaged);
+    Open();
+    const ModalRun run = DriveModal([&] { DispatchCommand(wnd, IDM_HISTORY); return INT_PTR{0}; },
+                                    {[](HWND dlg) { EXPECT_EQ(Rows(dlg, IDC_HI_CONFIRMATIONS), 2); }, Close()});
+    EXPECT_TRUE(run.opened);
+    EXPECT_TRUE(run.boxes.empty());
+    EXPECT_EQ(Summary(Log()), (std::vector<std::string>{": 1", "  S [sec] key: absent -> \"before any header\"", "Schedule: 1",
+                                                        "  S [Schedule] MON1: \"0\" -> \"1\""}));
+}
