@@ -8,6 +8,9 @@
 #include <commctrl.h>
 #include <prsht.h>
 
+#include <fstream>
+#include <sstream>
+
 namespace {
 
 // One run of the program with a given argument text: the one next to the test program, or the one
@@ -218,4 +221,22 @@ TEST_F(EndToEnd, EveryCommandOnTheSampleSite)
             EXPECT_EQ(program.ExitCode(), 0);
         }
     }
+}
+
+// orva_config.exe /history prints the site's history, newest first, as the dialog lists it.
+TEST_F(EndToEnd, HistoryFromTheCommandLine)
+{
+    Seed("S [OrvaBank] Bank Name=Elm");
+    WriteRaw(siteDir + "ORVA_HISTORY.LOG", "H\t2026-12-01 09:00:00\tSite Identification\tx\r\nV\tS\tOrvaBank\tBank Name\t\\-\tOak\r\n"
+                                           "H\t2026-12-02 10:00:00\tUndo\tx\r\nV\tS\tOrvaBank\tBank Name\tOak\tE\\tlm\r\n");
+    const std::string out = siteDir + "history.txt";
+    Program history("/history \"" + SystemIniPath() + "\" /out \"" + out + "\"");
+    EXPECT_EQ(history.ExitCode(), 0);
+    std::ifstream in(out, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    EXPECT_EQ(text.str(), "2026-12-02 10:00:00  Undo  1 value\r\n    S [OrvaBank] Bank Name: \"Oak\" -> \"E\\tlm\"\r\n"
+                          "2026-12-01 09:00:00  Site Identification  1 value\r\n    S [OrvaBank] Bank Name: absent -> \"Oak\"\r\n");
+    Program missing("/history \"" + siteDir + "nowhere\\ORVANT.INI\"");
+    EXPECT_EQ(missing.ExitCode(), 2);
 }

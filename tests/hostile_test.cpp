@@ -71,6 +71,9 @@ void FillHostile(SiteFixture& site, size_t variant, const char* advanced)
     files['S'] += "[OrvaBank]\r\nLobby Camera 1 On=YES\r\n[Global]\r\nHalden=1";
     for (const auto& [file, text] : files)
         site.WriteRaw(site.PathOf(std::string(1, file)), text);
+    // A damaged change history: binary bytes, a line of 100,000 characters, values before any header.
+    site.WriteRaw(site.siteDir + "ORVA_HISTORY.LOG", "V\tS\tx\ty\t\\-\t" + kExtremes[variant % kExtremes.size()] + "\r\n" +
+                                                         std::string("\0\xff\x1b\r\n", 5) + std::string(100000, 'V') + "\r\nH\t\t\t\r\n");
 }
 
 // OK (or, for a sheet, every page visited, then OK); after a refusal, Cancel.

@@ -28,7 +28,7 @@ const std::vector<std::pair<UINT, std::vector<std::string>>> kOwnedKeys = {
     {IDM_DISK_USAGE, {"S [OrvaFile] File Folder=", "S [OrvaFile] FileExt=", "S [OrvaFile] Drives=", "S [OrvaFile] Current Directory=",
                       "S [OrvaFile] Debug=", "S [OrvaFile] External Trash Removal=", "S [OrvaFile] DaysUsage=", "S [OrvaFile] LobbyDays=",
                       "S [OrvaFile] Min Teller Days=", "S [OrvaFile] Max Teller Days=", "S [OrvaFile] EventDays="}},
-    {IDM_ADVANCED, {"C [Config] Advanced Menu="}}, {IDM_SITE_MAP, {"D [Map] "}},
+    {IDM_ADVANCED, {"C [Config] Advanced Menu="}}, {IDM_SITE_MAP, {"D [Map] "}}, {IDM_HISTORY, {}},
     {IDM_NAME_ASSIGNMENT, {"D [Camera Names] 1="}}, {IDM_SCHEDULE, {"S [Schedule] "}},
     {IDM_TDI_PORTS, {"S [TDI Port] ", "D [Cameras Enabled] "}}, {IDM_PRIMARY_MUX, {"S [PriMux] ", "S [USB] "}},
     {IDM_SLAVE_MUX1, {"S [SlaveMux1] ", "S [USB] "}}, {IDM_SLAVE_MUX2, {"S [SlaveMux2] ", "S [USB] "}},
