@@ -14,6 +14,7 @@ namespace {
 std::string currentCommand;
 bool headerDue = true;
 bool failureSeen = false;
+bool recording = true;
 std::string failure;
 
 constexpr char kAbsent[] = "\\-";
@@ -80,6 +81,9 @@ void StartHistory()
     failureSeen = false;
     failure.clear();
 }
+
+void RecordHistory(bool on) { recording = on; }
+bool HistoryOn() { return recording; }
 
 void SetHistoryCommand(const std::string& command)
 {

@@ -35,6 +35,9 @@ std::string HistoryPath();
 
 // A new run of the main window: the failure to write the history will be told again.
 void StartHistory();
+// Recording is on unless switched off (only to measure what it costs).
+void RecordHistory(bool on);
+bool HistoryOn();
 // The command whose dialog is open (its menu text); later values are recorded under it.
 void SetHistoryCommand(const std::string& command);
 // The next value recorded starts a new confirmation.

@@ -59,7 +59,7 @@ namespace {
 bool Store(const char* file, const char* section, const char* key, const char* value)
 {
     ++counts.writes;
-    if (!IniFile.empty()) {
+    if (!IniFile.empty() && HistoryOn()) {
         const std::optional<std::string> before = StoredValue(file, section, key);
         const std::optional<std::string> after = value ? std::optional<std::string>(value) : std::nullopt;
         if (before != after)
