@@ -67,7 +67,7 @@ inline std::vector<DWORD> EmptyDialogTemplate(HMODULE module, const char* name, 
     end = end ? SkipSzOrOrd(data, size, end) : 0; // caption
     if (end && (style & DS_SETFONT))
         end = end + 6 <= size ? SkipSzOrOrd(data, size, end + 6) : 0; // size, weight, italic, charset, face
-    if (!end)
+    if (!end || end > 4096) // a header, however long its caption, is far smaller
         return {};
     std::vector<DWORD> out((end + 3) / 4, 0);
     std::memcpy(out.data(), data, end);
