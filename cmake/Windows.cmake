@@ -34,13 +34,21 @@ target_compile_options(minimal_window PRIVATE ${ORVA_WARNINGS})
 target_link_libraries(minimal_window PRIVATE user32 gdi32)
 target_link_options(minimal_window PRIVATE ${ORVA_LINK_STATIC})
 
-# Tools that drive the program from outside: start-up timing and the picture tour.
-foreach(tool bench_startup tour_poke)
+# The floor of dialog timing: a bare window program built the same way that opens empty copies of
+# the configurator's dialogs and sheets on the same commands.
+add_executable(floor_dialogs WIN32 tools/floor_dialogs.cpp $<TARGET_OBJECTS:orva_resources>)
+target_compile_options(floor_dialogs PRIVATE ${ORVA_WARNINGS})
+target_link_libraries(floor_dialogs PRIVATE user32 gdi32)
+target_link_options(floor_dialogs PRIVATE ${ORVA_LINK_STATIC})
+
+# Tools that drive the program from outside: start-up and dialog timing, the picture tour.
+foreach(tool bench_startup bench_dialogs tour_poke)
     add_executable(${tool} tools/${tool}.cpp)
     target_compile_options(${tool} PRIVATE ${ORVA_WARNINGS})
     target_link_libraries(${tool} PRIVATE user32 gdi32)
     target_link_options(${tool} PRIVATE ${ORVA_LINK_STATIC})
 endforeach()
+target_include_directories(bench_dialogs PRIVATE src/resources)
 
 install(TARGETS orva_config RUNTIME DESTINATION .)
 install(FILES README.md LICENSE DESTINATION .)

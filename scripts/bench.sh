@@ -3,7 +3,19 @@
 # - start-up: median time from process start to the main window being ready for input, for the
 #   configurator on the sample site and for a bare window program built the same way;
 # - camera sheet: 32 pages on a 1 MB system INI file, every page visited, then OK, beside the
-#   same sheet with empty pages; with the INI reads and writes per page.
+#   same sheet with empty pages; with the INI reads and writes per page;
+# - dialogs: for every menu command that opens a dialog or a property sheet, the median time from
+#   the main window receiving the command to the dialog (a sheet: its first page) being drawn and
+#   ready for input, beside an empty dialog of the same size and style opened the same way (a
+#   sheet: an empty sheet with one empty page of that size), and beside the same template with
+#   its controls but a procedure that does nothing (what the controls alone cost under Wine);
+#   commands over 1.5 times their floor or over 100 ms are marked.
+# The configurator runs on a copy of sample/ in build/bench-site (opening the camera sheet may
+# switch off unused cameras there), so the bundled site never changes. The program opens its INI
+# files by a lower-case path, and under Wine each folder of that path whose name has capitals is
+# searched for on every INI access: a mixed-case temporary folder in a large /tmp made every
+# read several times slower, so the copy's folder is named in lower case.
+# Timings vary with other load on the machine; compare a figure with its floor from the same run.
 #   scripts/bench.sh [RUNS]   (default 15)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -12,15 +24,23 @@ cd "$root"
 . scripts/wine-env.sh
 ensure_packages "${BUILD_PACKAGES[@]}"
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 -j "$(nproc)" --target orva_config minimal_window bench_startup bench_sheet >/dev/null
+cmake --build --preset win64 -j "$(nproc)" --target orva_config minimal_window bench_startup bench_sheet \
+    bench_dialogs floor_dialogs >/dev/null
 prefix="$root/build/win64/wineprefix"
 wine_prefix_ready "$prefix" null
 wine_server_start "$prefix"
 trap 'wine_server_stop "$prefix"' EXIT
-ini="$("$WINE" winepath -w "$root/sample/ORVANT.INI" 2>/dev/null)"
-cd "$root/sample"
+site="$root/build/bench-site"
+rm -rf "$site"
+mkdir -p "$site"
+cp -p "$root"/sample/* "$site"/
+ini="$("$WINE" winepath -w "$site/ORVANT.INI" 2>/dev/null)"
+cd "$site"
 echo "== start-up"
 "$WINE" "$root/build/win64/bench_startup.exe" "${1:-15}" "$root/build/win64/orva_config.exe" "$ini" \
     "$root/build/win64/minimal_window.exe" </dev/null
 echo "== camera sheet"
 "$WINE" "$root/build/win64/bench_sheet.exe" "${1:-15}" </dev/null
+echo "== dialogs"
+"$WINE" "$root/build/win64/bench_dialogs.exe" "${1:-15}" "$root/build/win64/orva_config.exe" "$ini" \
+    "$root/build/win64/floor_dialogs.exe" --controls </dev/null

@@ -16,7 +16,8 @@ namespace {
 // The scan time is counted in 100 ms steps; ten minutes is the longest.
 constexpr unsigned kLongestScan = 6000;
 
-// An S617 card feeds 16 ports to the output, any other card 4.
+// An S617 card feeds 16 ports to the output, any other card 4. It reads the system INI file:
+// take it once per pass over the ports, not once per port.
 int PortsPerBank() { return HasS617Card(80) ? 16 : 4; }
 
 std::string ScanKey(int bank, int port) { return "Camera Scan " + std::to_string((bank - 1) * 16 + port) + " On"; }
@@ -24,7 +25,8 @@ std::string ScanKey(int bank, int port) { return "Camera Scan " + std::to_string
 void EnablePorts(HWND dlg, bool enabled)
 {
     EnableItem(dlg, IDC_SV_SCAN_TIME, enabled);
-    for (int port = 1; port <= PortsPerBank(); ++port)
+    const int ports = PortsPerBank();
+    for (int port = 1; port <= ports; ++port)
         EnableItem(dlg, ScanVideoCheckbox[static_cast<size_t>(port - 1)], enabled);
 }
 
@@ -41,7 +43,8 @@ void ShowScanCommon(HWND dlg)
 
 void LoadPorts(HWND dlg, int bank)
 {
-    for (int port = 1; port <= PortsPerBank(); ++port)
+    const int ports = PortsPerBank();
+    for (int port = 1; port <= ports; ++port)
         SetItemCheck(dlg, ScanVideoCheckbox[static_cast<size_t>(port - 1)],
                      ReadYes(SystemIni(), kSecOrvaVideo, ScanKey(bank, port).c_str()));
 }
@@ -49,7 +52,8 @@ void LoadPorts(HWND dlg, int bank)
 // The ports of the bank shown are written first; a scan time past ten minutes is then refused.
 bool SaveScanVideo(HWND dlg, int bank)
 {
-    for (int port = 1; port <= PortsPerBank(); ++port)
+    const int ports = PortsPerBank();
+    for (int port = 1; port <= ports; ++port)
         WriteYesNo(SystemIni(), kSecOrvaVideo, ScanKey(bank, port).c_str(),
                    IsItemChecked(dlg, ScanVideoCheckbox[static_cast<size_t>(port - 1)]));
     const unsigned time = IsItemChecked(dlg, IDC_SV_ENABLED) ? GetItemUInt(dlg, IDC_SV_SCAN_TIME) : 0;

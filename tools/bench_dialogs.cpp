@@ -1,0 +1,429 @@
+// Dialog timing: how long from choosing a menu command (the main window receiving WM_COMMAND) to
+// its dialog, or its property sheet's first page, being ready for input, as a median over many
+// runs, beside the same figure for an empty dialog of the same size and style opened the same way
+// by floor_dialogs (for a sheet: an empty sheet with one empty page of the first page's size).
+//   bench_dialogs RUNS PROGRAM ARG FLOOR_PROGRAM [--controls]
+// --controls adds a column: the same templates, controls and all, opened by floor_dialogs with a
+// procedure that does nothing (a sheet: one such page); what is left above it is the program's
+// own work on opening.
+// Ready for input means: a visible dialog of the program's process owned by its main window (for
+// a sheet, with a visible page), whose thread answers a WM_NULL sent to it (so it runs the modal
+// loop), and neither it nor any visible window inside it has anything left to paint. Each
+// dialog is then closed with Cancel, which writes nothing.
+// Each run starts the program and the floor program once and times every command once, in an
+// order shuffled per run (the same for both), so the first dialog of a process, which pays for
+// loading what every dialog needs, is a different one each time.
+#include "empty_dialog.h"
+#include "resource.h"
+
+#include <windows.h>
+
+#include <prsht.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Command {
+    UINT id;
+    bool sheet;
+    // The menu text of a command the program adds to its menu at run time (the others are read
+    // from the menu resource).
+    const char* addedText;
+    // The dialog's template, or the sheet's first page's; where the program chooses between two
+    // by the site or the mode, both, and the one whose size the opened window has is used.
+    std::vector<const char*> templates;
+};
+
+// Every command that opens a dialog or a sheet; Advanced (a toggle), Exit and Help Topics do not.
+const std::vector<Command> kCommands = {
+    {IDM_PORT_CONFIG, true, nullptr, {"IDD_CAMERAPROP_2", "IDD_CAMERAPROP"}},
+    {IDM_PRIMARY_MUX, false, nullptr, {"IDD_COMM"}},
+    {IDM_VIDEO_OUTPUT, false, "Video Output", {"IDD_SCAN_VIDEO", "IDD_SCAN_VIDEO32"}},
+    {IDM_ABOUT, false, nullptr, {"ABOUT"}},
+    {IDM_VIDEO_PARAMS, false, nullptr, {"IDD_VIDEO_CFG", "IDD_VIDEO_CFG2"}},
+    {IDM_SLAVE_MUX1, false, nullptr, {"IDD_COMM"}},
+    {IDM_DISK_USAGE, false, nullptr, {"IDD_DISK2", "IDD_DISK"}},
+    {IDM_SLAVE_MUX2, false, nullptr, {"IDD_COMM"}},
+    {IDM_SLAVE_MUX3, false, nullptr, {"IDD_COMM"}},
+    {IDM_NAME_ASSIGNMENT, false, nullptr, {"IDD_CAMNAMES"}},
+    {IDM_SITE_MAP, false, nullptr, {"IDD_SITEMAP"}},
+    {IDM_VERSION_INFO, false, nullptr, {"IDD_INQUIRYVER2", "IDD_INQUIRYVER"}},
+    {IDM_SITE_ID, false, nullptr, {"IDD_SITEID_RMT", "IDD_SITEID"}},
+    {IDM_TRANSACTIONS, false, nullptr, {"IDD_BANKPROTOCOL"}},
+    {IDM_IMAGE_SELECTION, false, nullptr, {"IDD_IMAGESELECTION"}},
+    {IDM_ATM_TRANSACTIONS, false, nullptr, {"IDD_ATMPRINT"}},
+    {IDM_REMOTE_MONITORING, false, nullptr, {"IDD_RMTMONITOR"}},
+    {IDM_ACTIVITY_LOG, false, nullptr, {"IDD_ACTIVITYLOG"}},
+    {IDM_TCPIP_MONITORING, false, nullptr, {"IDD_TCPIP_MON"}},
+    {IDM_TCPIP_ATM_CONFIG, false, nullptr, {"IDD_ATMPROTOCOL"}},
+    {IDM_MODEM, false, nullptr, {"IDD_MODEM"}},
+    {IDM_ALARM_CONFIG, true, nullptr, {"IDD_SYSTEMALARMS_SMS", "IDD_SYSTEMALARMS"}},
+    {IDM_CAMERA_SYSTEM, false, nullptr, {"IDD_GENCAMPROP"}},
+    {IDM_STATUS_LOG, false, nullptr, {"IDD_STATUSLOG"}},
+    {IDM_SYSTEM_HEALTH, false, nullptr, {"IDD_SYSTEM_HEALTH"}},
+    {IDM_SCHEDULE, true, nullptr, {"IDD_SCHED_MAIN"}},
+    {IDM_TCPIP_CAPTURE, false, nullptr, {"IDD_ADAPTER_INFO"}},
+    {IDM_CAPTIONS, false, "Captions", {"IDD_CAPTIONS"}},
+    {IDM_TDI_PORTS, true, "TDI Ports", {"IDD_SERIALPORT"}},
+};
+
+constexpr double kMaxRatio = 1.5;
+constexpr double kMaxMs = 100.0;
+
+double Now()
+{
+    static const double perMs = [] {
+        LARGE_INTEGER freq;
+        QueryPerformanceFrequency(&freq);
+        return static_cast<double>(freq.QuadPart) / 1000.0;
+    }();
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return static_cast<double>(t.QuadPart) / perMs;
+}
+
+double Median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+}
+
+bool Ping(HWND wnd, UINT timeoutMs)
+{
+    DWORD_PTR result;
+    return SendMessageTimeoutA(wnd, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &result) != 0;
+}
+
+bool IsDialogClass(HWND wnd)
+{
+    char cls[16] = "";
+    GetClassNameA(wnd, cls, sizeof cls);
+    return std::strcmp(cls, "#32770") == 0;
+}
+
+struct Process {
+    PROCESS_INFORMATION pi{};
+    HWND main = nullptr;
+};
+
+struct Search {
+    DWORD pid;
+    HWND owner; // null: the process's unowned main window
+    HWND found;
+};
+
+BOOL CALLBACK FindTopLevel(HWND wnd, LPARAM lParam)
+{
+    auto* s = reinterpret_cast<Search*>(lParam);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(wnd, &pid);
+    if (pid != s->pid || !IsWindowVisible(wnd) || GetWindow(wnd, GW_OWNER) != s->owner)
+        return TRUE;
+    if (s->owner && !IsDialogClass(wnd))
+        return TRUE;
+    s->found = wnd;
+    return FALSE;
+}
+
+HWND FindWindowOf(DWORD pid, HWND owner)
+{
+    Search s{pid, owner, nullptr};
+    EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&s));
+    return s.found;
+}
+
+bool Start(const std::string& commandLine, Process& p)
+{
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    std::vector<char> line(commandLine.begin(), commandLine.end());
+    line.push_back('\0');
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &p.pi))
+        return false;
+    WaitForInputIdle(p.pi.hProcess, 20000);
+    for (int i = 0; i < 500 && !p.main; ++i) {
+        p.main = FindWindowOf(p.pi.dwProcessId, nullptr);
+        if (!p.main)
+            Sleep(10);
+    }
+    return p.main && Ping(p.main, 10000);
+}
+
+void Stop(Process& p)
+{
+    if (p.main)
+        PostMessageA(p.main, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(p.pi.hProcess, 10000) != WAIT_OBJECT_0)
+        TerminateProcess(p.pi.hProcess, 1);
+    CloseHandle(p.pi.hThread);
+    CloseHandle(p.pi.hProcess);
+    p = {};
+}
+
+HWND VisiblePage(HWND sheet)
+{
+    for (HWND child = FindWindowExA(sheet, nullptr, "#32770", nullptr); child;
+         child = FindWindowExA(sheet, child, "#32770", nullptr))
+        if (IsWindowVisible(child))
+            return child;
+    return nullptr;
+}
+
+BOOL CALLBACK CollectChild(HWND wnd, LPARAM lParam)
+{
+    reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(wnd);
+    return TRUE;
+}
+
+// The windows inside the dialog, last painted first: a thread paints a parent before its children
+// and children in their order, so once the last is clean the rest usually are too, and the check
+// costs a call or two for each paint rather than one for each window.
+std::vector<HWND> InPaintOrderReversed(HWND dlg)
+{
+    std::vector<HWND> children;
+    EnumChildWindows(dlg, CollectChild, reinterpret_cast<LPARAM>(&children));
+    std::reverse(children.begin(), children.end());
+    children.push_back(dlg);
+    return children;
+}
+
+bool NothingToPaint(const std::vector<HWND>& windows)
+{
+    for (const HWND wnd : windows)
+        if (IsWindowVisible(wnd) && GetUpdateRect(wnd, nullptr, FALSE))
+            return false;
+    return true;
+}
+
+struct Opened {
+    double ms = -1;
+    HWND dlg = nullptr;
+    SIZE client{}; // of the dialog, or of the sheet's page
+    std::string caption;
+};
+
+// Chooses the command and waits until its dialog is ready for input.
+Opened Open(const Process& p, const Command& cmd)
+{
+    Opened o;
+    std::vector<HWND> windows;
+    const double start = Now();
+    PostMessageA(p.main, WM_COMMAND, cmd.id, 0);
+    while (Now() - start < 20000) {
+        const HWND dlg = FindWindowOf(p.pi.dwProcessId, p.main);
+        const HWND page = dlg && cmd.sheet ? VisiblePage(dlg) : nullptr;
+        if (!dlg || (cmd.sheet && !page)) {
+            Ping(p.main, 20); // returns when the program next takes its messages
+            continue;
+        }
+        if (!Ping(dlg, 10000))
+            continue;
+        if (windows.empty())
+            windows = InPaintOrderReversed(dlg);
+        if (!NothingToPaint(windows))
+            continue;
+        o.ms = Now() - start;
+        o.dlg = dlg;
+        RECT rc{};
+        GetClientRect(page ? page : dlg, &rc);
+        o.client = {rc.right, rc.bottom};
+        char text[128] = "";
+        GetWindowTextA(dlg, text, sizeof text);
+        o.caption = text;
+        break;
+    }
+    return o;
+}
+
+// Cancels the dialog and waits until the main window takes its messages again.
+bool Close(const Process& p, const Command& cmd, HWND dlg)
+{
+    if (cmd.sheet)
+        PostMessageA(dlg, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    else
+        PostMessageA(dlg, WM_COMMAND, IDCANCEL, 0);
+    for (int i = 0; i < 5000 && IsWindow(dlg); ++i)
+        Sleep(1);
+    return !IsWindow(dlg) && IsWindowEnabled(p.main) && Ping(p.main, 5000);
+}
+
+// Times every command once, in the given order; ms[i] is the time of kCommands[i].
+bool TimeAll(const std::string& commandLine, const std::vector<size_t>& order, std::vector<double>& ms,
+             std::vector<Opened>* seen = nullptr)
+{
+    Process p;
+    if (!Start(commandLine, p)) {
+        std::fprintf(stderr, "could not start: %s\n", commandLine.c_str());
+        Stop(p);
+        return false;
+    }
+    ms.assign(kCommands.size(), -1);
+    if (seen)
+        seen->assign(kCommands.size(), {});
+    bool ok = true;
+    for (size_t i : order) {
+        Sleep(30);
+        const Opened o = Open(p, kCommands[i]);
+        if (o.ms < 0 || !Close(p, kCommands[i], o.dlg)) {
+            std::fprintf(stderr, "command %u: %s\n", kCommands[i].id,
+                         o.ms < 0 ? "no dialog ready within 20 s" : "the dialog did not close on Cancel");
+            ok = false;
+            break;
+        }
+        ms[i] = o.ms;
+        if (seen)
+            (*seen)[i] = o;
+    }
+    Stop(p);
+    return ok;
+}
+
+INT_PTR CALLBACK EmptyProc(HWND, UINT msg, WPARAM, LPARAM) noexcept { return msg == WM_INITDIALOG; }
+
+// The client size in pixels of an empty dialog made from the template, a page's as a child of
+// parent.
+SIZE ClientSize(const std::vector<DWORD>& tmpl, HWND parent)
+{
+    const auto* t = reinterpret_cast<LPCDLGTEMPLATEA>(tmpl.data());
+    DWORD style;
+    std::memcpy(&style, reinterpret_cast<const BYTE*>(tmpl.data()) + 12, 4);
+    const HWND dlg = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), t,
+                                                (style & WS_CHILD) ? parent : nullptr, EmptyProc, 0);
+    RECT rc{};
+    if (dlg) {
+        GetClientRect(dlg, &rc);
+        DestroyWindow(dlg);
+    }
+    return {rc.right, rc.bottom};
+}
+
+std::string MenuText(HMENU menu, UINT id)
+{
+    char text[64] = "";
+    if (!menu || GetMenuStringA(menu, id, text, sizeof text, MF_BYCOMMAND) <= 0)
+        return "";
+    std::string s;
+    for (const char* c = text; *c; ++c)
+        if (*c != '&')
+            s += *c;
+    return s;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const bool withControls = argc == 6 && std::strcmp(argv[5], "--controls") == 0;
+    if (argc != 5 && !withControls) {
+        std::fprintf(stderr, "usage: bench_dialogs RUNS PROGRAM ARG FLOOR_PROGRAM [--controls]\n");
+        return 2;
+    }
+    const int runs = std::max(1, std::atoi(argv[1]));
+    const std::string program = std::string("\"") + argv[2] + "\" " + argv[3];
+    const HMODULE module = LoadLibraryExA(argv[2], nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!module) {
+        std::fprintf(stderr, "cannot read the resources of %s\n", argv[2]);
+        return 2;
+    }
+    const HMENU menu = LoadMenuA(module, "CONFIGMENU");
+
+    // The first run, not counted, warms the file cache and shows which template each command
+    // opened, by the size of its window.
+    std::vector<size_t> order(kCommands.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::vector<double> ms;
+    std::vector<Opened> seen;
+    if (!TimeAll(program, order, ms, &seen))
+        return 1;
+    const HWND pageParent = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 800, 600, nullptr, nullptr,
+                                          nullptr, nullptr);
+    std::vector<const char*> used(kCommands.size());
+    std::vector<std::string> names(kCommands.size());
+    std::string floor = std::string("\"") + argv[4] + "\" \"" + argv[2] + "\"";
+    std::string controls = floor;
+    for (size_t i = 0; i < kCommands.size(); ++i) {
+        const Command& cmd = kCommands[i];
+        long best = -1;
+        for (const char* name : cmd.templates) {
+            const std::vector<DWORD> tmpl = EmptyDialogTemplate(module, name);
+            if (tmpl.empty()) {
+                std::fprintf(stderr, "%s: no such DIALOGEX template\n", name);
+                return 2;
+            }
+            const SIZE size = ClientSize(tmpl, pageParent);
+            const long miss = std::labs(size.cx - seen[i].client.cx) + std::labs(size.cy - seen[i].client.cy);
+            if (best < 0 || miss < best) {
+                best = miss;
+                used[i] = name;
+            }
+        }
+        // A sheet fits its pages to the space beside its tabs; a dialog keeps its template's size.
+        if (best != 0 && !cmd.sheet)
+            std::fprintf(stderr, "warning: command %u opened \"%s\", %ldx%ld, which matches no template exactly\n",
+                         cmd.id, seen[i].caption.c_str(), seen[i].client.cx, seen[i].client.cy);
+        names[i] = cmd.addedText ? cmd.addedText : MenuText(menu, cmd.id);
+        floor += " " + std::to_string(cmd.id) + (cmd.sheet ? ":S:" : ":D:") + used[i];
+        controls += " " + std::to_string(cmd.id) + (cmd.sheet ? ":s:" : ":d:") + used[i];
+    }
+    DestroyWindow(pageParent);
+
+    // What is timed: the program, its floor, and optionally the same templates with their
+    // controls but procedures that do nothing.
+    std::vector<std::string> lines = {program, floor};
+    if (withControls)
+        lines.push_back(controls);
+    for (size_t k = 1; k < lines.size(); ++k)
+        if (!TimeAll(lines[k], order, ms))
+            return 1;
+    std::vector<std::vector<std::vector<double>>> times(
+        lines.size(), std::vector<std::vector<double>>(kCommands.size()));
+    std::mt19937 shuffle(12345);
+    for (int run = 0; run < runs; ++run) {
+        std::shuffle(order.begin(), order.end(), shuffle);
+        // Interleaved, so drift affects all alike; which goes first turns round.
+        for (size_t k = 0; k < lines.size(); ++k) {
+            const size_t which = (k + static_cast<size_t>(run)) % lines.size();
+            Sleep(150);
+            if (!TimeAll(lines[which], order, ms))
+                return 1;
+            for (size_t i = 0; i < kCommands.size(); ++i)
+                times[which][i].push_back(ms[i]);
+        }
+    }
+
+    // The program picks some templates by the menu mode, which it keeps in the Windows folder.
+    std::printf("menu mode: %s\n",
+                GetPrivateProfileIntA("Config", "Advanced Menu", 0, "ORVA_CONFIG.INI") ? "advanced" : "basic");
+    std::printf("runs: %d; median ms from WM_COMMAND to the dialog (a sheet: its first page) ready "
+                "for input\n", runs);
+    std::printf("%6s  %-22s %-31s %7s %7s %6s%s\n", "id", "command", "template", "ms", "floor", "ratio",
+                withControls ? " controls" : "");
+    int over = 0;
+    for (size_t i = 0; i < kCommands.size(); ++i) {
+        const double m = Median(times[0][i]), f = Median(times[1][i]);
+        const double ratio = f > 0 ? m / f : 0;
+        char controlsMs[16] = "";
+        if (withControls)
+            std::snprintf(controlsMs, sizeof controlsMs, " %8.1f", Median(times[2][i]));
+        std::string mark;
+        if (ratio > kMaxRatio)
+            mark += "  over 1.5x";
+        if (m > kMaxMs)
+            mark += "  over 100 ms";
+        over += !mark.empty();
+        std::printf("%6u  %-22.22s %-31s %7.1f %7.1f %6.2f%s%s\n", kCommands[i].id, names[i].c_str(),
+                    (std::string(used[i]) + (kCommands[i].sheet ? " (sheet)" : "")).c_str(), m, f,
+                    ratio, controlsMs, mark.c_str());
+    }
+    std::printf("over target (more than %.1fx the floor, or over %.0f ms): %d of %zu\n", kMaxRatio, kMaxMs,
+                over, kCommands.size());
+    return 0;
+}
