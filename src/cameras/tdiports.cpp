@@ -46,8 +46,10 @@ void ShowPort(HWND page, int port)
 {
     SetItemCheck(page, IDC_TDI_ENABLED, ReadInt(SystemIni(), kSecTdiPort, PortKey(port, "Enabled").c_str(), 0) != 0);
     const int count = CameraCount();
+    std::vector<std::string> cameras;
     for (int camera = 1; camera <= count; ++camera)
-        SendDlgItemMessageA(page, IDC_TDI_CAMERA, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::to_string(camera).c_str()));
+        cameras.push_back(std::to_string(camera));
+    FillCombo(page, IDC_TDI_CAMERA, cameras);
     // A stored camera outside the list leaves no selection.
     const int camera = ReadInt(SystemIni(), kSecTdiPort, PortKey(port, "Camera").c_str(), 1);
     SetComboSel(page, IDC_TDI_CAMERA, camera >= 1 && camera <= count ? camera - 1 : CB_ERR);

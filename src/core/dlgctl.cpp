@@ -81,11 +81,21 @@ void ShowItem(HWND dlg, int id, bool shown)
     ShowWindow(GetDlgItem(dlg, id), shown ? SW_SHOW : SW_HIDE);
 }
 
+// The box's handle is taken once: under Wine every lookup of a control is a trip to the server.
 void FillCombo(HWND dlg, int id, std::span<const char* const> names)
 {
-    SendDlgItemMessageA(dlg, id, CB_RESETCONTENT, 0, 0);
+    const HWND box = GetDlgItem(dlg, id);
+    SendMessageA(box, CB_RESETCONTENT, 0, 0);
     for (const char* name : names)
-        SendDlgItemMessageA(dlg, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+        SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+}
+
+void FillCombo(HWND dlg, int id, const std::vector<std::string>& items)
+{
+    std::vector<const char*> names;
+    for (const std::string& item : items)
+        names.push_back(item.c_str());
+    FillCombo(dlg, id, names);
 }
 
 int GetComboSel(HWND dlg, int id)

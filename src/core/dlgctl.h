@@ -8,6 +8,7 @@
 
 #include <span>
 #include <string>
+#include <vector>
 
 // Text of a control, at most maxChars characters (the recorder's buffer for that setting).
 std::string GetItemText(HWND dlg, int id, size_t maxChars);
@@ -33,6 +34,7 @@ void ShowItem(HWND dlg, int id, bool shown);
 
 // Combo boxes filled from a name table, where the stored value is the position in the table.
 void FillCombo(HWND dlg, int id, std::span<const char* const> names);
+void FillCombo(HWND dlg, int id, const std::vector<std::string>& items);
 int GetComboSel(HWND dlg, int id); // CB_ERR (-1) when nothing is selected
 void SetComboSel(HWND dlg, int id, int index);
 std::string GetComboSelText(HWND dlg, int id);

@@ -5,6 +5,8 @@
 #include "numtext.h"
 
 #include <cstdio>
+#include <cstring>
+#include <map>
 #include <vector>
 
 namespace {
@@ -54,16 +56,69 @@ std::optional<std::string> StoredValue(const char* file, const char* section, co
 
 namespace {
 
+// The values of the sections one confirmation writes, read once a section, for the history's
+// "before" values: Wine reads a whole INI file afresh at every access for two seconds after it
+// changes, so reading key by key between writes would read a large file hundreds of times.
+// The cache lives for one confirmation, and at most a second.
+struct CachedSection {
+    std::string file, section;
+    std::map<std::string, std::string> values; // by upper-case key; the first of duplicates
+};
+std::vector<CachedSection> cachedSections;
+DWORD cacheStarted = 0;
+
+std::string UpperKey(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
+    return text;
+}
+
+std::map<std::string, std::string>& CachedValues(const char* file, const char* section)
+{
+    if (GetTickCount() - cacheStarted > 1000) {
+        cachedSections.clear();
+        cacheStarted = GetTickCount();
+    }
+    for (CachedSection& cached : cachedSections)
+        if (EqualNoCase(cached.file, file) && EqualNoCase(cached.section, section))
+            return cached.values;
+    CachedSection& added = cachedSections.emplace_back(CachedSection{file, section, {}});
+    std::vector<char> buf(64 * 1024);
+    while (GetPrivateProfileSectionA(section, buf.data(), static_cast<DWORD>(buf.size()), file) == buf.size() - 2 && buf.size() < (64u << 20))
+        buf.resize(buf.size() * 4);
+    for (const char* line = buf.data(); *line; line += std::strlen(line) + 1) {
+        const char* eq = std::strchr(line, '=');
+        if (!eq)
+            continue;
+        std::string name(line, static_cast<size_t>(eq - line));
+        while (!name.empty() && (name.back() == ' ' || name.back() == '\t'))
+            name.pop_back();
+        std::string value(eq + 1);
+        value.erase(0, value.find_first_not_of(" \t") == std::string::npos ? value.size() : value.find_first_not_of(" \t"));
+        while (!value.empty() && (value.back() == ' ' || value.back() == '\t'))
+            value.pop_back();
+        added.values.emplace(UpperKey(name), value);
+    }
+    return added.values;
+}
+
 // Every change goes through here: recorded in the site's history first, then stored. A value that
 // is already stored is written again (as the recorder's tools do) but not recorded.
 bool Store(const char* file, const char* section, const char* key, const char* value)
 {
     ++counts.writes;
     if (!IniFile.empty() && HistoryOn()) {
-        const std::optional<std::string> before = StoredValue(file, section, key);
+        std::map<std::string, std::string>& values = CachedValues(file, section);
+        const auto found = values.find(UpperKey(key));
+        const std::optional<std::string> before = found == values.end() ? std::nullopt : std::optional(found->second);
         const std::optional<std::string> after = value ? std::optional<std::string>(value) : std::nullopt;
         if (before != after)
             RecordValue({file, section, key, before, after});
+        if (after)
+            values[UpperKey(key)] = *after;
+        else
+            values.erase(UpperKey(key));
     }
     if (WritePrivateProfileStringA(section, key, value, file))
         return true;
@@ -86,6 +141,7 @@ bool RemoveKey(const char* file, const char* section, const char* key) { return 
 void MarkWrites()
 {
     firstFailure.reset();
+    cachedSections.clear();
     BeginConfirmation();
 }
 

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -53,8 +54,10 @@ std::string ReadMux(const Mux& mux, const char* key, const std::string& def, siz
 // than storing an empty value; an empty one selects nothing.
 void FillAndSelect(HWND dlg, int id, const char* list, const std::string& stored)
 {
+    std::vector<std::string> items;
     for (const std::string_view item : Tokens(list, ','))
-        SendDlgItemMessageA(dlg, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::string(item).c_str()));
+        items.emplace_back(item);
+    FillCombo(dlg, id, items);
     if (!stored.empty() && SelectComboPrefix(dlg, id, stored, 0) == CB_ERR)
         SetItemText(dlg, id, stored);
 }
