@@ -33,8 +33,8 @@ foreach(src IN LISTS ORVA_AREA_TESTS)
     get_filename_component(name ${src} NAME_WE)
     orva_test(${name} ${src})
 endforeach()
-# The map and end-to-end tests read the sample site's pictures (through Wine's Z: drive).
-foreach(t sitemap_test e2e_test)
+# The map, site check and end-to-end tests read the sample site's pictures (through Wine's Z: drive).
+foreach(t sitemap_test e2e_test sitecheck_test)
     target_compile_definitions(${t} PRIVATE ORVA_SAMPLE_DIR="Z:${CMAKE_SOURCE_DIR}/sample/")
 endforeach()
 # The keyboard test names dialog templates as resource.h does.

@@ -1,6 +1,7 @@
 // The real orva_config.exe, started as its own process and driven from outside.
 #include "harness.h"
 #include "owned_keys.h"
+#include "app/ownedkeys.h"
 #include "resource.h"
 
 #include <windows.h>
@@ -203,7 +204,8 @@ TEST_F(EndToEnd, EveryCommandOnTheSampleSite)
             Program program(SystemIniPath());
             const HWND main = program.WaitForWindow("ORVA_Configuration", nullptr);
             ASSERT_NE(main, nullptr);
-            for (const auto& [command, owned] : kOwnedKeys) {
+            for (const CommandKeys& table : CommandTable()) {
+                const UINT command = table.id;
                 if (command == IDM_ADVANCED)
                     continue;
                 SCOPED_TRACE("command " + std::to_string(command));
@@ -211,7 +213,7 @@ TEST_F(EndToEnd, EveryCommandOnTheSampleSite)
                 for (const std::string& box : RunCommand(main, command))
                     ADD_FAILURE() << "message box: " << box;
                 for (const std::string& change : ChangesSinceMark()) {
-                    EXPECT_TRUE(OwnedBy(owned, change)) << change;
+                    EXPECT_TRUE(OwnedBy(command, change)) << change;
                     // The sample as shipped holds every value its dialogs show, as they store it.
                     EXPECT_FALSE(*unit == '\0') << "the sample lacks " << change;
                 }
@@ -239,4 +241,34 @@ TEST_F(EndToEnd, HistoryFromTheCommandLine)
                           "2026-12-01 09:00:00  Site Identification  1 value\r\n    S [OrvaBank] Bank Name: absent -> \"Oak\"\r\n");
     Program missing("/history \"" + siteDir + "nowhere\\ORVANT.INI\"");
     EXPECT_EQ(missing.ExitCode(), 2);
+}
+
+// orva_config.exe /check: a line per problem and a summary per site; 1 when a site has a problem,
+// 2 when one cannot be read, 0 when none has; nothing written.
+TEST_F(EndToEnd, CheckFromTheCommandLine)
+{
+    Seed("S [OrvaFile] Status Log Size=0; Activity Log Storage=x\nS [Schedule] SUN0=3; SUN1=3; SUN2=3; SUN3=3; SUN4=3; SUN5=3; SUN6=3; SUN7=3");
+    CreateDirectoryA((siteDir + "clean").c_str(), nullptr);
+    WriteRaw(siteDir + "clean\\ORVANT.INI", "[OrvaFile]\r\nStatus Log Size=100\r\n");
+    MarkClean();
+    const std::string out = siteDir + "check.txt", ini = SystemIniPath(), clean = siteDir + "clean\\ORVANT.INI";
+    const auto text = [&] {
+        std::ifstream in(out, std::ios::binary);
+        std::ostringstream all;
+        all << in.rdbuf();
+        return all.str();
+    };
+    Program faulty("/check \"" + ini + "\" \"" + clean + "\" /out \"" + out + "\"");
+    EXPECT_EQ(faulty.ExitCode(), 1);
+    const std::string report = text();
+    EXPECT_NE(report.find(Lower(ini) + " [OrvaFile] Status Log Size = 0: outside its range; a whole number from 1 to 20000 is expected\r\n"),
+              std::string::npos) << report;
+    EXPECT_NE(report.find(ini + ": 10 problems in 10 values checked\r\n"), std::string::npos) << report;
+    EXPECT_NE(report.find(clean + ": 0 problems in 1 values checked\r\n"), std::string::npos) << report;
+    Program fine("/check \"" + clean + "\" /out \"" + out + "\"");
+    EXPECT_EQ(fine.ExitCode(), 0);
+    Program missing("/check \"" + clean + "\" \"" + siteDir + "none\\ORVANT.INI\"");
+    EXPECT_EQ(missing.ExitCode(), 2);
+    for (const std::string& change : ChangesSinceMark())
+        EXPECT_TRUE(change.find("check.txt") != std::string::npos) << change;
 }

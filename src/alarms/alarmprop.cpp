@@ -26,8 +26,6 @@ constexpr size_t kPortsMax = 79;
 
 // Longer alarm recordings may not fit the disk space the recorder keeps for them.
 constexpr int kLongestSafeDuration = 600;
-constexpr int kFirstRelayChannel = 1;
-constexpr int kLastRelayChannel = 32;
 
 std::string Numbered(const char* format, int number, const char* word = "")
 {
@@ -76,7 +74,7 @@ void SaveInputAlarm(HWND page, int channel)
     for (const InputFlag& flag : kInputFlags)
         SaveAlarmFlag(page, flag.id, InputKey(channel, flag.word));
     const int duration = GetItemInt(page, IDC_IA_DURATION);
-    if (duration < 0) {
+    if (!Accepts(kAlarmDurationRule, duration)) {
         MessageBoxA(page, "Negative number in Alarm time. Alarm time was not saved!", "ERROR MESSAGE", MB_OK | MB_ICONSTOP);
     } else {
         WriteInt(SystemIni(), kSecAlarms, InputKey(channel, "Duration").c_str(), duration);
@@ -99,7 +97,7 @@ void SaveOutputAlarm(HWND page)
 {
     SaveAlarmFlag(page, IDC_OA_ENABLED, "Alarm Relay Enabled");
     const int channel = GetItemInt(page, IDC_OA_CHANNEL);
-    if (channel < kFirstRelayChannel || channel > kLastRelayChannel)
+    if (!Accepts(kRelayChannelRule, channel))
         MessageBoxA(page, "Invalid Alarm Channel Number. Value was not saved!", "ERROR MESSAGE", MB_OK | MB_ICONSTOP);
     else
         WriteInt(SystemIni(), kSecAlarms, "Alarm Relay Channel", channel);

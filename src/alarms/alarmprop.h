@@ -2,6 +2,8 @@
 // relay pages, as many as the unit has.
 #pragma once
 
+#include "rules.h"
+
 #include <windows.h>
 
 #include <array>
@@ -25,3 +27,7 @@ extern const std::array<DLGPROC, kMaxOutputRelays> CondOutputAlarmProcArray;
 // single output page or, with an S617 card, two or four conditional output pages. It writes
 // nothing itself.
 void DisplayAlarmProperties(HINSTANCE instance, HWND parent);
+
+// What the alarm pages accept: the relay's channel, and seconds of recording after an input.
+inline constexpr ValueRule kRelayChannelRule = NumberRule(1, 32);
+inline constexpr ValueRule kAlarmDurationRule = NumberRule(0);

@@ -3,6 +3,8 @@
 #include "defines.h"
 #include "history.h"
 #include "numtext.h"
+#include "sitecheck.h"
+#include "site.h"
 
 #include <windows.h>
 
@@ -31,15 +33,15 @@ bool Print(const std::string& text, const std::string& outFile)
     return ok;
 }
 
+bool UseSite(const std::string& path);
+
 int History(const std::vector<std::string>& paths, const std::string& outFile)
 {
     if (paths.size() != 1) {
         Print("Usage: orva_config.exe /history <system INI path> [/out <file>]\r\n", "");
         return 2;
     }
-    IniFile = paths[0];
-    CharLowerBuffA(IniFile.data(), static_cast<DWORD>(IniFile.size()));
-    if (GetFileAttributesA(IniFile.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    if (!UseSite(paths[0])) {
         Print("No system INI file at " + paths[0] + "\r\n", "");
         return 2;
     }
@@ -51,12 +53,53 @@ int History(const std::vector<std::string>& paths, const std::string& outFile)
     return Print(FormatHistory(*history), outFile) ? 0 : 2;
 }
 
+// Points the program at a site as starting on it would: the system INI file and, for the site's
+// other files, its folder (the local site keeps its map and TRANDATA.INI where the recorder does).
+bool UseSite(const std::string& path)
+{
+    IniFile = path;
+    CharLowerBuffA(IniFile.data(), static_cast<DWORD>(IniFile.size()));
+    SetFileFolders();
+    const size_t slash = IniFile.find_last_of('\\');
+    if (!AtLocalSite())
+        cFileDir = slash == std::string::npos ? std::string() : IniFile.substr(0, slash + 1);
+    const DWORD attributes = GetFileAttributesA(IniFile.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// Checks each site in turn; nothing is written. 2 when a site cannot be read, else 1 when any has
+// a problem, else 0.
+int Check(const std::vector<std::string>& paths, const std::string& outFile)
+{
+    if (paths.empty()) {
+        Print("Usage: orva_config.exe /check <system INI path> [more paths...] [/out <file>]\r\n", "");
+        return 2;
+    }
+    std::string text;
+    int code = 0;
+    for (const std::string& path : paths) {
+        if (!UseSite(path)) {
+            text += path + ": the system INI file cannot be read\r\n";
+            code = 2;
+            continue;
+        }
+        const SiteCheckResult result = CheckSite();
+        for (const Finding& finding : result.findings)
+            text += FormatFinding(finding) + "\r\n";
+        text += path + ": " + std::to_string(result.findings.size()) + (result.findings.size() == 1 ? " problem" : " problems") +
+                " in " + std::to_string(result.valuesChecked) + " values checked\r\n";
+        if (!result.findings.empty() && code == 0)
+            code = 1;
+    }
+    return Print(text, outFile) ? code : 2;
+}
+
 } // namespace
 
 std::optional<int> RunCommandLineTool(const char* commandLine)
 {
     std::vector<std::string> args = CommandArgs(commandLine ? commandLine : "");
-    if (args.size() < 2 || !EqualNoCase(args[1], "/history"))
+    if (args.size() < 2 || (!EqualNoCase(args[1], "/history") && !EqualNoCase(args[1], "/check")))
         return std::nullopt;
     std::string outFile;
     std::vector<std::string> rest;
@@ -66,5 +109,5 @@ std::optional<int> RunCommandLineTool(const char* commandLine)
         else
             rest.push_back(args[i]);
     }
-    return History(rest, outFile);
+    return EqualNoCase(args[1], "/check") ? Check(rest, outFile) : History(rest, outFile);
 }

@@ -3,7 +3,9 @@
 #include "defines.h"
 #include "dlgctl.h"
 #include "history.h"
+#include "checkdlg.h"
 #include "menu.h"
+#include "ownedkeys.h"
 #include "statusline.h"
 #include "site.h"
 #include "sitepath.h"
@@ -100,6 +102,7 @@ const SheetCommand kSheetCommands[] = {
     {IDM_SCHEDULE, DisplaySchedProperties},
     {IDM_TDI_PORTS, DisplaySerialPortProperties},
     {IDM_HISTORY, DisplayHistory},
+    {IDM_CHECK_SITE, DisplaySiteCheck},
 };
 
 bool RuleHolds(Rule rule)
@@ -193,10 +196,12 @@ int StartupExitCode() { return startupExitCode; }
 
 namespace {
 
-// The command's menu text as the user reads it ("Schedule"), for the change history: from the menu
-// as it stands, else from the full menu (a command of the other mode), else its help text.
+// The command's name as the user reads it in the menu ("Schedule"), for the change history: from
+// the table of commands, else from the menu as it stands or the full menu, else its help text.
 std::string CommandName(HWND wnd, UINT id)
 {
+    if (const CommandKeys* known = FindCommand(id))
+        return known->name;
     char text[128] = "";
     if (!GetMenuStringA(GetMenu(wnd), id, text, sizeof text, MF_BYCOMMAND)) {
         const HMENU full = LoadMenuA(hInst, "ConfigMenu");

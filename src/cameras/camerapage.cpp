@@ -53,16 +53,14 @@ constexpr LONG_PTR kRateFresh = 0x4;
 struct RangedValue {
     const char* word; // of the "Ch %d %s" key
     int editId;
-    int min;
-    int max;
+    ValueRule rule;
     const char* refusal; // message format, %d the camera number
 };
 
-constexpr RangedValue kMotionAmount{"Motion Amount", IDC_CAM_MOTION_PERCENT, 0, 100,
+constexpr RangedValue kMotionAmount{"Motion Amount", IDC_CAM_MOTION_PERCENT, kMotionAmountRule,
                                     "Motion percentage out of range for port %d!\n"
                                     "Range - Min 0 Max 100.\nValue was not saved!"};
-// The recorder takes 256 although the label says 255.
-constexpr RangedValue kIlluminationAlarm{"Illumination Alarm", IDC_CAM_ILLUM_LEVEL, 0, 256,
+constexpr RangedValue kIlluminationAlarm{"Illumination Alarm", IDC_CAM_ILLUM_LEVEL, kIlluminationAlarmRule,
                                          "Illumination alarm level for port %d out of range!\n"
                                          "Range - Min 0 Max 256.\nValue was not saved!"};
 
@@ -339,7 +337,7 @@ bool OnCameraCommand(HWND page, int camera, int id, int code)
 void SaveRangedValue(HWND page, int camera, const RangedValue& value)
 {
     const int number = GetItemInt(page, value.editId);
-    if (number < value.min || number > value.max) {
+    if (!Accepts(value.rule, number)) {
         char text[160];
         std::snprintf(text, sizeof text, value.refusal, camera);
         MessageBoxA(page, text, "Error", MB_ICONSTOP | MB_OK);

@@ -3,6 +3,8 @@
 // and later the settings the recorder needs to reach an IP camera over the network.
 #pragma once
 
+#include "rules.h"
+
 #include <windows.h>
 
 // The common page procedure of the camera sheet; camera is 1 to 32, supplied by the page's thunk.
@@ -19,3 +21,8 @@ void BuildAccessString(HWND hDlg);
 // The first time a camera or TDI port page opens on a site, SiteDef.DAT gets the on/off mirror
 // of cameras 1 to 31 that the remote viewer reads, and is marked so that it is done only once.
 void FillCamerasEnabledOnce();
+
+// What a camera page accepts: the motion percentage, and the illumination alarm level (the
+// recorder takes 256 although the label says 255).
+inline constexpr ValueRule kMotionAmountRule = NumberRule(0, 100);
+inline constexpr ValueRule kIlluminationAlarmRule = NumberRule(0, 256);

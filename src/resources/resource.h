@@ -36,6 +36,7 @@
 #define IDM_CAPTIONS           51724
 #define IDM_TDI_PORTS          51789
 #define IDM_HISTORY            51801
+#define IDM_CHECK_SITE         51802
 
 // Help button present, hidden, on most dialogs
 #ifndef IDHELP
@@ -383,3 +384,7 @@
 #define IDC_HI_VALUES          1002
 #define IDC_HI_UNDO            1003
 #define IDC_HI_VALUES_LABEL    1004
+// Site check
+#define IDC_CK_LIST            1011
+#define IDC_CK_SUMMARY         1012
+#define IDC_CK_REFRESH         1013

@@ -44,32 +44,6 @@ bool PlaceCamIcon = false;
 int xPos = 0;
 int yPos = 0;
 
-// Reads and decodes the picture, recognised by its first bytes rather than its name: PCX by the
-// program itself, JPEG, BMP and PNG by the system. Anything else is an invalid file format.
-int LoadPicture(const std::string& path, Picture& picture)
-{
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in)
-        return kImageFileNotFound;
-    const std::streamoff size = in.tellg();
-    if (size < 0)
-        return kImageReadError;
-    if (size > kLargestPictureFile)
-        return kImageBadSize;
-    std::vector<uint8_t> bytes(static_cast<size_t>(size));
-    in.seekg(0);
-    if (!in.read(reinterpret_cast<char*>(bytes.data()), size))
-        return kImageReadError;
-    const auto startsWith = [&](std::initializer_list<uint8_t> magic) {
-        return bytes.size() >= magic.size() && std::equal(magic.begin(), magic.end(), bytes.begin());
-    };
-    if (startsWith({0x0A}))
-        return DecodePcx(bytes, picture);
-    if (startsWith({0xFF, 0xD8, 0xFF}) || startsWith({'B', 'M'}) || startsWith({0x89, 'P', 'N', 'G'}))
-        return DecodeWithSystem(bytes, picture);
-    return kImageBadFormat;
-}
-
 HWND Button(HWND parent, const char* caption, int x, int y, int id)
 {
     return CreateWindowA("BUTTON", caption, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, x, y, kIconSize, kIconSize, parent,
@@ -150,6 +124,32 @@ LRESULT CALLBACK ViewMapProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
 }
 
 } // namespace
+
+// Reads and decodes the picture, recognised by its first bytes rather than its name: PCX by the
+// program itself, JPEG, BMP and PNG by the system. Anything else is an invalid file format.
+int LoadPicture(const std::string& path, Picture& picture)
+{
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (!in)
+        return kImageFileNotFound;
+    const std::streamoff size = in.tellg();
+    if (size < 0)
+        return kImageReadError;
+    if (size > kLargestPictureFile)
+        return kImageBadSize;
+    std::vector<uint8_t> bytes(static_cast<size_t>(size));
+    in.seekg(0);
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), size))
+        return kImageReadError;
+    const auto startsWith = [&](std::initializer_list<uint8_t> magic) {
+        return bytes.size() >= magic.size() && std::equal(magic.begin(), magic.end(), bytes.begin());
+    };
+    if (startsWith({0x0A}))
+        return DecodePcx(bytes, picture);
+    if (startsWith({0xFF, 0xD8, 0xFF}) || startsWith({'B', 'M'}) || startsWith({0x89, 'P', 'N', 'G'}))
+        return DecodeWithSystem(bytes, picture);
+    return kImageBadFormat;
+}
 
 ATOM RegisterMapView(HINSTANCE instance)
 {

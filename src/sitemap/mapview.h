@@ -3,7 +3,15 @@
 // is armed, a left click marks the spot with a "*" and remembers it for the dialog.
 #pragma once
 
+#include "pcx.h"
+
 #include <windows.h>
+
+#include <string>
+
+// Reads and decodes a map picture, known by its first bytes (PCX, JPEG, BMP, PNG); 0, or a
+// negative code of the imaging library.
+int LoadPicture(const std::string& path, Picture& picture);
 
 // Registers "MapMgrWinClass"; the class atom, or 0 when it failed.
 ATOM RegisterMapView(HINSTANCE instance);

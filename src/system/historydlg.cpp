@@ -2,6 +2,7 @@
 
 #include "comctl.h"
 #include "dlgctl.h"
+#include "listview.h"
 #include "numtext.h"
 #include "profile.h"
 #include "resource.h"
@@ -25,48 +26,8 @@ bool SameKey(const HistoryValue& a, const HistoryValue& b)
 
 HWND List(HWND dlg, int id) { return GetDlgItem(dlg, id); }
 
-void AddColumns(HWND list, std::initializer_list<std::pair<const char*, int>> columns)
-{
-    int index = 0;
-    for (const auto& [title, width] : columns) {
-        LVCOLUMNA column{};
-        column.mask = LVCF_TEXT | LVCF_WIDTH;
-        column.pszText = const_cast<char*>(title);
-        column.cx = width;
-        SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index++), reinterpret_cast<LPARAM>(&column));
-    }
-    SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-}
-
-void AddRow(HWND list, LPARAM data, const std::vector<std::string>& cells)
-{
-    LVITEMA item{};
-    item.mask = LVIF_TEXT | LVIF_PARAM;
-    item.iItem = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-    item.pszText = const_cast<char*>(cells[0].c_str());
-    item.lParam = data;
-    const auto row = static_cast<int>(SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-    for (size_t i = 1; i < cells.size(); ++i) {
-        LVITEMA sub{};
-        sub.iSubItem = static_cast<int>(i);
-        sub.pszText = const_cast<char*>(cells[i].c_str());
-        SendMessageA(list, LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&sub));
-    }
-}
-
 // The selected confirmation's index in shown, or -1.
-int Selected(HWND dlg)
-{
-    const HWND list = List(dlg, IDC_HI_CONFIRMATIONS);
-    const auto row = static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
-    if (row < 0)
-        return -1;
-    LVITEMA item{};
-    item.mask = LVIF_PARAM;
-    item.iItem = row;
-    SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    return static_cast<int>(item.lParam);
-}
+int Selected(HWND dlg) { return static_cast<int>(SelectedListData(List(dlg, IDC_HI_CONFIRMATIONS))); }
 
 void ShowValues(HWND dlg)
 {
@@ -77,7 +38,7 @@ void ShowValues(HWND dlg)
     if (index < 0)
         return;
     for (const HistoryValue& v : shown[static_cast<size_t>(index)].values)
-        AddRow(list, 0, {v.file, v.section, v.key, Shown(v.before), Shown(v.after)});
+        AddListRow(list, 0, {v.file, v.section, v.key, Shown(v.before), Shown(v.after)});
 }
 
 // Reads the log again and selects the newest confirmation. A log that cannot be read is said
@@ -92,12 +53,10 @@ void Reload(HWND dlg)
     SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
     for (size_t i = shown.size(); i-- > 0;) {
         const Confirmation& c = shown[i];
-        AddRow(list, static_cast<LPARAM>(i), {c.time.empty() ? "(no time)" : c.time, c.command.empty() ? "(unknown)" : c.command,
+        AddListRow(list, static_cast<LPARAM>(i), {c.time.empty() ? "(no time)" : c.time, c.command.empty() ? "(unknown)" : c.command,
                                              std::to_string(c.values.size())});
     }
-    LVITEMA select{};
-    select.stateMask = select.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageA(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&select));
+    SelectListRow(list, 0);
     ShowValues(dlg);
 }
 
@@ -193,8 +152,8 @@ INT_PTR CALLBACK HistoryProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) n
         RECT r;
         GetWindowRect(dlg, &r);
         smallest = {r.right - r.left, r.bottom - r.top};
-        AddColumns(List(dlg, IDC_HI_CONFIRMATIONS), {{"Time", 130}, {"Command", 220}, {"Values", 60}});
-        AddColumns(List(dlg, IDC_HI_VALUES), {{"File", 110}, {"Section", 90}, {"Key", 130}, {"Before", 100}, {"After", 100}});
+        AddListColumns(List(dlg, IDC_HI_CONFIRMATIONS), {{"Time", 130}, {"Command", 220}, {"Values", 60}});
+        AddListColumns(List(dlg, IDC_HI_VALUES), {{"File", 110}, {"Section", 90}, {"Key", 130}, {"Before", 100}, {"After", 100}});
         Layout(dlg);
         Reload(dlg);
         return TRUE;

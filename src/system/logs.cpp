@@ -14,17 +14,16 @@ struct LogLimit {
     const char* key;
     int def;
     int editId;
-    int min;
-    int max;
+    ValueRule rule;
     const char* belowMin;
     const char* aboveMax;
 };
 
 constexpr char kRangeTitle[] = "Error - Value out of Range";
 
-constexpr LogLimit kActivityLog{"Activity Log Storage", 30, IDC_ACTIVITY_DAYS, 1, INT_MAX,
+constexpr LogLimit kActivityLog{"Activity Log Storage", 30, IDC_ACTIVITY_DAYS, kActivityLogDaysRule,
                                 "Minimum Value is 1 Day", nullptr};
-constexpr LogLimit kStatusLog{"Status Log Size", 100, IDC_STATUS_LOG_SIZE, 1, 20000,
+constexpr LogLimit kStatusLog{"Status Log Size", 100, IDC_STATUS_LOG_SIZE, kStatusLogSizeRule,
                               "Minimum Value is 1 (1KB)", "Maximum Value is 20,000 (20MB)"};
 
 void ShowLogLimit(HWND dlg, const LogLimit& limit)
@@ -36,7 +35,7 @@ void ShowLogLimit(HWND dlg, const LogLimit& limit)
 bool SaveLogLimit(HWND dlg, const LogLimit& limit)
 {
     const int value = GetItemInt(dlg, limit.editId);
-    const char* refusal = value < limit.min ? limit.belowMin : value > limit.max ? limit.aboveMax : nullptr;
+    const char* refusal = Accepts(limit.rule, value) ? nullptr : value < limit.rule.low ? limit.belowMin : limit.aboveMax;
     if (refusal) {
         MessageBoxA(dlg, refusal, kRangeTitle, MB_OK | MB_ICONEXCLAMATION);
         FocusItem(dlg, limit.editId);

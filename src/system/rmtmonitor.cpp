@@ -76,13 +76,13 @@ bool SaveModem(HWND dlg)
     if (AdvancedMenuOn())
         WriteFlag(SystemIni(), kSecModem, "TAPI Debug", IsItemChecked(dlg, IDC_MD_TAPI_DEBUG));
     const int rings = GetItemInt(dlg, IDC_MD_RINGS);
-    if (rings < 1) {
+    if (!Accepts(kModemRingsRule, rings)) {
         MessageBoxA(dlg, "Minimum number for rings is 1.", "Error", MB_OK);
         return false;
     }
     WriteInt(SystemIni(), kSecModem, "Ring", rings);
     const int timeout = GetItemInt(dlg, IDC_MD_TIMEOUT);
-    if (timeout < 1 || timeout > 360) {
+    if (!Accepts(kModemTimeoutRule, timeout)) {
         MessageBoxA(dlg, "No Answer Timeout Value Out of Range", "Error", MB_OK);
         return false;
     }

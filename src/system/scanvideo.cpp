@@ -14,7 +14,6 @@ int iBank = 1;
 namespace {
 
 // The scan time is counted in 100 ms steps; ten minutes is the longest.
-constexpr unsigned kLongestScan = 6000;
 
 // An S617 card feeds 16 ports to the output, any other card 4. It reads the system INI file:
 // take it once per pass over the ports, not once per port.
@@ -57,7 +56,7 @@ bool SaveScanVideo(HWND dlg, int bank)
         WriteYesNo(SystemIni(), kSecOrvaVideo, ScanKey(bank, port).c_str(),
                    IsItemChecked(dlg, ScanVideoCheckbox[static_cast<size_t>(port - 1)]));
     const unsigned time = IsItemChecked(dlg, IDC_SV_ENABLED) ? GetItemUInt(dlg, IDC_SV_SCAN_TIME) : 0;
-    if (time > kLongestScan) {
+    if (!Accepts(kScanTimeRule, time)) {
         MessageBoxA(dlg, "Scan time to long. Maximum time is 10 minutes (6000).", "Error", MB_OK);
         return false;
     }

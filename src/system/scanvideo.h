@@ -2,6 +2,8 @@
 // two banks of 16, one per video card), and the caption drawn on saved images.
 #pragma once
 
+#include "rules.h"
+
 #include <windows.h>
 
 #include <array>
@@ -22,3 +24,6 @@ INT_PTR CALLBACK CaptionsProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) 
 void EnableScanVideo(HWND dlg);
 void DisableScanVideo(HWND dlg);
 void ShowScanVideo(HWND dlg, int bank);
+
+// Seconds each camera is shown on the video output: at most ten minutes.
+inline constexpr ValueRule kScanTimeRule = NumberRule(0, 6000);

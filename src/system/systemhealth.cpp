@@ -65,22 +65,22 @@ void ShowSystemHealth(HWND dlg)
 
 struct Range {
     int id;
-    unsigned low, high;
+    ValueRule rule;
     const char* text;
     const char* title;
 };
 
 constexpr Range kRanges[] = {
-    {IDC_SH_DIRTY_HOURS, 1, 24, "Time Range for Check of Disk Structure Not Valid. Valid range 1-24", "Error Message"},
-    {IDC_SH_SM_TIME, 1, 60, "Time Range for Minutes of Error Condition Not Valid. Valid range 1-60", "Error Message"},
-    {IDC_SH_HOUR, 0, 24, "Hour Value for Perform System Maintenance Out of Range", ""},
-    {IDC_SH_MINUTE, 0, 60, "Minute Value for Perform System Maintenance Out of Range", ""}};
+    {IDC_SH_DIRTY_HOURS, kDirtyBitHoursRule, "Time Range for Check of Disk Structure Not Valid. Valid range 1-24", "Error Message"},
+    {IDC_SH_SM_TIME, kErrorMinutesRule, "Time Range for Minutes of Error Condition Not Valid. Valid range 1-60", "Error Message"},
+    {IDC_SH_HOUR, kMaintenanceHourRule, "Hour Value for Perform System Maintenance Out of Range", ""},
+    {IDC_SH_MINUTE, kMaintenanceMinuteRule, "Minute Value for Perform System Maintenance Out of Range", ""}};
 
 bool SaveSystemHealth(HWND dlg)
 {
     for (const Range& range : kRanges) {
         const unsigned value = GetItemUInt(dlg, range.id);
-        if (value < range.low || value > range.high) {
+        if (!Accepts(range.rule, value)) {
             MessageBoxA(dlg, range.text, range.title, MB_OK);
             return false;
         }

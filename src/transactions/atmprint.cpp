@@ -22,12 +22,11 @@ struct DisplayLine {
 constexpr DisplayLine kDisplayLines[] = {{IDC_AP_LINE1, 3}, {IDC_AP_LINE2, 17}, {IDC_AP_LINE3, 31}};
 constexpr int kDisplayX = 3;
 
-// The recorder's own at the local site; the copy's beside its system INI file at a remote one.
-std::string TranDataFile() { return (AtLocalSite() ? WinSysDir : cFileDir) + "TRANDATA.INI"; }
-
 std::string LineSection(int line) { return "Line " + std::to_string(line); }
 
 } // namespace
+
+std::string TranDataFile() { return (AtLocalSite() ? WinSysDir : cFileDir) + "TRANDATA.INI"; }
 
 void ShowATMLineStatus(HWND dlg, int line)
 {

@@ -18,8 +18,6 @@ constexpr size_t kTextMax = 79;
 // Recorders watch 8 devices before version 11, 16 from then on.
 constexpr int kFirstSixteenVersion = 11;
 constexpr int kTransactionData = 5;
-constexpr unsigned kLastCameraPort = 38;
-constexpr unsigned kLastConfigStyle = 4;
 constexpr int kAddressBoxes[] = {IDC_TM_ADDRESS1, IDC_TM_ADDRESS2, IDC_TM_ADDRESS3, IDC_TM_ADDRESS4};
 constexpr int kMacBoxes[] = {IDC_TM_MAC1, IDC_TM_MAC2, IDC_TM_MAC3, IDC_TM_MAC4, IDC_TM_MAC5, IDC_TM_MAC6};
 // Everything a "Transaction Data" device adds: shown for that type alone.
@@ -177,7 +175,7 @@ bool UpdateTcpipChCfg(HWND dlg)
     std::snprintf(address, sizeof address, "%u.%u.%u.%u", octets[0], octets[1], octets[2], octets[3]);
     WriteDevice(channel, "Address", address);
     const unsigned port = GetItemUInt(dlg, IDC_TM_CAMERA_PORT);
-    if (port > kLastCameraPort)
+    if (!Accepts(kDeviceCameraPortRule, port))
         return Refuse(dlg, "Camera Port Number Invalid");
     WriteDevice(channel, "Port", std::to_string(port));
     const int type = GetComboSel(dlg, IDC_TM_TYPE);
@@ -185,7 +183,7 @@ bool UpdateTcpipChCfg(HWND dlg)
     if (type == kTransactionData)
         SaveTcpipCond(dlg);
     const unsigned style = GetItemUInt(dlg, IDC_TM_CFG_UNIT);
-    if (style > kLastConfigStyle)
+    if (!Accepts(kDeviceConfigUnitRule, style))
         return Refuse(dlg, "Configuration Number Invalid");
     WriteDevice(channel, "Cfg Unit", std::to_string(style));
     return true;

@@ -1,13 +1,11 @@
-// What each menu command may write, as the change report names keys ("S [Alarms] Ch 1 Enabled=1"):
-// a change is the command's own when it starts with one of its prefixes.
+// Which command a change of the change report ("S [Alarms] Ch 1 Enabled=1", "S [Schedule] MON6
+// removed") belongs to, by the program's own table of the keys each command owns.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
-#include <utility>
-#include <vector>
 
-extern const std::vector<std::pair<UINT, std::vector<std::string>>> kOwnedKeys;
-
-bool OwnedBy(const std::vector<std::string>& owned, const std::string& change);
+bool OwnedBy(UINT command, const std::string& change);
+// The entry of the command's table the change falls under, as "section/key pattern"; empty if none.
+std::string OwningEntry(UINT command, const std::string& change);

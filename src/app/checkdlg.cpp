@@ -1,0 +1,115 @@
+#include "checkdlg.h"
+
+#include "orva_config.h"
+#include "sitecheck.h"
+
+#include "comctl.h"
+#include "dlgctl.h"
+#include "listview.h"
+#include "resource.h"
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<Finding> shown;
+
+std::string FileName(const std::string& path) { return path.substr(path.find_last_of("\\/") + 1); }
+
+void Refresh(HWND dlg)
+{
+    const SiteCheckResult result = CheckSite();
+    shown = result.findings;
+    const HWND list = GetDlgItem(dlg, IDC_CK_LIST);
+    SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+    for (size_t i = 0; i < shown.size(); ++i)
+        AddListRow(list, static_cast<LPARAM>(i), {FileName(shown[i].file), "[" + shown[i].section + "] " + shown[i].key, shown[i].value, shown[i].rule});
+    if (!shown.empty())
+        SelectListRow(list, 0);
+    SetItemText(dlg, IDC_CK_SUMMARY, std::to_string(shown.size()) + (shown.size() == 1 ? " problem in " : " problems in ") +
+                                         std::to_string(result.valuesChecked) + " values checked");
+}
+
+// The list takes the room above the buttons; the buttons and the summary keep to the foot.
+void Layout(HWND dlg)
+{
+    RECT unit{7, 18, 14, 14};
+    MapDialogRect(dlg, &unit);
+    RECT client;
+    GetClientRect(dlg, &client);
+    const int margin = unit.left, top = unit.top, button = unit.bottom;
+    const int foot = client.bottom - margin - button;
+    MoveWindow(GetDlgItem(dlg, IDC_CK_LIST), margin, top, client.right - 2 * margin, foot - margin / 2 - top, TRUE);
+    RECT r;
+    GetWindowRect(GetDlgItem(dlg, IDCANCEL), &r);
+    const int width = r.right - r.left;
+    MoveWindow(GetDlgItem(dlg, IDCANCEL), client.right - margin - width, foot, width, button, TRUE);
+    MoveWindow(GetDlgItem(dlg, IDC_CK_REFRESH), client.right - 2 * margin - 2 * width + margin / 2, foot, width, button, TRUE);
+    MoveWindow(GetDlgItem(dlg, IDC_CK_SUMMARY), margin, foot + 3, client.right / 2, button - 3, TRUE);
+    InvalidateRect(dlg, nullptr, TRUE);
+}
+
+// Opens the command that owns the selected finding's key, then checks again.
+void OpenOwner(HWND dlg)
+{
+    const LPARAM index = SelectedListData(GetDlgItem(dlg, IDC_CK_LIST));
+    if (index < 0 || static_cast<size_t>(index) >= shown.size() || shown[static_cast<size_t>(index)].command == IDM_ADVANCED)
+        return;
+    DispatchCommand(dlg, shown[static_cast<size_t>(index)].command);
+    Refresh(dlg);
+}
+
+} // namespace
+
+INT_PTR CALLBACK CheckSiteProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
+{
+    static POINT smallest;
+    switch (msg) {
+    case WM_INITDIALOG: {
+        RECT r;
+        GetWindowRect(dlg, &r);
+        smallest = {r.right - r.left, r.bottom - r.top};
+        AddListColumns(GetDlgItem(dlg, IDC_CK_LIST), {{"File", 90}, {"Key", 190}, {"Value", 110}, {"Rule", 330}});
+        Layout(dlg);
+        Refresh(dlg);
+        return TRUE;
+    }
+    case WM_GETMINMAXINFO:
+        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = smallest;
+        return TRUE;
+    case WM_SIZE:
+        Layout(dlg);
+        return TRUE;
+    case WM_NOTIFY: {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->idFrom == IDC_CK_LIST && (header->code == NM_DBLCLK || header->code == NM_RETURN))
+            OpenOwner(dlg);
+        return FALSE;
+    }
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDC_CK_REFRESH:
+            Refresh(dlg);
+            return TRUE;
+        case IDCANCEL:
+            EndDialog(dlg, 1);
+            return TRUE;
+        default:
+            return FALSE;
+        }
+    default:
+        return FALSE;
+    }
+}
+
+void DisplaySiteCheck(HINSTANCE instance, HWND owner)
+{
+    if (!CcInitListViews()) {
+        MessageBoxA(owner, "The list controls of Windows cannot be loaded, so the check cannot be shown.", "Check Site", MB_OK | MB_ICONSTOP);
+        return;
+    }
+    DialogBoxParamA(instance, "IDD_CHECKSITE", owner, CheckSiteProc, 0);
+}

@@ -1,0 +1,209 @@
+#include "ownedkeys.h"
+
+#include "numtext.h"
+#include "resource.h"
+#include "alarms/alarmprop.h"
+#include "cameras/camerapage.h"
+#include "cameras/capturerate.h"
+#include "system/logs.h"
+#include "system/rmtmonitor.h"
+#include "system/systemhealth.h"
+#include "system/scanvideo.h"
+#include "transactions/atmprint.h"
+#include "transactions/bankprotocol.h"
+#include "transactions/tcpipmon.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr ValueRule kNumber = NumberRule(INT_MIN, INT_MAX);
+constexpr ValueRule kText79 = TextRule(79);
+
+// Shorthands for the table: one key, or a numbered family of keys.
+OwnedKey K(char file, const char* section, const char* key, ValueRule rule) { return {file, section, key, rule}; }
+OwnedKey N(char file, const char* section, const char* key, ValueRule rule, int first, int last)
+{
+    return {file, section, key, rule, first, last};
+}
+OwnedKey R(char file, const char* section, const char* key, ValueRule rule) { return {file, section, key, rule, 0, 0, false}; }
+
+const std::vector<CommandKeys> kTable = {
+    {IDM_ABOUT, "About", {}},
+    {IDM_ADVANCED, "Advanced", {K('C', "Config", "Advanced Menu", kNumber)}},
+    {IDM_ACTIVITY_LOG, "Activity Log", {K('S', "OrvaFile", "Activity Log Storage", kActivityLogDaysRule)}},
+    {IDM_STATUS_LOG, "Status Log", {K('S', "OrvaFile", "Status Log Size", kStatusLogSizeRule)}},
+    {IDM_SITE_ID, "Site Identification", {K('S', "OrvaBank", "Bank Name", kText79)}},
+    {IDM_VERSION_INFO, "Version Info", {K('D', "Viewer", "Inquiry Version", kText79)}},
+    {IDM_CAMERA_SYSTEM, "System Configuration",
+     {K('S', "OrvaBank", "Last Remote View Lobby Camera", kNumber), K('S', "OrvaVideo", "Color", YesNoRule())}},
+    {IDM_PORT_CONFIG, "Port Configuration",
+     {N('S', "OrvaBank", "Lobby Camera %d On", YesNoRule(), 1, 32), N('S', "OrvaBank", "Lobby Camera %d IP", YesNoRule(), 1, 32),
+      N('S', "OrvaBank", "Lobby Camera %d", AnyRule(), 1, 32),
+      N('S', "OrvaBank", "Ch %d Capture Rate", ChoiceRule(CAPTURE_RATE_TEXT.size()), 1, 32),
+      N('S', "OrvaBank", "Ch %d Motion Detection", FlagRule(), 1, 32), N('S', "OrvaBank", "Ch %d Motion Amount", kMotionAmountRule, 1, 32),
+      N('S', "OrvaBank", "Ch %d Illumination Detection", FlagRule(), 1, 32),
+      N('S', "OrvaBank", "Ch %d Illumination Cal", FlagRule(), 1, 32),
+      N('S', "OrvaBank", "Ch %d Illumination Alarm", kIlluminationAlarmRule, 1, 32), N('S', "IP Camera", "Camera %d Type", kText79, 1, 32),
+      N('S', "IP Camera", "Camera %d Address", AddressRule(), 1, 32), N('S', "IP Camera", "Camera %d Access", kText79, 1, 32),
+      N('S', "IP Camera", "Camera %d Username", kText79, 1, 32), N('S', "IP Camera", "Camera %d PW", kText79, 1, 32),
+      N('D', "Camera Names", "%d", kText79, 1, 32), N('D', "Cameras Enabled", "%d", AnyRule(), 1, 32),
+      K('D', "Cameras Enabled", "Initilized", AnyRule()), K('S', "OrvaVideo", "Color", YesNoRule()),
+      K('S', "OrvaBank", "Last Remote View Lobby Camera", kNumber), R('C', "Config", "Auto Disable Unused Ports", kNumber),
+      R('S', "Global", "Video Channels", kNumber), R('S', "IP Camera", "Types Supported", AnyRule())}},
+    {IDM_NAME_ASSIGNMENT, "Name Assignment", {N('D', "Camera Names", "%d", kText79, 1, 32)}},
+    {IDM_SCHEDULE, "Schedule",
+     {K('S', "Schedule", "Enabled", FlagRule()), K('S', "Schedule", "MD When Off", FlagRule()),
+      N('S', "Schedule", "SUN%d", FlagRule(), 0, 23), N('S', "Schedule", "MON%d", FlagRule(), 0, 23),
+      N('S', "Schedule", "TUE%d", FlagRule(), 0, 23), N('S', "Schedule", "WED%d", FlagRule(), 0, 23),
+      N('S', "Schedule", "THU%d", FlagRule(), 0, 23), N('S', "Schedule", "FRI%d", FlagRule(), 0, 23),
+      N('S', "Schedule", "SAT%d", FlagRule(), 0, 23)}},
+    {IDM_TDI_PORTS, "TDI Ports",
+     {N('S', "TDI Port", "Port %d Enabled", FlagRule(), 1, 8), N('S', "TDI Port", "Port %d Camera", NumberRule(0, 32), 1, 8),
+      N('D', "Cameras Enabled", "%d", AnyRule(), 1, 31), K('D', "Cameras Enabled", "Initilized", AnyRule())}},
+    {IDM_ALARM_CONFIG, "Alarm Config",
+     {K('S', "Alarms", "Exclusive", FlagRule()), K('S', "Alarms", "Report Video Failures", FlagRule()),
+      K('S', "Alarms", "Report Mux Fail", FlagRule()), K('S', "Alarms", "Enable Watchdog", FlagRule()),
+      K('S', "Alarms", "Report Disk Fail", FlagRule()), K('S', "Alarms", "Report Power Up", FlagRule()),
+      K('S', "Alarms", "Report Reboot", FlagRule()), K('S', "Alarms", "System Report to Phone", FlagRule()),
+      K('S', "Alarms", "System Report to LAN", FlagRule()), K('S', "Alarms", "Report Illum Alarm", FlagRule()),
+      K('S', "Alarms", "Report Phone Nbr", kText79), K('S', "Alarms", "Report LAN Addr", AddressRule()),
+      K('S', "Alarms", "Alarm Relay Enabled", FlagRule()), K('S', "Alarms", "Alarm Relay Channel", kRelayChannelRule),
+      N('S', "Alarms", "Alarm Relay Enabled %d", FlagRule(), 1, 4), N('S', "Alarms", "Alarm Output Mask %d", NumberRule(0, 31), 1, 4),
+      N('S', "Alarms", "Ch %d Enabled", FlagRule(), 1, 4), N('S', "Alarms", "Ch %d Active High", FlagRule(), 1, 4),
+      N('S', "Alarms", "Ch %d Report to Log", FlagRule(), 1, 4), N('S', "Alarms", "Ch %d Report to Phone", FlagRule(), 1, 4),
+      N('S', "Alarms", "Ch %d Report to LAN", FlagRule(), 1, 4), N('S', "Alarms", "Ch %d Report to Email", FlagRule(), 1, 4),
+      N('S', "Alarms", "Ch %d Duration", kAlarmDurationRule, 1, 4), N('S', "Alarms", "Ch %d Ports", kText79, 1, 4),
+      K('S', "OrvaVideo", "A Rep", kNumber), K('S', "Status Report", "Report Hours", kNumber),
+      K('S', "Email", "To Address", TextRule(254)), K('S', "Email", "Host", kText79), K('S', "Email", "Snmp User", kText79),
+      K('S', "Email", "From", kText79), K('S', "Email", "To Name", kText79), K('S', "Email", "PW", AnyRule()),
+      R('S', "Global", "LAN Alarms", kNumber)}},
+    {IDM_TRANSACTIONS, "Transactions",
+     {K('S', "Transaction", "Number of Images", kNumber), K('S', "Transaction", "Print Events", FlagRule()),
+      K('S', "Transaction", "Cust Size", kNumber), K('S', "OrvaComm", "Bank Protocol", ChoiceRule(BankProtocolAscii.size()))}},
+    {IDM_IMAGE_SELECTION, "Image Selection",
+     {K('S', "OrvaVideo", "Compression Factor", kNumber), K('S', "OrvaVideo", "S Rep", kNumber),
+      K('S', "OrvaVideo", "Lumin Compensation", FlagRule()), K('S', "OrvaVideo", "Global Settings", FlagRule()),
+      K('S', "Lobby", "Pixel Delta Value", kNumber), K('S', "Lobby", "Pixels Changed", kNumber)}},
+    {IDM_TCPIP_CAPTURE, "TCPIP Capture",
+     {K('S', "Lan Monitoring", "Local Capture", FlagRule()), K('S', "Lan Monitoring", "Filter String", TextRule(255)),
+      K('S', "Lan Monitoring", "Selected Adapter", kNumber), K('S', "Lan Monitoring", "Active Adapter Name", TextRule(255)),
+      R('S', "Lan Monitoring", "Installed Adapters", kNumber)}},
+    {IDM_TCPIP_ATM_CONFIG, "TCPIP ATM Config",
+     {N('S', "ATM Config", "Unit %d Branch", kText79, 1, 4), N('S', "ATM Config", "Unit %d Teller", kText79, 1, 4),
+      N('S', "ATM Config", "Unit %d Camera Field", FlagRule(), 1, 4), N('S', "ATM Config", "Unit %d Transaction Line", kText79, 1, 4),
+      N('S', "ATM Config", "Unit %d Transaction Pos", kText79, 1, 4)}},
+    {IDM_ATM_TRANSACTIONS, "ATM Transactions",
+     {K('T', "General", "Enabled", FlagRule()), K('T', "General", "Text Block", FlagRule()),
+      K('T', "General", "Text Color", ChoiceRule(ColorText.size())), K('T', "General", "Background Color", ChoiceRule(ColorText.size())),
+      N('T', "Line %d", "Display", FlagRule(), 1, 12), N('T', "Line %d", "X", kNumber, 1, 12), N('T', "Line %d", "Y", kNumber, 1, 12)}},
+    {IDM_TCPIP_MONITORING, "TCPIP Monitoring",
+     {N('S', "TCPIP", "Device %d Use EBCDIC", FlagRule(), 1, 32), N('S', "TCPIP", "Device %d Type", ChoiceRule(TcpipDeviceText.size()), 1, 32),
+      N('S', "TCPIP", "Device %d Cfg Unit", kDeviceConfigUnitRule, 1, 32), N('S', "TCPIP", "Device %d Address", AddressRule(), 1, 32),
+      N('S', "TCPIP", "Device %d Port", kDeviceCameraPortRule, 1, 32), N('S', "TCPIP", "Device %d MAC Address", kText79, 1, 32),
+      N('S', "TCPIP", "Device %d TCPIP Port", kText79, 1, 32), N('S', "TCPIP", "Device %d Teller Loc", kNumber, 1, 32),
+      N('S', "TCPIP", "Device %d Branch", kNumber, 1, 32), N('S', "TCPIP", "Device %d Seq Loc", NumberRule(0, 255), 1, 32),
+      N('S', "TCPIP", "Device %d Seq Len", NumberRule(0, 255), 1, 32), N('S', "TCPIP", "Device %d Text Loc", NumberRule(0, 255), 1, 32),
+      N('S', "TCPIP", "Device %d Condition 1 String", kText79, 1, 32), N('S', "TCPIP", "Device %d Condition 2 String", kText79, 1, 32),
+      N('S', "TCPIP", "Device %d Both Conditions", FlagRule(), 1, 32),
+      N('S', "TCPIP", "Device %d Condition 1 Ignore Case", FlagRule(), 1, 32),
+      N('S', "TCPIP", "Device %d Condition 2 Ignore Case", FlagRule(), 1, 32), K('S', "Transaction", "TCPIP Events", FlagRule())}},
+    {IDM_SYSTEM_HEALTH, "System Health",
+     {K('S', "OrvaComm", "Max Timeouts", kNumber), K('S', "Global", "SM Time", kErrorMinutesRule),
+      K('S', "Status Report", "Debug SYSMONITOR Task", FlagRule()), K('S', "Status Report", "Check Dirty Bit Hours", kDirtyBitHoursRule),
+      K('S', "Status Report", "Op Mode", kNumber), K('S', "Status Report", "PM Hour", kMaintenanceHourRule),
+      K('S', "Status Report", "PM Min", kMaintenanceMinuteRule), K('S', "Status Report", "PM Format", kNumber)}},
+    {IDM_VIDEO_PARAMS, "Video Parameters",
+     {K('S', "OrvaVideo", "Video Sync Time", kNumber), K('S', "OrvaVideo", "Bad Video Sync Time", kNumber),
+      K('S', "OrvaVideo", "Video Debug", kNumber), K('S', "OrvaVideo", "Image X Size", kNumber),
+      K('S', "OrvaVideo", "Image Y Size", kNumber)}},
+    {IDM_REMOTE_MONITORING, "Remote Monitoring",
+     {K('S', "OrvaBank", "Last Monitored Video", kNumber), K('S', "OrvaBank", "Last Monitored Data", kNumber),
+      K('S', "Status Report", "Report Hours", kNumber)}},
+    {IDM_MODEM, "Modem",
+     {K('S', "Modem", "Enable", FlagRule()), K('S', "Modem", "TAPI Debug", FlagRule()),
+      K('S', "Modem", "Carrier TO", kModemTimeoutRule), K('S', "Modem", "Ring", kModemRingsRule)}},
+    {IDM_VIDEO_OUTPUT, "Video Output",
+     {N('S', "OrvaVideo", "Camera Scan %d On", YesNoRule(), 1, 32), K('S', "OrvaVideo", "Video Out Time", kScanTimeRule)}},
+    {IDM_CAPTIONS, "Captions",
+     {K('S', "OrvaVideo", "Enable Captions", FlagRule()), K('S', "OrvaVideo", "Caption Position", AnyRule())}},
+    {IDM_DISK_USAGE, "Disk Usage",
+     {K('S', "OrvaFile", "File Folder", kText79), K('S', "OrvaFile", "FileExt", kText79), K('S', "OrvaFile", "Drives", kNumber),
+      K('S', "OrvaFile", "Current Directory", kText79), K('S', "OrvaFile", "Debug", FlagRule()),
+      K('S', "OrvaFile", "External Trash Removal", FlagRule()), K('S', "OrvaFile", "DaysUsage", kNumber),
+      K('S', "OrvaFile", "LobbyDays", kNumber), K('S', "OrvaFile", "Min Teller Days", kNumber),
+      K('S', "OrvaFile", "Max Teller Days", kNumber), K('S', "OrvaFile", "EventDays", kNumber)}},
+    {IDM_SITE_MAP, "Site Map",
+     {K('D', "Map", "File", FlagRule()), K('D', "Map", "Name", TextRule(127)), N('D', "Map", "%d", AnyRule(), 1, 32)}},
+    {IDM_PRIMARY_MUX, "Primary Mux",
+     {K('S', "PriMux", "Comm Port", TextRule(5)), K('S', "PriMux", "Byte Size", TextRule(5)), K('S', "PriMux", "Baud", TextRule(7)),
+      K('S', "PriMux", "Parity", NumberRule(0, 3)), K('S', "PriMux", "Stop Bits", NumberRule(0, 2)), N('S', "USB", "Unit %d ID", TextRule(39), 1, 2)}},
+    {IDM_SLAVE_MUX1, "Slave Mux 1",
+     {K('S', "SlaveMux1", "Comm Port", TextRule(5)), K('S', "SlaveMux1", "Byte Size", TextRule(5)),
+      K('S', "SlaveMux1", "Baud", TextRule(7)), K('S', "SlaveMux1", "Parity", NumberRule(0, 3)),
+      K('S', "SlaveMux1", "Stop Bits", NumberRule(0, 2)), K('S', "SlaveMux1", "Enable Mux", kNumber),
+      N('S', "USB", "Unit %d ID", TextRule(39), 1, 2)}},
+    {IDM_SLAVE_MUX2, "Slave Mux 2",
+     {K('S', "SlaveMux2", "Comm Port", TextRule(5)), K('S', "SlaveMux2", "Byte Size", TextRule(5)),
+      K('S', "SlaveMux2", "Baud", TextRule(7)), K('S', "SlaveMux2", "Parity", NumberRule(0, 3)),
+      K('S', "SlaveMux2", "Stop Bits", NumberRule(0, 2)), K('S', "SlaveMux2", "Enable Mux", kNumber),
+      N('S', "USB", "Unit %d ID", TextRule(39), 1, 2)}},
+    {IDM_SLAVE_MUX3, "Slave Mux 3",
+     {K('S', "SlaveMux3", "Comm Port", TextRule(5)), K('S', "SlaveMux3", "Byte Size", TextRule(5)),
+      K('S', "SlaveMux3", "Baud", TextRule(7)), K('S', "SlaveMux3", "Parity", NumberRule(0, 3)),
+      K('S', "SlaveMux3", "Stop Bits", NumberRule(0, 2)), K('S', "SlaveMux3", "Enable Mux", kNumber),
+      N('S', "USB", "Unit %d ID", TextRule(39), 1, 2)}},
+    {IDM_HISTORY, "History", {}},
+    {IDM_CHECK_SITE, "Check Site", {}},
+};
+
+std::string Numbered(const char* pattern, int number)
+{
+    if (!std::strstr(pattern, "%d"))
+        return pattern;
+    char text[128];
+    std::snprintf(text, sizeof text, pattern, number);
+    return text;
+}
+
+// Whether text is the pattern with some number from first to last put in for its "%d".
+bool PatternMatches(const char* pattern, int first, int last, const std::string& text)
+{
+    const char* mark = std::strstr(pattern, "%d");
+    if (!mark)
+        return EqualNoCase(pattern, text);
+    const std::string_view head(pattern, static_cast<size_t>(mark - pattern)), tail(mark + 2);
+    if (text.size() <= head.size() + tail.size() || !EqualNoCase(std::string_view(text).substr(0, head.size()), head) ||
+        !EqualNoCase(std::string_view(text).substr(text.size() - tail.size()), tail))
+        return false;
+    const std::string digits = text.substr(head.size(), text.size() - head.size() - tail.size());
+    const std::optional<int> n = ParseSignedText(digits);
+    return n && digits.find_first_not_of("0123456789") == std::string::npos && std::to_string(*n) == digits && *n >= first && *n <= last;
+}
+
+} // namespace
+
+const std::vector<CommandKeys>& CommandTable() { return kTable; }
+
+const CommandKeys* FindCommand(UINT id)
+{
+    for (const CommandKeys& command : kTable)
+        if (command.id == id)
+            return &command;
+    return nullptr;
+}
+
+std::string EntrySection(const OwnedKey& entry, int number) { return Numbered(entry.section, number); }
+std::string EntryKey(const OwnedKey& entry, int number) { return Numbered(entry.key, number); }
+
+bool EntryMatches(const OwnedKey& entry, char file, const std::string& section, const std::string& key)
+{
+    if (entry.file != file)
+        return false;
+    const bool numberedSection = std::strstr(entry.section, "%d") != nullptr;
+    for (int n = entry.first; numberedSection && n <= entry.last; ++n)
+        if (EqualNoCase(EntrySection(entry, n), section) && EqualNoCase(EntryKey(entry, n), key))
+            return true;
+    return !numberedSection && EqualNoCase(entry.section, section) && PatternMatches(entry.key, entry.first, entry.last, key);
+}

@@ -1,0 +1,202 @@
+#include "sitecheck.h"
+
+#include "ownedkeys.h"
+
+#include "defines.h"
+#include "numtext.h"
+#include "resource.h"
+#include "sitedeffile.h"
+#include "sitemap/mapview.h"
+#include "transactions/atmprint.h"
+
+#include <map>
+#include <optional>
+#include <set>
+#include <cstring>
+
+namespace {
+
+std::string Upper(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
+    return text;
+}
+
+// The files of the site, read a section at a time: each section once, its keys by name (the
+// first of a duplicated key, as the recorder reads it).
+class SiteFiles {
+public:
+    std::string Path(char file) const
+    {
+        switch (file) {
+        case 'S': return IniFile;
+        case 'D': return SiteDefFile();
+        case 'C': return WinSysDir + kConfigIni;
+        case 'T': return TranDataFile();
+        default: return WinSysDir + "ORVANT.INI";
+        }
+    }
+    std::optional<std::string> Value(char file, const std::string& section, const std::string& key)
+    {
+        const auto& keys = Section(file, section);
+        const auto found = keys.find(Upper(key));
+        return found == keys.end() ? std::nullopt : std::optional(found->second);
+    }
+    long reads = 0;
+
+private:
+    const std::map<std::string, std::string>& Section(char file, const std::string& section)
+    {
+        const std::string id = std::string(1, file) + Upper(section);
+        if (const auto known = sections.find(id); known != sections.end())
+            return known->second;
+        ++reads;
+        std::map<std::string, std::string>& keys = sections[id];
+        std::vector<char> buf(64 * 1024);
+        DWORD n = 0;
+        while ((n = GetPrivateProfileSectionA(section.c_str(), buf.data(), static_cast<DWORD>(buf.size()), Path(file).c_str())) ==
+                   buf.size() - 2 &&
+               buf.size() < (64u << 20))
+            buf.resize(buf.size() * 4);
+        for (const char* line = buf.data(); *line; line += std::strlen(line) + 1) {
+            const char* eq = std::strchr(line, '=');
+            if (!eq)
+                continue;
+            std::string name(line, static_cast<size_t>(eq - line)), value(eq + 1);
+            while (!name.empty() && (name.back() == ' ' || name.back() == '\t'))
+                name.pop_back();
+            while (!value.empty() && (value.front() == ' ' || value.front() == '\t'))
+                value.erase(0, 1);
+            keys.emplace(Upper(name), value);
+        }
+        return keys;
+    }
+    std::map<std::string, std::map<std::string, std::string>> sections;
+};
+
+class Checker {
+public:
+    SiteCheckResult Run()
+    {
+        CheckOwnedValues();
+        CheckCameraPorts();
+        CheckLastViewCamera();
+        CheckAlarmCameras();
+        CheckMap();
+        result.reads = files.reads;
+        return result;
+    }
+
+private:
+    void Add(char file, const std::string& section, const std::string& key, const std::string& value, const std::string& rule,
+             UINT command)
+    {
+        result.findings.push_back({files.Path(file), section, key, value, rule, command});
+    }
+
+    // Every key of the table once, under the first command that owns it.
+    void CheckOwnedValues()
+    {
+        std::set<std::string> seen;
+        for (const CommandKeys& command : CommandTable())
+            for (const OwnedKey& entry : command.keys)
+                for (int n = entry.first; n <= entry.last; ++n) {
+                    const std::string section = EntrySection(entry, n), key = EntryKey(entry, n);
+                    if (!seen.insert(std::string(1, entry.file) + Upper(section) + "\n" + Upper(key)).second)
+                        continue;
+                    const std::optional<std::string> value = files.Value(entry.file, section, key);
+                    if (!value)
+                        continue; // absent: read as its default
+                    ++result.valuesChecked;
+                    if (const std::optional<std::string> broken = Violation(entry.rule, *value))
+                        Add(entry.file, section, key, *value, *broken, command.id);
+                }
+    }
+
+    int Channels() { return LeadingInt(files.Value('S', "Global", "Video Channels").value_or("32")) == 32 ? 32 : 16; }
+
+    bool Yes(const std::string& key) { return IsYesText(files.Value('S', "OrvaBank", key).value_or("NO")); }
+
+    // An enabled analog camera needs a port of the unit, and one no other enabled camera uses.
+    void CheckCameraPorts()
+    {
+        std::map<int, int> users;
+        for (int camera = 1; camera <= 32; ++camera) {
+            const std::string base = "Lobby Camera " + std::to_string(camera);
+            const std::optional<std::string> port = files.Value('S', "OrvaBank", base);
+            if (!Yes(base + " On") || Yes(base + " IP") || !port)
+                continue;
+            const int number = LeadingInt(*port);
+            if (number < 1 || number > Channels()) {
+                Add('S', "OrvaBank", base, *port, "port outside 1 to " + std::to_string(Channels()) + " of this unit", IDM_PORT_CONFIG);
+            } else if (const auto [other, fresh] = users.emplace(number, camera); !fresh) {
+                Add('S', "OrvaBank", base, *port,
+                    "port " + std::to_string(number) + " is also used by enabled camera " + std::to_string(other->second), IDM_PORT_CONFIG);
+            }
+        }
+    }
+
+    void CheckLastViewCamera()
+    {
+        const char* key = "Last Remote View Lobby Camera";
+        const std::optional<std::string> last = files.Value('S', "OrvaBank", key);
+        if (last && LeadingInt(*last) > Channels())
+            Add('S', "OrvaBank", key, *last, "above the " + std::to_string(Channels()) + " video channels of this unit", IDM_CAMERA_SYSTEM);
+    }
+
+    // The cameras an alarm input records are numbers 1 to 32.
+    void CheckAlarmCameras()
+    {
+        for (int input = 1; input <= 4; ++input) {
+            const std::string key = "Ch " + std::to_string(input) + " Ports";
+            const std::optional<std::string> ports = files.Value('S', "Alarms", key);
+            if (!ports)
+                continue;
+            for (const std::string_view field : Tokens(*ports, ',')) {
+                const int camera = LeadingInt(field);
+                if (camera < 1 || camera > 32) {
+                    Add('S', "Alarms", key, *ports, "camera " + std::string(field) + " is outside 1 to 32", IDM_ALARM_CONFIG);
+                    break;
+                }
+            }
+        }
+    }
+
+    // The map picture must be in the site folder, and every camera icon inside it.
+    void CheckMap()
+    {
+        const std::optional<std::string> name = files.Value('D', "Map", "Name");
+        if (!name || name->empty())
+            return;
+        Picture picture;
+        const int loaded = LoadPicture(cFileDir + *name, picture);
+        if (loaded == kImageFileNotFound) {
+            Add('D', "Map", "Name", *name, "the map picture is not in the site folder", IDM_SITE_MAP);
+            return;
+        }
+        if (loaded != 0)
+            return;
+        for (int camera = 1; camera <= 32; ++camera) {
+            const std::optional<std::string> at = files.Value('D', "Map", std::to_string(camera));
+            if (!at || at->empty())
+                continue;
+            const std::vector<std::string_view> xy = Tokens(*at, ',');
+            const int x = xy.empty() ? -1 : LeadingInt(xy[0]), y = xy.size() < 2 ? -1 : LeadingInt(xy[1]);
+            if (x < 0 || y < 0 || x >= picture.width || y >= picture.height)
+                Add('D', "Map", std::to_string(camera), *at,
+                    "the camera icon lies outside the " + std::to_string(picture.width) + " x " + std::to_string(picture.height) +
+                        " map picture",
+                    IDM_SITE_MAP);
+        }
+    }
+
+    SiteFiles files;
+    SiteCheckResult result;
+};
+
+} // namespace
+
+SiteCheckResult CheckSite() { return Checker().Run(); }
+
+std::string FormatFinding(const Finding& f) { return f.file + " [" + f.section + "] " + f.key + " = " + f.value + ": " + f.rule; }

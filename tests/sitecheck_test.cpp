@@ -1,0 +1,80 @@
+// The site check: nothing on the sample site, each kind of fault found with its line.
+#include "app/sitecheck.h"
+#include "harness.h"
+
+namespace {
+
+class Check : public SiteFixture {
+protected:
+    void TearDown() override { CloseMainWindow(wnd); }
+    // The sample site with some keys changed, checked as the program sees it once started on it.
+    std::vector<std::string> Findings(const std::string& planted, int* checked = nullptr)
+    {
+        CopySample();
+        Seed(planted);
+        CloseMainWindow(wnd);
+        wnd = OpenMainWindow("orva_config.exe " + SystemIniPath());
+        const SiteCheckResult result = CheckSite();
+        if (checked)
+            *checked = result.valuesChecked;
+        std::vector<std::string> lines;
+        for (const Finding& f : result.findings)
+            lines.push_back(FormatFinding(f).substr(f.file.find_last_of('\\') + 1)); // from the file's name on
+        return lines;
+    }
+    void CopySample()
+    {
+        for (const char* name : {"ORVANT.INI", "SiteDef.DAT", "TRANDATA.INI", "BRANCH.PCX", "BRANCH.JPG"})
+            CopyFileA((std::string(ORVA_SAMPLE_DIR) + name).c_str(), (siteDir + name).c_str(), FALSE);
+    }
+    HWND wnd = nullptr;
+};
+
+} // namespace
+
+TEST_F(Check, TheSampleSiteHasNoProblem)
+{
+    int checked = 0;
+    EXPECT_EQ(Findings("", &checked), std::vector<std::string>{});
+    EXPECT_GT(checked, 900);
+}
+
+TEST_F(Check, EachKindOfFaultIsFoundWithItsLine)
+{
+    const std::string name80(80, 'n'), to255(255, 't');
+    const std::vector<std::string> found = Findings(
+        "S [OrvaFile] Status Log Size=20001\nS [Schedule] MON3=2\nS [OrvaBank] Ch 2 Motion Amount=12abc; Ch 1 Capture Rate=9\n"
+        "S [OrvaBank] Bank Name=" + name80 + "\nS [IP Camera] Camera 7 Address=10.0.0.300\n"
+        "S [OrvaBank] Lobby Camera 3=2; Lobby Camera 4=17; Last Remote View Lobby Camera=20\n"
+        "S [OrvaBank] Lobby Camera 12 On=YES; Lobby Camera 12 IP=NO; Lobby Camera 12=5\n"
+        "S [Alarms] Alarm Relay Channel=33; Ch 1 Ports=1,40\nS [Email] To Address=" + to255 + "\n"
+        "D [Map] 5=9999,10\nS [Global] Video Channels=16\nS [OrvaVideo] Color=maybe\nS [Unknown] Key=anything");
+    const std::vector<std::string> expected = {
+        "orvant.ini [OrvaFile] Status Log Size = 20001: outside its range; a whole number from 1 to 20000 is expected",
+        "orvant.ini [OrvaBank] Bank Name = " + name80 + ": longer than the 79 characters its box holds",
+        "orvant.ini [OrvaVideo] Color = maybe: neither YES nor NO",
+        "orvant.ini [OrvaBank] Ch 1 Capture Rate = 9: outside its range; a choice from 0 to 5 of its list is expected",
+        "orvant.ini [OrvaBank] Ch 2 Motion Amount = 12abc: not a number; a whole number from 0 to 100 is expected",
+        "orvant.ini [IP Camera] Camera 7 Address = 10.0.0.300: not an address of four numbers from 0 to 255",
+        "orvant.ini [Schedule] MON3 = 2: neither 0 nor 1",
+        "orvant.ini [Alarms] Alarm Relay Channel = 33: outside its range; a whole number from 1 to 32 is expected",
+        "orvant.ini [Email] To Address = " + to255 + ": longer than the 254 characters its box holds",
+        "orvant.ini [OrvaBank] Lobby Camera 3 = 2: port 2 is also used by enabled camera 2",
+        "orvant.ini [OrvaBank] Lobby Camera 4 = 17: port outside 1 to 16 of this unit",
+        "orvant.ini [OrvaBank] Lobby Camera 12 = 5: port 5 is also used by enabled camera 5",
+        "orvant.ini [OrvaBank] Last Remote View Lobby Camera = 20: above the 16 video channels of this unit",
+        "orvant.ini [Alarms] Ch 1 Ports = 1,40: camera 40 is outside 1 to 32",
+        "SiteDef.DAT [Map] 5 = 9999,10: the camera icon lies outside the * map picture"};
+    for (const std::string& line : expected)
+        EXPECT_TRUE(std::any_of(found.begin(), found.end(), [&](const std::string& f) {
+            return f == line || (line.ends_with("* map picture") && f.starts_with(line.substr(0, line.find('*'))));
+        })) << "not found: " << line;
+    EXPECT_EQ(found.size(), expected.size());
+    EXPECT_TRUE(ChangesSinceMark().size() > 0); // the planted keys; the check itself writes nothing:
+    MarkClean();
+    CheckSite();
+    EXPECT_TRUE(ChangesSinceMark().empty());
+    // A map picture named but not in the site folder.
+    EXPECT_EQ(Findings("D [Map] Name=GONE.PCX"),
+              std::vector<std::string>{"SiteDef.DAT [Map] Name = GONE.PCX: the map picture is not in the site folder"});
+}
