@@ -1,6 +1,10 @@
 // The site check: nothing on the sample site, each kind of fault found with its line.
+#include "app/orva_config.h"
 #include "app/sitecheck.h"
 #include "harness.h"
+#include "resource.h"
+
+#include <commctrl.h>
 
 namespace {
 
@@ -77,4 +81,27 @@ TEST_F(Check, EachKindOfFaultIsFoundWithItsLine)
     // A map picture named but not in the site folder.
     EXPECT_EQ(Findings("D [Map] Name=GONE.PCX"),
               std::vector<std::string>{"SiteDef.DAT [Map] Name = GONE.PCX: the map picture is not in the site folder"});
+}
+
+// Files > Check Site lists the problems; double-clicking one opens its dialog, and the list is
+// checked again when it closes.
+TEST_F(Check, TheMenuListsProblemsAndOpensTheirDialog)
+{
+    Findings("S [OrvaFile] Status Log Size=0\nS [Schedule] TUE4=7");
+    MarkClean();
+    static NMHDR doubleClick{nullptr, IDC_CK_LIST, static_cast<UINT>(NM_DBLCLK)};
+    const auto rows = [](HWND dlg) { return SendDlgItemMessageA(dlg, IDC_CK_LIST, LVM_GETITEMCOUNT, 0, 0); };
+    std::vector<Step> steps = {[&](HWND dlg) {
+                                   EXPECT_EQ(rows(dlg), 2);
+                                   EXPECT_EQ(WindowText(GetDlgItem(dlg, IDC_CK_SUMMARY)).substr(0, 14), "2 problems in ");
+                                   doubleClick.hwndFrom = GetDlgItem(dlg, IDC_CK_LIST);
+                                   PostMessageA(dlg, WM_NOTIFY, IDC_CK_LIST, reinterpret_cast<LPARAM>(&doubleClick));
+                               }};
+    for (const Step& step : StepsOf("see @caption = Status Log Setup; type Maximum Status Log = 250; ok"))
+        steps.push_back(step);
+    steps.push_back([&](HWND dlg) { EXPECT_EQ(rows(dlg), 1); });
+    steps.push_back([](HWND dlg) { PostMessageA(dlg, WM_COMMAND, IDCANCEL, 0); });
+    const ModalRun run = DriveModal([&] { DispatchCommand(wnd, IDM_CHECK_SITE); return INT_PTR{0}; }, steps);
+    EXPECT_EQ(run.stepsRun, static_cast<int>(steps.size()));
+    EXPECT_EQ(ChangesSinceMark(), std::vector<std::string>{"S [OrvaFile] Status Log Size=250"});
 }
