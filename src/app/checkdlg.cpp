@@ -3,7 +3,6 @@
 #include "orva_config.h"
 #include "sitecheck.h"
 
-#include "comctl.h"
 #include "dlgctl.h"
 #include "listview.h"
 #include "resource.h"
@@ -66,22 +65,12 @@ void OpenOwner(HWND dlg)
 
 INT_PTR CALLBACK CheckSiteProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
 {
-    static POINT smallest;
+    if (ListDialogMessage(dlg, msg, wParam, lParam, Layout))
+        return TRUE;
     switch (msg) {
-    case WM_INITDIALOG: {
-        RECT r;
-        GetWindowRect(dlg, &r);
-        smallest = {r.right - r.left, r.bottom - r.top};
+    case WM_INITDIALOG:
         AddListColumns(GetDlgItem(dlg, IDC_CK_LIST), {{"File", 90}, {"Key", 190}, {"Value", 110}, {"Rule", 330}});
-        Layout(dlg);
         Refresh(dlg);
-        return TRUE;
-    }
-    case WM_GETMINMAXINFO:
-        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = smallest;
-        return TRUE;
-    case WM_SIZE:
-        Layout(dlg);
         return TRUE;
     case WM_NOTIFY: {
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
@@ -90,26 +79,13 @@ INT_PTR CALLBACK CheckSiteProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam)
         return FALSE;
     }
     case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDC_CK_REFRESH:
-            Refresh(dlg);
-            return TRUE;
-        case IDCANCEL:
-            EndDialog(dlg, 1);
-            return TRUE;
-        default:
+        if (LOWORD(wParam) != IDC_CK_REFRESH)
             return FALSE;
-        }
+        Refresh(dlg);
+        return TRUE;
     default:
         return FALSE;
     }
 }
 
-void DisplaySiteCheck(HINSTANCE instance, HWND owner)
-{
-    if (!CcInitListViews()) {
-        MessageBoxA(owner, "The list controls of Windows cannot be loaded, so the check cannot be shown.", "Check Site", MB_OK | MB_ICONSTOP);
-        return;
-    }
-    DialogBoxParamA(instance, "IDD_CHECKSITE", owner, CheckSiteProc, 0);
-}
+void DisplaySiteCheck(HINSTANCE instance, HWND owner) { ShowListDialog(instance, owner, "IDD_CHECKSITE", CheckSiteProc, "Check Site"); }

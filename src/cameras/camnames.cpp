@@ -32,32 +32,22 @@ void SaveName(HWND dlg)
 
 INT_PTR CALLBACK LobbyNmProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noexcept
 {
-    switch (msg) {
-    case WM_INITDIALOG:
-        LimitItemText(dlg, IDC_CN_NAME, kNameMax);
-        ShowCamera(dlg, 0);
+    if (msg == WM_COMMAND && (LOWORD(wParam) == IDC_CN_PLUS || LOWORD(wParam) == IDC_CN_MINUS)) {
+        ShowCamera(dlg, LOWORD(wParam) == IDC_CN_PLUS ? 1 : -1);
         return TRUE;
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDC_CN_PLUS:
-            ShowCamera(dlg, 1);
-            return TRUE;
-        case IDC_CN_MINUS:
-            ShowCamera(dlg, -1);
-            return TRUE;
-        case IDC_CN_UPDATE:
-            WriteNow(dlg, [&] { SaveName(dlg); });
-            return TRUE;
-        case IDOK:
-            SaveAndClose(dlg, [](HWND d) { SaveName(d); return true; });
-            return TRUE;
-        case IDCANCEL:
-            EndDialog(dlg, 1);
-            return TRUE;
-        default:
-            return FALSE;
-        }
-    default:
-        return FALSE;
     }
+    if (msg == WM_COMMAND && LOWORD(wParam) == IDC_CN_UPDATE) {
+        WriteNow(dlg, [&] { SaveName(dlg); });
+        return TRUE;
+    }
+    return OkCancelDialog(
+        dlg, msg, wParam,
+        [](HWND d) {
+            LimitItemText(d, IDC_CN_NAME, kNameMax);
+            ShowCamera(d, 0);
+        },
+        [](HWND d) {
+            SaveName(d);
+            return true;
+        });
 }

@@ -1,5 +1,7 @@
 #include "listview.h"
 
+#include "comctl.h"
+
 #include <commctrl.h>
 
 void AddListColumns(HWND list, std::initializer_list<std::pair<const char*, int>> columns)
@@ -48,4 +50,53 @@ void SelectListRow(HWND list, int row)
     LVITEMA select{};
     select.stateMask = select.state = LVIS_SELECTED | LVIS_FOCUSED;
     SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&select));
+}
+
+namespace {
+
+constexpr char kSmallestWidth[] = "OrvaSmallestWidth";
+constexpr char kSmallestHeight[] = "OrvaSmallestHeight";
+
+} // namespace
+
+bool ListDialogMessage(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam, void (*layout)(HWND))
+{
+    switch (msg) {
+    case WM_INITDIALOG: {
+        RECT r;
+        GetWindowRect(dlg, &r);
+        SetPropA(dlg, kSmallestWidth, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(r.right - r.left)));
+        SetPropA(dlg, kSmallestHeight, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(r.bottom - r.top)));
+        layout(dlg);
+        return false;
+    }
+    case WM_GETMINMAXINFO:
+        if (GetPropA(dlg, kSmallestWidth))
+            reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {static_cast<LONG>(reinterpret_cast<INT_PTR>(GetPropA(dlg, kSmallestWidth))),
+                                                                     static_cast<LONG>(reinterpret_cast<INT_PTR>(GetPropA(dlg, kSmallestHeight)))};
+        return true;
+    case WM_SIZE:
+        layout(dlg);
+        return true;
+    case WM_COMMAND:
+        if (LOWORD(wParam) != IDCANCEL)
+            return false;
+        EndDialog(dlg, 1);
+        return true;
+    case WM_DESTROY:
+        RemovePropA(dlg, kSmallestWidth);
+        RemovePropA(dlg, kSmallestHeight);
+        return false;
+    default:
+        return false;
+    }
+}
+
+void ShowListDialog(HINSTANCE instance, HWND owner, const char* templateName, DLGPROC proc, const char* title)
+{
+    if (!CcInitListViews()) {
+        MessageBoxA(owner, "The list controls of Windows cannot be loaded, so this list cannot be shown.", title, MB_OK | MB_ICONSTOP);
+        return;
+    }
+    DialogBoxParamA(instance, templateName, owner, proc, 0);
 }

@@ -14,3 +14,11 @@ void AddListRow(HWND list, LPARAM data, const std::vector<std::string>& cells);
 // The number kept with the selected row, or -1 when none is selected.
 LPARAM SelectedListData(HWND list);
 void SelectListRow(HWND list, int row);
+
+// The list dialogs (the history, the site check) are resizable but never smaller than they open,
+// laid out again as they are resized, and closed by Close or Escape. Called first from the dialog
+// procedure: on WM_INITDIALOG it notes the size and lays out (and returns false, the dialog goes
+// on with its own start); it handles resizing and closing and returns true for them.
+bool ListDialogMessage(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam, void (*layout)(HWND));
+// Opens one modally, or says why it cannot when the list controls cannot be loaded.
+void ShowListDialog(HINSTANCE instance, HWND owner, const char* templateName, DLGPROC proc, const char* title);

@@ -1,6 +1,5 @@
 #include "historydlg.h"
 
-#include "comctl.h"
 #include "dlgctl.h"
 #include "listview.h"
 #include "numtext.h"
@@ -146,23 +145,13 @@ std::vector<HistoryValue> ChangedSince(const std::vector<HistoryValue>& values)
 
 INT_PTR CALLBACK HistoryProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
 {
-    static POINT smallest;
+    if (ListDialogMessage(dlg, msg, wParam, lParam, Layout))
+        return TRUE;
     switch (msg) {
-    case WM_INITDIALOG: {
-        RECT r;
-        GetWindowRect(dlg, &r);
-        smallest = {r.right - r.left, r.bottom - r.top};
+    case WM_INITDIALOG:
         AddListColumns(List(dlg, IDC_HI_CONFIRMATIONS), {{"Time", 130}, {"Command", 220}, {"Values", 60}});
         AddListColumns(List(dlg, IDC_HI_VALUES), {{"File", 110}, {"Section", 90}, {"Key", 130}, {"Before", 100}, {"After", 100}});
-        Layout(dlg);
         Reload(dlg);
-        return TRUE;
-    }
-    case WM_GETMINMAXINFO:
-        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = smallest;
-        return TRUE;
-    case WM_SIZE:
-        Layout(dlg);
         return TRUE;
     case WM_NOTIFY: {
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
@@ -172,27 +161,13 @@ INT_PTR CALLBACK HistoryProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) n
         return FALSE;
     }
     case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDC_HI_UNDO:
-            Undo(dlg);
-            return TRUE;
-        case IDCANCEL:
-            EndDialog(dlg, 1);
-            return TRUE;
-        default:
+        if (LOWORD(wParam) != IDC_HI_UNDO)
             return FALSE;
-        }
+        Undo(dlg);
+        return TRUE;
     default:
         return FALSE;
     }
 }
 
-void DisplayHistory(HINSTANCE instance, HWND owner)
-{
-    if (!CcInitListViews()) {
-        MessageBoxA(owner, "The list controls of Windows cannot be loaded, so the history cannot be shown.", "Change History",
-                    MB_OK | MB_ICONSTOP);
-        return;
-    }
-    DialogBoxParamA(instance, "IDD_HISTORY", owner, HistoryProc, 0);
-}
+void DisplayHistory(HINSTANCE instance, HWND owner) { ShowListDialog(instance, owner, "IDD_HISTORY", HistoryProc, "Change History"); }
