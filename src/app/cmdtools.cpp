@@ -4,6 +4,7 @@
 #include "history.h"
 #include "numtext.h"
 #include "sitecheck.h"
+#include "sitediff.h"
 #include "site.h"
 
 #include <windows.h>
@@ -94,12 +95,43 @@ int Check(const std::vector<std::string>& paths, const std::string& outFile)
     return Print(text, outFile) ? code : 2;
 }
 
+// The values two sites hold differently, grouped by command; 0 when none, 1 when some, 2 when a
+// site cannot be read.
+int Diff(const std::vector<std::string>& paths, const std::string& outFile)
+{
+    if (paths.size() != 2) {
+        Print("Usage: orva_config.exe /diff <site A system INI path> <site B system INI path> [/out <file>]\r\n", "");
+        return 2;
+    }
+    SiteSnapshot sites[2];
+    for (int i = 0; i < 2; ++i) {
+        if (!UseSite(paths[static_cast<size_t>(i)])) {
+            Print(paths[static_cast<size_t>(i)] + ": the system INI file cannot be read\r\n", "");
+            return 2;
+        }
+        sites[i] = ReadSite();
+    }
+    const std::vector<Difference> differences = CompareSites(sites[0], sites[1]);
+    std::string text;
+    size_t specific = 0;
+    for (const Difference& d : differences) {
+        text += FormatDifference(d) + "\r\n";
+        specific += d.siteSpecific ? 1 : 0;
+    }
+    text += paths[0] + " | " + paths[1] + ": " +
+            (differences.empty() ? std::string("the same values")
+                                 : std::to_string(differences.size()) + (differences.size() == 1 ? " value differs" : " values differ") +
+                                       ", " + std::to_string(specific) + " of them site-specific") +
+            "\r\n";
+    return Print(text, outFile) ? (differences.empty() ? 0 : 1) : 2;
+}
+
 } // namespace
 
 std::optional<int> RunCommandLineTool(const char* commandLine)
 {
     std::vector<std::string> args = CommandArgs(commandLine ? commandLine : "");
-    if (args.size() < 2 || (!EqualNoCase(args[1], "/history") && !EqualNoCase(args[1], "/check")))
+    if (args.size() < 2 || (!EqualNoCase(args[1], "/history") && !EqualNoCase(args[1], "/check") && !EqualNoCase(args[1], "/diff")))
         return std::nullopt;
     std::string outFile;
     std::vector<std::string> rest;
@@ -109,5 +141,7 @@ std::optional<int> RunCommandLineTool(const char* commandLine)
         else
             rest.push_back(args[i]);
     }
-    return EqualNoCase(args[1], "/check") ? Check(rest, outFile) : History(rest, outFile);
+    if (EqualNoCase(args[1], "/check"))
+        return Check(rest, outFile);
+    return EqualNoCase(args[1], "/diff") ? Diff(rest, outFile) : History(rest, outFile);
 }

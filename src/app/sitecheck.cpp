@@ -1,6 +1,7 @@
 #include "sitecheck.h"
 
 #include "ownedkeys.h"
+#include "sitefiles.h"
 
 #include "defines.h"
 #include "numtext.h"
@@ -15,65 +16,6 @@
 #include <cstring>
 
 namespace {
-
-std::string Upper(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
-    return text;
-}
-
-// The files of the site, read a section at a time: each section once, its keys by name (the
-// first of a duplicated key, as the recorder reads it).
-class SiteFiles {
-public:
-    std::string Path(char file) const
-    {
-        switch (file) {
-        case 'S': return IniFile;
-        case 'D': return SiteDefFile();
-        case 'C': return WinSysDir + kConfigIni;
-        case 'T': return TranDataFile();
-        default: return WinSysDir + "ORVANT.INI";
-        }
-    }
-    std::optional<std::string> Value(char file, const std::string& section, const std::string& key)
-    {
-        const auto& keys = Section(file, section);
-        const auto found = keys.find(Upper(key));
-        return found == keys.end() ? std::nullopt : std::optional(found->second);
-    }
-    long reads = 0;
-
-private:
-    const std::map<std::string, std::string>& Section(char file, const std::string& section)
-    {
-        const std::string id = std::string(1, file) + Upper(section);
-        if (const auto known = sections.find(id); known != sections.end())
-            return known->second;
-        ++reads;
-        std::map<std::string, std::string>& keys = sections[id];
-        std::vector<char> buf(64 * 1024);
-        DWORD n = 0;
-        while ((n = GetPrivateProfileSectionA(section.c_str(), buf.data(), static_cast<DWORD>(buf.size()), Path(file).c_str())) ==
-                   buf.size() - 2 &&
-               buf.size() < (64u << 20))
-            buf.resize(buf.size() * 4);
-        for (const char* line = buf.data(); *line; line += std::strlen(line) + 1) {
-            const char* eq = std::strchr(line, '=');
-            if (!eq)
-                continue;
-            std::string name(line, static_cast<size_t>(eq - line)), value(eq + 1);
-            while (!name.empty() && (name.back() == ' ' || name.back() == '\t'))
-                name.pop_back();
-            while (!value.empty() && (value.front() == ' ' || value.front() == '\t'))
-                value.erase(0, 1);
-            keys.emplace(Upper(name), value);
-        }
-        return keys;
-    }
-    std::map<std::string, std::map<std::string, std::string>> sections;
-};
 
 class Checker {
 public:
@@ -92,7 +34,7 @@ private:
     void Add(char file, const std::string& section, const std::string& key, const std::string& value, const std::string& rule,
              UINT command)
     {
-        result.findings.push_back({files.Path(file), section, key, value, rule, command});
+        result.findings.push_back({SiteFiles::Path(file), section, key, value, rule, command});
     }
 
     // Every key of the table once, under the first command that owns it.
@@ -103,7 +45,7 @@ private:
             for (const OwnedKey& entry : command.keys)
                 for (int n = entry.first; n <= entry.last; ++n) {
                     const std::string section = EntrySection(entry, n), key = EntryKey(entry, n);
-                    if (!seen.insert(std::string(1, entry.file) + Upper(section) + "\n" + Upper(key)).second)
+                    if (!seen.insert(std::string(1, entry.file) + UpperText(section) + "\n" + UpperText(key)).second)
                         continue;
                     const std::optional<std::string> value = files.Value(entry.file, section, key);
                     if (!value)

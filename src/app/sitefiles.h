@@ -1,0 +1,34 @@
+// The files of the site being edited, read a section at a time and kept: each section is read
+// once, its keys found by name without regard to case (the first of a duplicated key, as the
+// recorder reads it). For the site check and the site comparison, which read a whole site.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+class SiteFiles {
+public:
+    // S the system INI file, D SiteDef.DAT, T TRANDATA.INI, C ORVA_CONFIG.INI, W the Windows
+    // folder's ORVANT.INI, where the program finds them for IniFile and cFileDir.
+    static std::string Path(char file);
+
+    std::optional<std::string> Value(char file, const std::string& section, const std::string& key);
+    // The sections of a file, and the keys of a section with their values, in file order.
+    std::vector<std::string> Sections(char file);
+    const std::vector<std::pair<std::string, std::string>>& Keys(char file, const std::string& section);
+
+    long reads = 0; // sections read
+
+private:
+    struct Section {
+        std::vector<std::pair<std::string, std::string>> keys;
+        std::map<std::string, std::string> byName; // upper-case name
+    };
+    const Section& Read(char file, const std::string& section);
+    std::map<std::string, Section> sections;
+};
+
+std::string UpperText(std::string text);
