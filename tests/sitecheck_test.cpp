@@ -1,6 +1,10 @@
-// The site check: nothing on the sample site, each kind of fault found with its line.
+// The site check (nothing on the sample site, each kind of fault found with its line, the menu's
+// list) and the comparison with another site.
 #include "app/orva_config.h"
+#include "app/comparedlg.h"
 #include "app/sitecheck.h"
+#include "defines.h"
+#include "history.h"
 #include "harness.h"
 #include "resource.h"
 
@@ -104,4 +108,56 @@ TEST_F(Check, TheMenuListsProblemsAndOpensTheirDialog)
     const ModalRun run = DriveModal([&] { DispatchCommand(wnd, IDM_CHECK_SITE); return INT_PTR{0}; }, steps);
     EXPECT_EQ(run.stepsRun, static_cast<int>(steps.size()));
     EXPECT_EQ(ChangesSinceMark(), std::vector<std::string>{"S [OrvaFile] Status Log Size=250"});
+}
+
+// Files > Compare with Site: the values that differ; the checked ones taken from the other site
+// as one confirmation of the history, which one undo takes back.
+TEST_F(Check, ValuesTakenFromAnotherSiteAndUndone)
+{
+    Findings("S [OrvaFile] Status Log Size=100\nS [Modem] Ring=2");
+    CreateDirectoryA((siteDir + "other").c_str(), nullptr);
+    const std::string other = siteDir + "other\\ORVANT.INI";
+    WriteRaw(other, "[OrvaFile]\r\nStatus Log Size=300\r\n[Modem]\r\nRing=4\r\n[OrvaBank]\r\nBank Name=Other Branch\r\n");
+    MarkClean();
+    const auto rowOf = [](HWND dlg, const std::string& key) {
+        for (int row = 0; row < SendDlgItemMessageA(dlg, IDC_CO_LIST, LVM_GETITEMCOUNT, 0, 0); ++row) {
+            char text[128] = "";
+            LVITEMA item{};
+            item.iSubItem = 1;
+            item.pszText = text;
+            item.cchTextMax = sizeof text;
+            SendDlgItemMessageA(dlg, IDC_CO_LIST, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+            if (std::string(text) == key)
+                return row;
+        }
+        return -1;
+    };
+    int before = 0;
+    const ModalRun run = DriveModal([&] { CompareWithSite(hInst, wnd, other); return INT_PTR{0}; },
+        {[&](HWND dlg) {
+             before = static_cast<int>(SendDlgItemMessageA(dlg, IDC_CO_LIST, LVM_GETITEMCOUNT, 0, 0));
+             EXPECT_GE(rowOf(dlg, "[OrvaBank] Bank Name (site-specific)"), 0);
+             for (const char* key : {"[OrvaFile] Status Log Size", "[Modem] Ring"}) {
+                 const int row = rowOf(dlg, key);
+                 ASSERT_GE(row, 0) << key;
+                 LVITEMA check{};
+                 check.stateMask = LVIS_STATEIMAGEMASK;
+                 check.state = INDEXTOSTATEIMAGEMASK(2);
+                 SendDlgItemMessageA(dlg, IDC_CO_LIST, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&check));
+             }
+             PostMessageA(GetDlgItem(dlg, IDC_CO_TAKE), BM_CLICK, 0, 0);
+         },
+         [&](HWND dlg) { EXPECT_EQ(SendDlgItemMessageA(dlg, IDC_CO_LIST, LVM_GETITEMCOUNT, 0, 0), before - 2); },
+         [](HWND dlg) { PostMessageA(dlg, WM_COMMAND, IDCANCEL, 0); }});
+    EXPECT_EQ(run.stepsRun, 3);
+    EXPECT_EQ(ChangesSinceMark(), (std::vector<std::string>{"S [Modem] Ring=4", "S [OrvaFile] Status Log Size=300"}));
+    const std::vector<Confirmation> log = ReadHistory(siteDir + kHistoryFile).value();
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.back().command, "Taken from " + other);
+    EXPECT_EQ(log.back().values.size(), 2u);
+    MarkClean();
+    DriveModal([&] { DispatchCommand(wnd, IDM_HISTORY); return INT_PTR{0}; },
+               {[](HWND dlg) { PostMessageA(GetDlgItem(dlg, IDC_HI_UNDO), BM_CLICK, 0, 0); },
+                [](HWND dlg) { PostMessageA(dlg, WM_COMMAND, IDCANCEL, 0); }});
+    EXPECT_EQ(ChangesSinceMark(), (std::vector<std::string>{"S [Modem] Ring=2", "S [OrvaFile] Status Log Size=100"}));
 }

@@ -4,6 +4,7 @@
 #include "dlgctl.h"
 #include "history.h"
 #include "checkdlg.h"
+#include "comparedlg.h"
 #include "menu.h"
 #include "ownedkeys.h"
 #include "statusline.h"
@@ -103,6 +104,7 @@ const SheetCommand kSheetCommands[] = {
     {IDM_TDI_PORTS, DisplaySerialPortProperties},
     {IDM_HISTORY, DisplayHistory},
     {IDM_CHECK_SITE, DisplaySiteCheck},
+    {IDM_COMPARE_SITE, DisplaySiteComparison},
 };
 
 bool RuleHolds(Rule rule)

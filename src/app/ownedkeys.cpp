@@ -156,6 +156,7 @@ const std::vector<CommandKeys> kTable = {
       N('S', "USB", "Unit %d ID", TextRule(39), 1, 2)}},
     {IDM_HISTORY, "History", {}},
     {IDM_CHECK_SITE, "Check Site", {}},
+    {IDM_COMPARE_SITE, "Compare with Site", {}},
 };
 
 std::string Numbered(const char* pattern, int number)

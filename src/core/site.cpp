@@ -64,32 +64,31 @@ void SetFileFolders()
     WinSysDir = WithBackslash(std::string(buf.data(), n < buf.size() ? n : 0));
 }
 
-bool GetLocalFileName(HWND owner, const char* title, std::string& fileName, bool mustExist)
+bool ChooseFile(HWND owner, const char* title, const char* filterText, const char* defExt, size_t nameBuf, std::string& fileName,
+                bool mustExist)
 {
     // The bar ends the text and separates its parts; each one becomes a terminator.
-    char filter[] = "Map Files(*.PCX, *.JPG)|*.pcx;*.jpg|All Files(*.*)|*.*|";
-    const char bar = filter[sizeof filter - 2];
+    std::string filter = filterText;
     for (char& c : filter)
-        if (c == bar)
+        if (c == '|')
             c = '\0';
-
-    char file[128] = "";
+    std::vector<char> file(nameBuf, '\0');
     // Unused, but sized for any name: a short buffer makes some systems refuse a long file name.
     char fileTitle[MAX_PATH] = "";
     OPENFILENAMEA ofn{};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = owner;
-    ofn.lpstrFilter = filter;
+    ofn.lpstrFilter = filter.c_str();
     ofn.nFilterIndex = 1;
-    ofn.lpstrFile = file;
-    ofn.nMaxFile = sizeof file;
+    ofn.lpstrFile = file.data();
+    ofn.nMaxFile = static_cast<DWORD>(file.size());
     ofn.lpstrFileTitle = fileTitle;
     ofn.nMaxFileTitle = sizeof fileTitle;
     ofn.lpstrInitialDir = nullptr;
     ofn.lpstrTitle = title;
-    ofn.lpstrDefExt = "PCX";
+    ofn.lpstrDefExt = defExt;
     ofn.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | (mustExist ? OFN_FILEMUSTEXIST : 0);
-    // The common dialogs library (and, under it, the shell) is loaded only when a picture is
+    // The common dialogs library (and, under it, the shell) is loaded only when a file is
     // chosen: linking it would make every start of the program pay for it.
     const HMODULE comdlg = LoadLibraryA("comdlg32.dll");
     const auto getOpenFileName = reinterpret_cast<BOOL(WINAPI*)(OPENFILENAMEA*)>(
@@ -101,7 +100,7 @@ bool GetLocalFileName(HWND owner, const char* title, std::string& fileName, bool
     if (comdlg)
         FreeLibrary(comdlg);
     if (chosen) {
-        fileName = file;
+        fileName = file.data();
         return true;
     }
     if (code != 0) {
@@ -110,4 +109,9 @@ bool GetLocalFileName(HWND owner, const char* title, std::string& fileName, bool
         MessageBoxA(owner, text, "Error", MB_OK);
     }
     return false;
+}
+
+bool GetLocalFileName(HWND owner, const char* title, std::string& fileName, bool mustExist)
+{
+    return ChooseFile(owner, title, "Map Files(*.PCX, *.JPG)|*.pcx;*.jpg|All Files(*.*)|*.*|", "PCX", 128, fileName, mustExist);
 }

@@ -23,3 +23,6 @@ void SetFileFolders();
 // The open-file dialog for a map picture. On success fileName holds the chosen path (at most
 // 127 characters); a cancel returns false silently, any other failure after telling the user.
 bool GetLocalFileName(HWND owner, const char* title, std::string& fileName, bool mustExist);
+// The open-file dialog: filter as "Name|pattern|...|", a name of at most nameBuf - 1 characters.
+bool ChooseFile(HWND owner, const char* title, const char* filter, const char* defExt, size_t nameBuf, std::string& fileName,
+                bool mustExist);

@@ -37,6 +37,7 @@
 #define IDM_TDI_PORTS          51789
 #define IDM_HISTORY            51801
 #define IDM_CHECK_SITE         51802
+#define IDM_COMPARE_SITE       51803
 
 // Help button present, hidden, on most dialogs
 #ifndef IDHELP
@@ -388,3 +389,7 @@
 #define IDC_CK_LIST            1011
 #define IDC_CK_SUMMARY         1012
 #define IDC_CK_REFRESH         1013
+// Site comparison
+#define IDC_CO_LIST            1021
+#define IDC_CO_TAKE            1022
+#define IDC_CO_SUMMARY         1023

@@ -1,0 +1,128 @@
+#include "comparedlg.h"
+
+#include "sitediff.h"
+#include "sitefiles.h"
+
+#include "defines.h"
+#include "dlgctl.h"
+#include "history.h"
+#include "listview.h"
+#include "profile.h"
+#include "resource.h"
+#include "site.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+namespace {
+
+std::string otherSite;
+std::vector<Difference> shown;
+
+// Reads the other site's values with the program pointed at it for a moment.
+SiteSnapshot ReadOther()
+{
+    const std::string ini = IniFile, dir = cFileDir;
+    IniFile = otherSite;
+    CharLowerBuffA(IniFile.data(), static_cast<DWORD>(IniFile.size()));
+    if (!AtLocalSite())
+        cFileDir = IniFile.substr(0, IniFile.find_last_of('\\') + 1);
+    SiteSnapshot other = ReadSite();
+    IniFile = ini;
+    cFileDir = dir;
+    return other;
+}
+
+std::string Shown(const std::optional<std::string>& value) { return value ? *value : "(absent)"; }
+
+void Refresh(HWND dlg)
+{
+    shown = CompareSites(ReadSite(), ReadOther());
+    const HWND list = GetDlgItem(dlg, IDC_CO_LIST);
+    SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+    for (size_t i = 0; i < shown.size(); ++i) {
+        const Difference& d = shown[i];
+        AddListRow(list, static_cast<LPARAM>(i),
+                   {d.group, "[" + d.section + "] " + d.key + (d.siteSpecific ? " (site-specific)" : ""), Shown(d.a), Shown(d.b)});
+    }
+    SetItemText(dlg, IDC_CO_SUMMARY, std::to_string(shown.size()) + (shown.size() == 1 ? " value differs" : " values differ"));
+}
+
+// The checked rows' values of the other site, stored in this one (a key absent there is removed
+// here) as one confirmation.
+void TakeSelected(HWND dlg)
+{
+    const HWND list = GetDlgItem(dlg, IDC_CO_LIST);
+    std::vector<const Difference*> taken;
+    for (int row = 0; row < static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); ++row)
+        if ((SendMessageA(list, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_STATEIMAGEMASK) >> 12) == 2)
+            taken.push_back(&shown[static_cast<size_t>(row)]);
+    if (taken.empty())
+        return;
+    SetHistoryCommand("Taken from " + otherSite);
+    WriteNow(dlg, [&] {
+        for (const Difference* d : taken) {
+            const std::string file = SiteFiles::Path(d->file);
+            d->b ? WriteString(file.c_str(), d->section.c_str(), d->key.c_str(), *d->b)
+                 : RemoveKey(file.c_str(), d->section.c_str(), d->key.c_str());
+        }
+    });
+    Refresh(dlg);
+}
+
+void Layout(HWND dlg)
+{
+    RECT unit{7, 18, 14, 14};
+    MapDialogRect(dlg, &unit);
+    RECT client;
+    GetClientRect(dlg, &client);
+    const int margin = unit.left, top = unit.top, button = unit.bottom;
+    const int foot = client.bottom - margin - button;
+    MoveWindow(GetDlgItem(dlg, IDC_CO_LIST), margin, top, client.right - 2 * margin, foot - margin / 2 - top, TRUE);
+    RECT r;
+    GetWindowRect(GetDlgItem(dlg, IDCANCEL), &r);
+    const int width = r.right - r.left;
+    MoveWindow(GetDlgItem(dlg, IDCANCEL), client.right - margin - width, foot, width, button, TRUE);
+    MoveWindow(GetDlgItem(dlg, IDC_CO_TAKE), client.right - 2 * margin - 2 * width + margin / 2, foot, width, button, TRUE);
+    MoveWindow(GetDlgItem(dlg, IDC_CO_SUMMARY), margin, foot + 3, client.right / 2, button - 3, TRUE);
+    InvalidateRect(dlg, nullptr, TRUE);
+}
+
+} // namespace
+
+INT_PTR CALLBACK CompareSiteProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
+{
+    if (ListDialogMessage(dlg, msg, wParam, lParam, Layout))
+        return TRUE;
+    switch (msg) {
+    case WM_INITDIALOG: {
+        const HWND list = GetDlgItem(dlg, IDC_CO_LIST);
+        AddListColumns(list, {{"Command", 120}, {"Key", 200}, {"This site", 120}, {"Other site", 120}});
+        SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_CHECKBOXES, LVS_EX_CHECKBOXES);
+        SetWindowTextA(dlg, ("Compare with " + otherSite).c_str());
+        Refresh(dlg);
+        return TRUE;
+    }
+    case WM_COMMAND:
+        if (LOWORD(wParam) != IDC_CO_TAKE)
+            return FALSE;
+        TakeSelected(dlg);
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+void CompareWithSite(HINSTANCE instance, HWND owner, const std::string& otherIni)
+{
+    otherSite = otherIni;
+    ShowListDialog(instance, owner, "IDD_COMPARE", CompareSiteProc, "Compare with Site");
+}
+
+void DisplaySiteComparison(HINSTANCE instance, HWND owner)
+{
+    std::string other;
+    if (ChooseFile(owner, "Site to compare with", "System INI Files(*.INI)|*.ini|All Files(*.*)|*.*|", "INI", MAX_PATH, other, true))
+        CompareWithSite(instance, owner, other);
+}
