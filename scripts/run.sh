@@ -104,6 +104,8 @@ dialogs=(
     "51714 schedule"
     "202 primary-mux"
     "51684 slave-mux-1"
+    "51801 history"
+    "51802 check-site"
     "51716 normal-mode"
 )
 n=4
