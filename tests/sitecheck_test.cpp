@@ -56,7 +56,9 @@ TEST_F(Check, EachKindOfFaultIsFoundWithItsLine)
         "S [OrvaBank] Lobby Camera 3=2; Lobby Camera 4=17; Last Remote View Lobby Camera=20\n"
         "S [OrvaBank] Lobby Camera 12 On=YES; Lobby Camera 12 IP=NO; Lobby Camera 12=5\n"
         "S [Alarms] Alarm Relay Channel=33; Ch 1 Ports=1,40\nS [Email] To Address=" + to255 + "\n"
-        "D [Map] 5=9999,10\nS [Global] Video Channels=16\nS [OrvaVideo] Color=maybe\nS [Unknown] Key=anything");
+        "D [Map] 5=9999,10\nS [Global] Video Channels=16\nS [OrvaVideo] Color=maybe\nS [Unknown] Key=anything\n"
+        // and values at the edge of their rules, which are no problem
+        "S [Schedule] TUE5=  1\nS [IP Camera] Camera 8 Address=10.0.0.1\nS [Alarms] Report Phone Nbr=" + std::string(79, '5'));
     const std::vector<std::string> expected = {
         "orvant.ini [OrvaFile] Status Log Size = 20001: outside its range; a whole number from 1 to 20000 is expected",
         "orvant.ini [OrvaBank] Bank Name = " + name80 + ": longer than the 79 characters its box holds",
