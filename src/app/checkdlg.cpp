@@ -32,24 +32,7 @@ void Refresh(HWND dlg)
                                          std::to_string(result.valuesChecked) + " values checked");
 }
 
-// The list takes the room above the buttons; the buttons and the summary keep to the foot.
-void Layout(HWND dlg)
-{
-    RECT unit{7, 18, 14, 14};
-    MapDialogRect(dlg, &unit);
-    RECT client;
-    GetClientRect(dlg, &client);
-    const int margin = unit.left, top = unit.top, button = unit.bottom;
-    const int foot = client.bottom - margin - button;
-    MoveWindow(GetDlgItem(dlg, IDC_CK_LIST), margin, top, client.right - 2 * margin, foot - margin / 2 - top, TRUE);
-    RECT r;
-    GetWindowRect(GetDlgItem(dlg, IDCANCEL), &r);
-    const int width = r.right - r.left;
-    MoveWindow(GetDlgItem(dlg, IDCANCEL), client.right - margin - width, foot, width, button, TRUE);
-    MoveWindow(GetDlgItem(dlg, IDC_CK_REFRESH), client.right - 2 * margin - 2 * width + margin / 2, foot, width, button, TRUE);
-    MoveWindow(GetDlgItem(dlg, IDC_CK_SUMMARY), margin, foot + 3, client.right / 2, button - 3, TRUE);
-    InvalidateRect(dlg, nullptr, TRUE);
-}
+void Layout(HWND dlg) { LayoutListDialog(dlg, IDC_CK_LIST, IDC_CK_REFRESH, IDC_CK_SUMMARY); }
 
 // Opens the command that owns the selected finding's key, then checks again.
 void OpenOwner(HWND dlg)

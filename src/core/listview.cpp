@@ -100,3 +100,21 @@ void ShowListDialog(HINSTANCE instance, HWND owner, const char* templateName, DL
     }
     DialogBoxParamA(instance, templateName, owner, proc, 0);
 }
+
+void LayoutListDialog(HWND dlg, int listId, int buttonId, int summaryId)
+{
+    RECT unit{7, 18, 14, 14};
+    MapDialogRect(dlg, &unit); // margin, top of the list, button height
+    RECT client;
+    GetClientRect(dlg, &client);
+    const int margin = unit.left, top = unit.top, button = unit.bottom;
+    const int foot = client.bottom - margin - button;
+    MoveWindow(GetDlgItem(dlg, listId), margin, top, client.right - 2 * margin, foot - margin / 2 - top, TRUE);
+    RECT r;
+    GetWindowRect(GetDlgItem(dlg, IDCANCEL), &r);
+    const int width = r.right - r.left;
+    MoveWindow(GetDlgItem(dlg, IDCANCEL), client.right - margin - width, foot, width, button, TRUE);
+    MoveWindow(GetDlgItem(dlg, buttonId), client.right - 2 * margin - 2 * width + margin / 2, foot, width, button, TRUE);
+    MoveWindow(GetDlgItem(dlg, summaryId), margin, foot + 3, client.right / 2, button - 3, TRUE);
+    InvalidateRect(dlg, nullptr, TRUE);
+}

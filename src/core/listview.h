@@ -22,3 +22,6 @@ void SelectListRow(HWND list, int row);
 bool ListDialogMessage(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam, void (*layout)(HWND));
 // Opens one modally, or says why it cannot when the list controls cannot be loaded.
 void ShowListDialog(HINSTANCE instance, HWND owner, const char* templateName, DLGPROC proc, const char* title);
+// The usual list dialog's layout: the list from the top margin down to the buttons, which keep to
+// the foot at the right (button then Close), a summary text at the foot on the left.
+void LayoutListDialog(HWND dlg, int listId, int buttonId, int summaryId);
