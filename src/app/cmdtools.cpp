@@ -5,7 +5,7 @@
 #include "numtext.h"
 #include "sitecheck.h"
 #include "sitediff.h"
-#include "site.h"
+#include "sitefiles.h"
 
 #include <windows.h>
 
@@ -34,8 +34,6 @@ bool Print(const std::string& text, const std::string& outFile)
     return ok;
 }
 
-bool UseSite(const std::string& path);
-
 int History(const std::vector<std::string>& paths, const std::string& outFile)
 {
     if (paths.size() != 1) {
@@ -52,20 +50,6 @@ int History(const std::vector<std::string>& paths, const std::string& outFile)
         return 2;
     }
     return Print(FormatHistory(*history), outFile) ? 0 : 2;
-}
-
-// Points the program at a site as starting on it would: the system INI file and, for the site's
-// other files, its folder (the local site keeps its map and TRANDATA.INI where the recorder does).
-bool UseSite(const std::string& path)
-{
-    IniFile = path;
-    CharLowerBuffA(IniFile.data(), static_cast<DWORD>(IniFile.size()));
-    SetFileFolders();
-    const size_t slash = IniFile.find_last_of('\\');
-    if (!AtLocalSite())
-        cFileDir = slash == std::string::npos ? std::string() : IniFile.substr(0, slash + 1);
-    const DWORD attributes = GetFileAttributesA(IniFile.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 // Checks each site in turn; nothing is written. 2 when a site cannot be read, else 1 when any has

@@ -24,10 +24,7 @@ std::vector<Difference> shown;
 SiteSnapshot ReadOther()
 {
     const std::string ini = IniFile, dir = cFileDir;
-    IniFile = otherSite;
-    CharLowerBuffA(IniFile.data(), static_cast<DWORD>(IniFile.size()));
-    if (!AtLocalSite())
-        cFileDir = IniFile.substr(0, IniFile.find_last_of('\\') + 1);
+    UseSite(otherSite);
     SiteSnapshot other = ReadSite();
     IniFile = ini;
     cFileDir = dir;

@@ -198,34 +198,19 @@ int StartupExitCode() { return startupExitCode; }
 
 namespace {
 
-// The command's name as the user reads it in the menu ("Schedule"), for the change history: from
-// the table of commands, else from the menu as it stands or the full menu, else its help text.
-std::string CommandName(HWND wnd, UINT id)
+// The command's name as the menu shows it ("Schedule"), for the change history. Every command
+// that can store a value is in the table; the others (Exit, Help Topics) store nothing.
+std::string CommandName(UINT id)
 {
-    if (const CommandKeys* known = FindCommand(id))
-        return known->name;
-    char text[128] = "";
-    if (!GetMenuStringA(GetMenu(wnd), id, text, sizeof text, MF_BYCOMMAND)) {
-        const HMENU full = LoadMenuA(hInst, "ConfigMenu");
-        if (!full || !GetMenuStringA(full, id, text, sizeof text, MF_BYCOMMAND))
-            LoadStringA(hInst, id, text, sizeof text);
-        if (full)
-            DestroyMenu(full);
-    }
-    std::string name;
-    for (const char* c = text; *c && *c != '\t'; ++c)
-        if (*c != '&')
-            name += *c;
-    while (name.ends_with("."))
-        name.pop_back();
-    return name.empty() ? "Command " + std::to_string(id) : name;
+    const CommandKeys* known = FindCommand(id);
+    return known ? known->name : "Command " + std::to_string(id);
 }
 
 } // namespace
 
 void DispatchCommand(HWND wnd, UINT id)
 {
-    SetHistoryCommand(CommandName(wnd, id));
+    SetHistoryCommand(CommandName(id));
     switch (id) {
     case IDM_EXIT:
         DestroyWindow(wnd);

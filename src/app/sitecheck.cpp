@@ -6,14 +6,11 @@
 #include "defines.h"
 #include "numtext.h"
 #include "resource.h"
-#include "sitedeffile.h"
 #include "sitemap/mapview.h"
-#include "transactions/atmprint.h"
 
 #include <map>
 #include <optional>
 #include <set>
-#include <cstring>
 
 namespace {
 
@@ -45,7 +42,7 @@ private:
             for (const OwnedKey& entry : command.keys)
                 for (int n = entry.first; n <= entry.last; ++n) {
                     const std::string section = EntrySection(entry, n), key = EntryKey(entry, n);
-                    if (!seen.insert(std::string(1, entry.file) + UpperText(section) + "\n" + UpperText(key)).second)
+                    if (!seen.insert(std::string(1, entry.file) + UpperAscii(section) + "\n" + UpperAscii(key)).second)
                         continue;
                     const std::optional<std::string> value = files.Value(entry.file, section, key);
                     if (!value)

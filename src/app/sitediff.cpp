@@ -31,7 +31,7 @@ UINT Owner(char file, const std::string& section, const std::string& key)
 bool SiteSpecific(char file, const std::string& section, const std::string& key)
 {
     const auto is = [&](char f, const char* s) { return file == f && EqualNoCase(section, s); };
-    const std::string k = UpperText(key);
+    const std::string k = UpperAscii(key);
     return (is('S', "OrvaBank") && k == "BANK NAME") || is('D', "Map") || (is('S', "IP Camera") && k.ends_with(" ADDRESS")) ||
            (is('S', "IP Camera") && k.ends_with(" ACCESS")) || (is('S', "Alarms") && k == "REPORT LAN ADDR") ||
            (is('S', "TCPIP") && (k.ends_with(" ADDRESS") || k.ends_with(" MAC ADDRESS")));
@@ -65,7 +65,7 @@ std::vector<Difference> CompareSites(const SiteSnapshot& a, const SiteSnapshot& 
 {
     // By file, section and key without regard to case; the first of a duplicated key counts.
     std::map<std::string, Difference> all;
-    const auto id = [](const Difference& d) { return std::string(1, d.file) + UpperText(d.section) + "\n" + UpperText(d.key); };
+    const auto id = [](const Difference& d) { return std::string(1, d.file) + UpperAscii(d.section) + "\n" + UpperAscii(d.key); };
     for (const Difference& v : a.values)
         all.emplace(id(v), v);
     for (const Difference& v : b.values) {

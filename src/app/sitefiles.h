@@ -31,4 +31,7 @@ private:
     std::map<std::string, Section> sections;
 };
 
-std::string UpperText(std::string text);
+// Points the program at a site as starting on it would: IniFile, and for the site's other files
+// its folder (the local site keeps its map and TRANDATA.INI where the recorder does). False when
+// the system INI file is not there.
+bool UseSite(const std::string& path);

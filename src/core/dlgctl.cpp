@@ -141,13 +141,7 @@ bool ReportFailedWrite(HWND owner)
     const std::optional<FailedWrite> failed = FirstFailedWrite();
     if (!failed)
         return false;
-    char reason[256] = "";
-    if (!FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, failed->error, 0, reason,
-                        sizeof reason, nullptr))
-        std::snprintf(reason, sizeof reason, "System error %lu.", failed->error);
-    std::string text = "A setting could not be saved in the file\n" + failed->file + "\n\n" + reason;
-    while (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')
-        text.pop_back(); // the system ends its words with a line break
+    const std::string text = "A setting could not be saved in the file\n" + failed->file + "\n\n" + SystemErrorText(failed->error);
     MessageBoxA(owner, text.c_str(), "Settings Not Saved", MB_OK | MB_ICONSTOP);
     MarkWrites();
     return true;

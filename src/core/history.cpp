@@ -1,6 +1,7 @@
 #include "history.h"
 
 #include "defines.h"
+#include "profile.h"
 
 #include <windows.h>
 
@@ -18,17 +19,6 @@ bool recording = true;
 std::string failure;
 
 constexpr char kAbsent[] = "\\-";
-
-std::string SystemWords(DWORD error)
-{
-    char text[256] = "";
-    if (!FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text, sizeof text, nullptr))
-        std::snprintf(text, sizeof text, "System error %lu.", error);
-    std::string words = text;
-    while (!words.empty() && (words.back() == '\n' || words.back() == '\r' || words.back() == ' '))
-        words.pop_back();
-    return words;
-}
 
 std::string Now()
 {
@@ -49,19 +39,19 @@ bool Append(const std::string& path, const std::string& text, std::string& why)
         (data.nFileSizeHigh != 0 || data.nFileSizeLow > static_cast<DWORD>(kHistoryLimit))) {
         const std::string old = path.substr(0, path.size() - std::string(kHistoryFile).size()) + kOldHistoryFile;
         if (!MoveFileExA(path.c_str(), old.c_str(), MOVEFILE_REPLACE_EXISTING)) {
-            why = SystemWords(GetLastError());
+            why = SystemErrorText(GetLastError());
             return false;
         }
     }
     const HANDLE file = CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        why = SystemWords(GetLastError());
+        why = SystemErrorText(GetLastError());
         return false;
     }
     DWORD written = 0;
     const bool ok = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) && written == text.size();
     if (!ok)
-        why = SystemWords(GetLastError());
+        why = SystemErrorText(GetLastError());
     CloseHandle(file);
     return ok;
 }

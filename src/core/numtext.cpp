@@ -147,3 +147,10 @@ std::vector<std::string> CommandArgs(std::string_view line)
         args.push_back(arg);
     }
 }
+
+std::string UpperAscii(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
+    return text;
+}

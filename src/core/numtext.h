@@ -26,6 +26,8 @@ std::optional<unsigned> ParseUnsignedText(std::string_view text);
 
 // Names and flags are compared as the recorder compares them: ASCII letters without regard to case.
 bool EqualNoCase(std::string_view a, std::string_view b) noexcept;
+// The text with its ASCII letters in capitals, for looking names up without regard to case.
+std::string UpperAscii(std::string text);
 // A "YES"/"NO" flag counts as set only when it reads "YES", in any case.
 bool IsYesText(std::string_view text) noexcept;
 

@@ -5,6 +5,7 @@
 #include "numtext.h"
 
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
 #include <map>
 #include <vector>
@@ -67,13 +68,6 @@ struct CachedSection {
 std::vector<CachedSection> cachedSections;
 DWORD cacheStarted = 0;
 
-std::string UpperKey(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
-    return text;
-}
-
 std::map<std::string, std::string>& CachedValues(const char* file, const char* section)
 {
     if (GetTickCount() - cacheStarted > 1000) {
@@ -84,22 +78,8 @@ std::map<std::string, std::string>& CachedValues(const char* file, const char* s
         if (EqualNoCase(cached.file, file) && EqualNoCase(cached.section, section))
             return cached.values;
     CachedSection& added = cachedSections.emplace_back(CachedSection{file, section, {}});
-    std::vector<char> buf(64 * 1024);
-    while (GetPrivateProfileSectionA(section, buf.data(), static_cast<DWORD>(buf.size()), file) == buf.size() - 2 && buf.size() < (64u << 20))
-        buf.resize(buf.size() * 4);
-    for (const char* line = buf.data(); *line; line += std::strlen(line) + 1) {
-        const char* eq = std::strchr(line, '=');
-        if (!eq)
-            continue;
-        std::string name(line, static_cast<size_t>(eq - line));
-        while (!name.empty() && (name.back() == ' ' || name.back() == '\t'))
-            name.pop_back();
-        std::string value(eq + 1);
-        value.erase(0, value.find_first_not_of(" \t") == std::string::npos ? value.size() : value.find_first_not_of(" \t"));
-        while (!value.empty() && (value.back() == ' ' || value.back() == '\t'))
-            value.pop_back();
-        added.values.emplace(UpperKey(name), value);
-    }
+    for (const auto& [key, value] : ReadSection(file, section))
+        added.values.emplace(UpperAscii(key), value);
     return added.values;
 }
 
@@ -110,15 +90,15 @@ bool Store(const char* file, const char* section, const char* key, const char* v
     ++counts.writes;
     if (!IniFile.empty() && HistoryOn()) {
         std::map<std::string, std::string>& values = CachedValues(file, section);
-        const auto found = values.find(UpperKey(key));
+        const auto found = values.find(UpperAscii(key));
         const std::optional<std::string> before = found == values.end() ? std::nullopt : std::optional(found->second);
         const std::optional<std::string> after = value ? std::optional<std::string>(value) : std::nullopt;
         if (before != after)
             RecordValue({file, section, key, before, after});
         if (after)
-            values[UpperKey(key)] = *after;
+            values[UpperAscii(key)] = *after;
         else
-            values.erase(UpperKey(key));
+            values.erase(UpperAscii(key));
     }
     if (WritePrivateProfileStringA(section, key, value, file))
         return true;
@@ -137,6 +117,57 @@ bool WriteString(const char* file, const char* section, const char* key, const s
 }
 
 bool RemoveKey(const char* file, const char* section, const char* key) { return Store(file, section, key, nullptr); }
+
+namespace {
+
+// A buffer of null-separated strings as the profile service fills it, grown until it fits.
+template <typename Fill>
+std::vector<char> ProfileList(Fill fill)
+{
+    std::vector<char> buf(64 * 1024);
+    while (fill(buf.data(), static_cast<DWORD>(buf.size())) >= buf.size() - 2 && buf.size() < (64u << 20))
+        buf.resize(buf.size() * 4);
+    return buf;
+}
+
+} // namespace
+
+std::vector<std::pair<std::string, std::string>> ReadSection(const char* file, const char* section)
+{
+    const std::vector<char> buf = ProfileList([&](char* b, DWORD n) { return GetPrivateProfileSectionA(section, b, n, file); });
+    std::vector<std::pair<std::string, std::string>> keys;
+    for (const char* line = buf.data(); *line; line += std::strlen(line) + 1) {
+        const char* eq = std::strchr(line, '=');
+        if (!eq)
+            continue;
+        std::string name(line, static_cast<size_t>(eq - line)), value(eq + 1);
+        while (!name.empty() && (name.back() == ' ' || name.back() == '\t'))
+            name.pop_back();
+        value.erase(0, std::min(value.find_first_not_of(" \t"), value.size()));
+        keys.emplace_back(name, value);
+    }
+    return keys;
+}
+
+std::vector<std::string> ReadSectionNames(const char* file)
+{
+    const std::vector<char> buf = ProfileList([&](char* b, DWORD n) { return GetPrivateProfileSectionNamesA(b, n, file); });
+    std::vector<std::string> names;
+    for (const char* name = buf.data(); *name; name += std::strlen(name) + 1)
+        names.emplace_back(name);
+    return names;
+}
+
+std::string SystemErrorText(unsigned long error)
+{
+    char text[256] = "";
+    if (!FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text, sizeof text, nullptr))
+        std::snprintf(text, sizeof text, "System error %lu.", error);
+    std::string words = text;
+    while (!words.empty() && (words.back() == '\n' || words.back() == '\r' || words.back() == ' '))
+        words.pop_back();
+    return words;
+}
 
 void MarkWrites()
 {

@@ -4,6 +4,8 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 // At most bufSize - 1 characters of the value, as the recorder's fixed buffers see it; def when
 // the key is absent.
@@ -17,6 +19,12 @@ int ReadInt(const char* file, const char* section, const char* key, int def);
 // The stored value exactly as the profile service reads it, whatever its length; nullopt when the
 // key is absent.
 std::optional<std::string> StoredValue(const char* file, const char* section, const char* key);
+
+// A whole section as the file holds it: each key (blanks round the name and before the value
+// dropped) with its value, in file order; a line without "=" is skipped.
+std::vector<std::pair<std::string, std::string>> ReadSection(const char* file, const char* section);
+// The names of a file's sections, in file order.
+std::vector<std::string> ReadSectionNames(const char* file);
 
 // Replace one key's value, creating file, section and key when absent. The result says whether
 // the system stored it. Every change is first recorded in the site's change history.
@@ -38,6 +46,8 @@ struct FailedWrite {
 // MarkWrites begins a confirmation (an OK, an Apply, an Update); ContinueWrites forgets failures
 // without beginning one, for the later pages of one sheet's OK.
 void MarkWrites();
+// The system's words for an error code, without the line break it ends them with.
+std::string SystemErrorText(unsigned long error);
 void ContinueWrites();
 std::optional<FailedWrite> FirstFailedWrite();
 

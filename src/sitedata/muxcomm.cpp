@@ -48,27 +48,32 @@ std::string ReadMux(const Mux& mux, const char* key, const std::string& def, siz
     return ReadString(SystemIni(), mux.section.c_str(), key, def.c_str(), maxChars + 1);
 }
 
-// Fills a choice box from a comma-separated list and selects the first entry that begins with the
+// Fills a choice box with its entries and selects the first entry that begins with the
 // stored text, searching from the second entry round to the first. A stored text that begins no
 // entry (a rate typed earlier, such as 38400) is shown as typed text, so that OK keeps it rather
 // than storing an empty value; an empty one selects nothing.
-void FillAndSelect(HWND dlg, int id, const char* list, const std::string& stored)
+void FillAndSelect(HWND dlg, int id, const std::vector<std::string>& items, const std::string& stored)
 {
-    std::vector<std::string> items;
-    for (const std::string_view item : Tokens(list, ','))
-        items.emplace_back(item);
     FillCombo(dlg, id, items);
     if (!stored.empty() && SelectComboPrefix(dlg, id, stored, 0) == CB_ERR)
         SetItemText(dlg, id, stored);
 }
 
+// The entries of a comma-separated list.
+std::vector<std::string> ListOf(const char* list)
+{
+    std::vector<std::string> items;
+    for (const std::string_view item : Tokens(list, ','))
+        items.emplace_back(item);
+    return items;
+}
+
+// A box whose entries stand for codes, with the stored code's entry selected (none when the code
+// is outside the list).
 template <size_t N>
 void FillCodes(HWND dlg, int id, const std::array<const char*, N>& names, int code)
 {
-    std::string list;
-    for (const char* name : names)
-        list += std::string(name) + ",";
-    FillAndSelect(dlg, id, list.c_str(), code >= 0 && code < static_cast<int>(N) ? names[static_cast<size_t>(code)] : "");
+    FillAndSelect(dlg, id, {names.begin(), names.end()}, code >= 0 && code < static_cast<int>(N) ? names[static_cast<size_t>(code)] : "");
 }
 
 template <size_t N>
@@ -105,10 +110,10 @@ void ShowMux(HWND dlg, const Mux& mux)
     SetWindowTextA(dlg, caption);
 
     const std::string defPort = mux.slave == 0 ? "COM1" : "Com" + std::to_string(mux.slave + 2);
-    FillAndSelect(dlg, IDC_MUX_PORT, QUELT_MajorVersion() < kUsbVersion ? kComPortsOld : kComPorts,
+    FillAndSelect(dlg, IDC_MUX_PORT, ListOf(QUELT_MajorVersion() < kUsbVersion ? kComPortsOld : kComPorts),
                   ReadMux(mux, "Comm Port", defPort, 5));
-    FillAndSelect(dlg, IDC_MUX_BYTE_SIZE, kByteSize, ReadMux(mux, "Byte Size", "8", 5));
-    FillAndSelect(dlg, IDC_MUX_BAUD, kBaudRate, ReadMux(mux, "Baud", "9600", 7));
+    FillAndSelect(dlg, IDC_MUX_BYTE_SIZE, ListOf(kByteSize), ReadMux(mux, "Byte Size", "8", 5));
+    FillAndSelect(dlg, IDC_MUX_BAUD, ListOf(kBaudRate), ReadMux(mux, "Baud", "9600", 7));
     FillCodes(dlg, IDC_MUX_PARITY, kParity, ReadInt(SystemIni(), mux.section.c_str(), "Parity", 0));
     FillCodes(dlg, IDC_MUX_STOP_BITS, kStopBits, ReadInt(SystemIni(), mux.section.c_str(), "Stop Bits", 0));
     // The primary multiplexer is always in use; nothing is stored for it.
