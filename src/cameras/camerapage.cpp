@@ -188,9 +188,20 @@ void ShowCameraName(HWND page, int camera)
     SetItemText(page, IDC_CAM_NAME, ShownCameraName(camera, kTextMax));
 }
 
+// The capture-rate list position a page opens with: recorders before version 11 capture every
+// camera at full speed; a stored position outside the list selects nothing (-1).
+int ShownRateIndex(int camera, int version)
+{
+    const int rate = version < kRateVersion ? 0 : ReadCh(camera, "Capture Rate", 0);
+    return rate >= 0 && rate < static_cast<int>(CAPTURE_RATE_TEXT.size()) ? rate : -1;
+}
+
+constexpr int kMotionDefault = 1;
+constexpr int kMotionAmountDefault = 5;
+
 void ShowMotionAndRate(HWND page, int camera, int version)
 {
-    if (ReadCh(camera, "Motion Detection", 1) != 0) {
+    if (ReadCh(camera, "Motion Detection", kMotionDefault) != 0) {
         SetItemCheck(page, IDC_CAM_MOTION, true);
         EnableItem(page, IDC_CAM_RATE_LIST, HasFlag(page, kPaceMotion));
     } else {
@@ -198,12 +209,11 @@ void ShowMotionAndRate(HWND page, int camera, int version)
     }
     if (version < kRateVersion)
         EnableItem(page, IDC_CAM_RATE_LIST, false);
-    SetItemInt(page, IDC_CAM_MOTION_PERCENT, ReadCh(camera, "Motion Amount", 5));
+    SetItemInt(page, IDC_CAM_MOTION_PERCENT, ReadCh(camera, "Motion Amount", kMotionAmountDefault));
 
     FillCombo(page, IDC_CAM_RATE_LIST, CAPTURE_RATE_TEXT);
-    // Recorders before version 11 capture every camera at full speed.
-    const int rate = version < kRateVersion ? 0 : ReadCh(camera, "Capture Rate", 0);
-    if (rate >= 0 && rate < static_cast<int>(CAPTURE_RATE_TEXT.size()))
+    const int rate = ShownRateIndex(camera, version);
+    if (rate >= 0)
         SetComboSel(page, IDC_CAM_RATE_LIST, rate);
     RefreshRateDisplay(page, camera, GetComboSel(page, IDC_CAM_RATE_LIST));
 }
@@ -470,4 +480,25 @@ INT_PTR CameraPropProc_IP(HWND page, UINT msg, WPARAM wParam, LPARAM lParam, int
     default:
         return FALSE;
     }
+}
+
+CameraSummary ReadCameraSummary(int camera)
+{
+    const int version = QUELT_MajorVersion();
+    CameraSummary summary;
+    summary.number = camera;
+    summary.name = ShownCameraName(camera, kTextMax);
+    summary.on = CameraOn(camera);
+    summary.ip = IsHaldenUnit() || ReadBankYes(camera, " IP");
+    summary.port = ReadInt(SystemIni(), kSecOrvaBank, LobbyCameraKey(camera, "").c_str(), DefaultPort(camera - 1));
+    if (version >= kIPVersion)
+        summary.address = ReadIPCamera(CameraKey("Camera %d Address", camera), "");
+    if (summary.on)
+        summary.rate = ComputeFPS(camera, ShownRateIndex(camera, version));
+    summary.motion = ReadCh(camera, "Motion Detection", kMotionDefault) != 0;
+    summary.motionAmount = ReadCh(camera, "Motion Amount", kMotionAmountDefault);
+    summary.illumination = ReadCh(camera, "Illumination Detection", 0) != 0;
+    summary.illuminationCal = ReadCh(camera, "Illumination Cal", 0) != 0;
+    summary.illuminationAlarm = ReadCh(camera, "Illumination Alarm", 0);
+    return summary;
 }

@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 // The common page procedure of the camera sheet; camera is 1 to 32, supplied by the page's thunk.
 INT_PTR CameraPropProc_IP(HWND page, UINT msg, WPARAM wParam, LPARAM lParam, int camera) noexcept;
 
@@ -26,3 +28,21 @@ void FillCamerasEnabledOnce();
 // recorder takes 256 although the label says 255).
 inline constexpr ValueRule kMotionAmountRule = NumberRule(0, 100);
 inline constexpr ValueRule kIlluminationAlarmRule = NumberRule(0, 256);
+
+// What a camera's page shows when it opens, read from the files without opening it: for the
+// site report and the camera overview.
+struct CameraSummary {
+    int number = 0;
+    std::string name; // "none" when it has none
+    bool on = false;
+    bool ip = false;     // every camera of a Halden unit is an IP camera
+    int port = 0;        // where an analog camera is wired
+    std::string address; // an IP camera's, on recorders of version 12 and later
+    std::string rate;    // the frame-rate display ("15 FPS"); empty for a camera that is off
+    bool motion = false;
+    int motionAmount = 0;
+    bool illumination = false;
+    bool illuminationCal = false;
+    int illuminationAlarm = 0;
+};
+CameraSummary ReadCameraSummary(int camera);

@@ -46,6 +46,8 @@ void ExplainNoPages(HWND parent, bool advanced)
 
 } // namespace
 
+int CameraPageCount() { return std::clamp(StoredPageCount(), 0, kMaxCameras); }
+
 void DisplayCameraProperties(HINSTANCE instance, HWND parent)
 {
     const bool advanced = AdvancedMenuOn();
