@@ -4,7 +4,8 @@
 # from that folder so that the site's files are the working folder.
 # With a display it just opens the window. Without one it runs under Xvfb in a Wine virtual
 # desktop, takes pictures of the main window, of a menu opened and of each dialog, and says
-# where it put them (shots/, or the folder given as the first argument).
+# where it put them (shots/, or the folder given as the first argument), with the sample site's
+# report drawn by a browser.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -136,3 +137,12 @@ for entry in "${dialogs[@]}"; do
 done
 poke exit
 sleep 0.5
+
+# The sample site's report, as written by the program and as a browser shows it.
+ensure_packages chromium
+report="$(WINEPREFIX="$prefix" "$WINE" winepath -w "$shots/site-report.html" 2>/dev/null)"
+(cd "$site" && "$WINE" "$exe" /report "$ini" "$report" </dev/null >/dev/null 2>&1)
+chromium --headless --no-sandbox --disable-gpu --hide-scrollbars --window-size=1000,3400 \
+    --screenshot="$shots/zz-site-report.png" "file://$shots/site-report.html" >/dev/null 2>&1
+echo "  $shots/site-report.html"
+echo "  $shots/zz-site-report.png"

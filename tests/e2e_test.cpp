@@ -302,3 +302,22 @@ TEST_F(EndToEnd, DiffFromTheCommandLine)
     Program missing("/diff \"" + a + "\" \"" + siteDir + "c\\ORVANT.INI\"");
     EXPECT_EQ(missing.ExitCode(), 2);
 }
+
+// orva_config.exe /report writes the page and says so by its exit code.
+TEST_F(EndToEnd, ReportFromTheCommandLine)
+{
+    CopySample(siteDir);
+    const std::string out = siteDir + "report.html";
+    Program written("/report \"" + SystemIniPath() + "\" \"" + out + "\"");
+    EXPECT_EQ(written.ExitCode(), 0);
+    std::ifstream in(out, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    EXPECT_TRUE(text.str().starts_with("<!DOCTYPE html>"));
+    EXPECT_TRUE(text.str().ends_with("</html>\n"));
+    EXPECT_NE(text.str().find("data:image/png;base64,"), std::string::npos) << "the map, from the site's folder";
+    Program noSite("/report \"" + siteDir + "none\\ORVANT.INI\" \"" + out + "\"");
+    EXPECT_EQ(noSite.ExitCode(), 2);
+    Program noFolder("/report \"" + SystemIniPath() + "\" \"" + siteDir + "none\\report.html\"");
+    EXPECT_EQ(noFolder.ExitCode(), 2);
+}

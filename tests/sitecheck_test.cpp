@@ -1,14 +1,19 @@
 // The site check (nothing on the sample site, each kind of fault found with its line, the menu's
-// list) and the comparison with another site.
+// list), the comparison with another site, and the site report.
 #include "app/orva_config.h"
 #include "app/comparedlg.h"
 #include "app/sitecheck.h"
+#include "app/sitereport.h"
 #include "defines.h"
 #include "history.h"
 #include "harness.h"
 #include "resource.h"
+#include "sitemap/mapview.h"
 
 #include <commctrl.h>
+
+#include <map>
+#include <set>
 
 namespace {
 
@@ -162,4 +167,134 @@ TEST_F(Check, ValuesTakenFromAnotherSiteAndUndone)
                {[](HWND dlg) { PostMessageA(GetDlgItem(dlg, IDC_HI_UNDO), BM_CLICK, 0, 0); },
                 [](HWND dlg) { PostMessageA(dlg, WM_COMMAND, IDCANCEL, 0); }});
     EXPECT_EQ(ChangesSinceMark(), (std::vector<std::string>{"S [Modem] Ring=2", "S [OrvaFile] Status Log Size=100"}));
+}
+
+namespace {
+
+// What keeps a report from being read or printed on its own: tags that do not nest, a second
+// document, a script, or anything fetched from elsewhere. Empty when there is nothing.
+std::string HtmlProblem(const std::string& html)
+{
+    static const std::set<std::string> kVoid = {"meta", "img", "br", "hr", "link", "input"};
+    std::vector<std::string> open;
+    std::map<std::string, int> count;
+    for (size_t at = html.find('<'); at != std::string::npos; at = html.find('<', at + 1)) {
+        const size_t end = html.find('>', at);
+        if (end == std::string::npos)
+            return "a tag that does not end";
+        const std::string tag = html.substr(at + 1, end - at - 1);
+        if (tag.starts_with("!"))
+            continue;
+        const bool closing = tag.starts_with("/");
+        const std::string name = tag.substr(closing, tag.find_first_of(" />", closing) - closing);
+        if (name == "script" || name == "link" || name == "iframe" || name == "object")
+            return "a <" + name + ">";
+        if (tag.find("src=") != std::string::npos && tag.find("src=\"data:") == std::string::npos)
+            return "a source outside the page: " + tag.substr(0, 80);
+        if (closing) {
+            if (open.empty() || open.back() != name)
+                return "</" + name + "> closes <" + (open.empty() ? "" : open.back()) + ">";
+            open.pop_back();
+        } else if (!kVoid.contains(name)) {
+            open.push_back(name);
+            ++count[name];
+        }
+    }
+    if (!open.empty())
+        return "<" + open.back() + "> is never closed";
+    for (const char* once : {"html", "head", "title", "body"})
+        if (count[once] != 1)
+            return std::string("not one <") + once + ">";
+    return html.find("http:") != std::string::npos || html.find("https:") != std::string::npos ? "a network address" : "";
+}
+
+std::string Between(const std::string& text, const std::string& from, const std::string& to)
+{
+    const size_t start = text.find(from);
+    return start == std::string::npos ? "" : text.substr(start, text.find(to, start) - start);
+}
+
+} // namespace
+
+// The report of the sample site: a row per camera with its name and the rate its page shows, the
+// week's grid as stored, the map with the icons drawn on it, and a page that stands on its own.
+TEST_F(Check, ReportOfTheSampleSite)
+{
+    Findings("S [OrvaBank] Lobby Camera 9 On=NO");
+    const std::string html = SiteReportHtml();
+    EXPECT_EQ(HtmlProblem(html), "");
+    // Six enabled analog cameras share the fast card: 30 / 6 frames, halved for camera 3; the IP
+    // cameras get 30 and 15; a camera that is off shows no rate.
+    for (const char* row : {"<tr><td>1</td><td>Teller Line</td><td>yes</td><td>analog</td><td>port 1</td><td> 5 FPS</td><td>yes</td><td>5</td>"
+                            "<td>yes, calibrated</td><td>40</td></tr>",
+                            "<tr><td>3</td><td>Vestibule</td><td>yes</td><td>analog</td><td>port 3</td><td> 2 FPS</td>",
+                            "<tr><td>7</td><td>ATM Front</td><td>yes</td><td>IP</td><td>192.168.10.31</td><td>30 FPS</td>",
+                            "<tr><td>8</td><td>ATM Surround</td><td>yes</td><td>IP</td><td>192.168.10.32</td><td>15 FPS</td>",
+                            "<tr><td>9</td><td>Night Drop</td><td>no</td><td>IP</td><td>192.168.10.33</td><td>-</td>",
+                            "<tr><td>16</td><td>Equipment Room</td>"})
+        EXPECT_NE(html.find(row), std::string::npos) << row;
+    EXPECT_EQ(html.find("<tr><td>17</td>"), std::string::npos) << "a 16-channel unit";
+    // Each day's row has its hours as stored.
+    const std::string grid = Between(html, "<table class=\"grid\">", "</table>");
+    const std::pair<const char*, const char*> days[] = {{"Sunday", "SUN"},   {"Monday", "MON"}, {"Tuesday", "TUE"}, {"Wednesday", "WED"},
+                                                        {"Thursday", "THU"}, {"Friday", "FRI"}, {"Saturday", "SAT"}};
+    for (const auto& [name, key] : days) {
+        std::string stored, shown;
+        for (int hour = 0; hour < 24; ++hour)
+            stored += GetPrivateProfileIntA("Schedule", (key + std::to_string(hour)).c_str(), 0, SystemIniPath().c_str()) ? "#" : ".";
+        const std::string row = Between(grid, std::string("<tr><th>") + name + "</th>", "</tr>");
+        for (size_t at = row.find("<td"); at != std::string::npos; at = row.find("<td", at + 1))
+            shown += row.compare(at, 13, "<td class=\"on") == 0 ? "#" : ".";
+        EXPECT_EQ(shown, stored) << name;
+    }
+    // The map: the sample's picture where no icon lies, camera 1's button at its stored place.
+    const std::string data = Between(html, "base64,", "\"").substr(7);
+    ASSERT_FALSE(data.empty());
+    std::string png;
+    for (size_t i = 0, bits = 0, acc = 0; i < data.size() && data[i] != '='; ++i) {
+        acc = acc << 6 | std::string("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/").find(data[i]);
+        if ((bits += 6) >= 8)
+            png += static_cast<char>(acc >> (bits -= 8) & 0xFF);
+    }
+    WriteRaw(siteDir + "map.png", png);
+    Picture drawn, source;
+    ASSERT_EQ(LoadPicture(siteDir + "map.png", drawn), 0);
+    ASSERT_EQ(LoadPicture(siteDir + "BRANCH.PCX", source), 0);
+    ASSERT_EQ(drawn.pixels.size(), source.pixels.size());
+    const auto differs = [&](int x0, int y0, int x1, int y1) {
+        int n = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x)
+                n += ((drawn.pixels[static_cast<size_t>(y * drawn.width + x)] ^ source.pixels[static_cast<size_t>(y * drawn.width + x)]) &
+                      0xFFFFFF) != 0;
+        return n;
+    };
+    EXPECT_GT(differs(185, 110, 201, 126), 100) << "camera 1's icon";
+    EXPECT_EQ(differs(0, 200, 480, 260), 0) << "no icon there";
+    char password[80] = "";
+    GetPrivateProfileStringA("Email", "PW", "", password, sizeof password, SystemIniPath().c_str());
+    ASSERT_NE(password[0], '\0');
+    EXPECT_EQ(html.find(password), std::string::npos);
+    EXPECT_NE(html.find("Password: stored (not shown)"), std::string::npos);
+}
+
+// Texts from the files are shown, never obeyed; a damaged site still gives a whole report.
+TEST_F(Check, ReportOfADamagedSite)
+{
+    Findings("S [OrvaBank] Bank Name=<script>alert(\"x\")</script> & Co\nD [Camera Names] 2=<b>Lobby</b>\n"
+             "S [Email] PW=secret-word; To Address=a@b.example\nS [OrvaComm] Bank Protocol=-5\nS [TCPIP] Device 3 Type=999\n"
+             "S [OrvaBank] Ch 1 Capture Rate=77; Lobby Camera 2=-2147483648\nD [Map] 1=-99999,-99999; 2=2147483647,5\n");
+    std::string html = SiteReportHtml();
+    EXPECT_EQ(HtmlProblem(html), "");
+    EXPECT_NE(html.find("<h1>Site report: &lt;script&gt;alert(&quot;x&quot;)&lt;/script&gt; &amp; Co</h1>"), std::string::npos);
+    EXPECT_NE(html.find("<td>&lt;b&gt;Lobby&lt;/b&gt;</td>"), std::string::npos);
+    EXPECT_EQ(html.find("secret-word"), std::string::npos);
+    EXPECT_NE(html.find("number -5 (not in the list)"), std::string::npos);
+    EXPECT_NE(html.find("Ch 1 Capture Rate = 77"), std::string::npos) << "the site check's findings close the report";
+    // A map picture that is no picture.
+    WriteRaw(siteDir + "BRANCH.PCX", std::string("\x0A\x05\x01\x08", 4));
+    html = SiteReportHtml();
+    EXPECT_EQ(HtmlProblem(html), "");
+    EXPECT_NE(html.find("The map picture BRANCH.PCX cannot be read"), std::string::npos);
+    EXPECT_EQ(html.find("data:image"), std::string::npos);
 }

@@ -6,6 +6,7 @@
 #include "sitecheck.h"
 #include "sitediff.h"
 #include "sitefiles.h"
+#include "sitereport.h"
 
 #include <windows.h>
 
@@ -110,12 +111,31 @@ int Diff(const std::vector<std::string>& paths, const std::string& outFile)
     return Print(text, outFile) ? (differences.empty() ? 0 : 1) : 2;
 }
 
+// Writes the site report; 0 when written, 2 when the site cannot be read or the report written.
+int Report(const std::vector<std::string>& paths)
+{
+    if (paths.size() != 2) {
+        Print("Usage: orva_config.exe /report <system INI path> <report .html path>\r\n", "");
+        return 2;
+    }
+    if (!UseSite(paths[0])) {
+        Print(paths[0] + ": the system INI file cannot be read\r\n", "");
+        return 2;
+    }
+    const std::string failure = WriteSiteReport(paths[1]);
+    Print(failure.empty() ? "Site report written to " + paths[1] + "\r\n" : paths[1] + ": " + failure + "\r\n", "");
+    return failure.empty() ? 0 : 2;
+}
+
 } // namespace
 
 std::optional<int> RunCommandLineTool(const char* commandLine)
 {
     std::vector<std::string> args = CommandArgs(commandLine ? commandLine : "");
-    if (args.size() < 2 || (!EqualNoCase(args[1], "/history") && !EqualNoCase(args[1], "/check") && !EqualNoCase(args[1], "/diff")))
+    if (args.size() < 2)
+        return std::nullopt;
+    const std::string tool = args[1];
+    if (!EqualNoCase(tool, "/history") && !EqualNoCase(tool, "/check") && !EqualNoCase(tool, "/diff") && !EqualNoCase(tool, "/report"))
         return std::nullopt;
     std::string outFile;
     std::vector<std::string> rest;
@@ -125,7 +145,9 @@ std::optional<int> RunCommandLineTool(const char* commandLine)
         else
             rest.push_back(args[i]);
     }
-    if (EqualNoCase(args[1], "/check"))
+    if (EqualNoCase(tool, "/check"))
         return Check(rest, outFile);
-    return EqualNoCase(args[1], "/diff") ? Diff(rest, outFile) : History(rest, outFile);
+    if (EqualNoCase(tool, "/report"))
+        return Report(rest);
+    return EqualNoCase(tool, "/diff") ? Diff(rest, outFile) : History(rest, outFile);
 }

@@ -64,8 +64,33 @@ void SetFileFolders()
     WinSysDir = WithBackslash(std::string(buf.data(), n < buf.size() ? n : 0));
 }
 
-bool ChooseFile(HWND owner, const char* title, const char* filterText, const char* defExt, size_t nameBuf, std::string& fileName,
-                bool mustExist)
+namespace {
+
+// Runs the open or save dialog of the common dialogs library on ofn; false on cancel, and after
+// telling the user when the dialog failed.
+bool RunFileDialog(OPENFILENAMEA& ofn, const char* function)
+{
+    // The common dialogs library (and, under it, the shell) is loaded only when a file is
+    // chosen: linking it would make every start of the program pay for it.
+    const HMODULE comdlg = LoadLibraryA("comdlg32.dll");
+    const auto run = reinterpret_cast<BOOL(WINAPI*)(OPENFILENAMEA*)>(
+        reinterpret_cast<void*>(comdlg ? GetProcAddress(comdlg, function) : nullptr));
+    const auto extendedError = reinterpret_cast<DWORD(WINAPI*)()>(
+        reinterpret_cast<void*>(comdlg ? GetProcAddress(comdlg, "CommDlgExtendedError") : nullptr));
+    const bool chosen = run && run(&ofn);
+    const DWORD code = chosen ? 0 : extendedError ? extendedError() : CDERR_INITIALIZATION;
+    if (comdlg)
+        FreeLibrary(comdlg);
+    if (code != 0) {
+        char text[48];
+        std::snprintf(text, sizeof text, "Error 0x%04lX On File Dialog", static_cast<unsigned long>(code));
+        MessageBoxA(ofn.hwndOwner, text, "Error", MB_OK);
+    }
+    return chosen;
+}
+
+bool FileDialog(HWND owner, const char* title, const char* filterText, const char* defExt, size_t nameBuf, std::string& fileName,
+                DWORD flags, const char* function)
 {
     // The bar ends the text and separates its parts; each one becomes a terminator.
     std::string filter = filterText;
@@ -73,6 +98,7 @@ bool ChooseFile(HWND owner, const char* title, const char* filterText, const cha
         if (c == '|')
             c = '\0';
     std::vector<char> file(nameBuf, '\0');
+    fileName.copy(file.data(), nameBuf - 1);
     // Unused, but sized for any name: a short buffer makes some systems refuse a long file name.
     char fileTitle[MAX_PATH] = "";
     OPENFILENAMEA ofn{};
@@ -87,28 +113,37 @@ bool ChooseFile(HWND owner, const char* title, const char* filterText, const cha
     ofn.lpstrInitialDir = nullptr;
     ofn.lpstrTitle = title;
     ofn.lpstrDefExt = defExt;
-    ofn.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | (mustExist ? OFN_FILEMUSTEXIST : 0);
-    // The common dialogs library (and, under it, the shell) is loaded only when a file is
-    // chosen: linking it would make every start of the program pay for it.
-    const HMODULE comdlg = LoadLibraryA("comdlg32.dll");
-    const auto getOpenFileName = reinterpret_cast<BOOL(WINAPI*)(OPENFILENAMEA*)>(
-        reinterpret_cast<void*>(comdlg ? GetProcAddress(comdlg, "GetOpenFileNameA") : nullptr));
-    const auto extendedError = reinterpret_cast<DWORD(WINAPI*)()>(
-        reinterpret_cast<void*>(comdlg ? GetProcAddress(comdlg, "CommDlgExtendedError") : nullptr));
-    const bool chosen = getOpenFileName && getOpenFileName(&ofn);
-    const DWORD code = chosen ? 0 : extendedError ? extendedError() : CDERR_INITIALIZATION;
-    if (comdlg)
-        FreeLibrary(comdlg);
-    if (chosen) {
-        fileName = file.data();
-        return true;
-    }
-    if (code != 0) {
-        char text[48];
-        std::snprintf(text, sizeof text, "Error 0x%04lX On File Dialog", static_cast<unsigned long>(code));
-        MessageBoxA(owner, text, "Error", MB_OK);
-    }
-    return false;
+    ofn.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | flags;
+    if (!RunFileDialog(ofn, function))
+        return false;
+    fileName = file.data();
+    return true;
+}
+
+} // namespace
+
+bool ChooseFile(HWND owner, const char* title, const char* filterText, const char* defExt, size_t nameBuf, std::string& fileName,
+                bool mustExist)
+{
+    fileName.clear();
+    return FileDialog(owner, title, filterText, defExt, nameBuf, fileName, mustExist ? OFN_FILEMUSTEXIST : 0, "GetOpenFileNameA");
+}
+
+bool ChooseSaveFile(HWND owner, const char* title, const char* filterText, const char* defExt, std::string& fileName)
+{
+    return FileDialog(owner, title, filterText, defExt, MAX_PATH, fileName, OFN_OVERWRITEPROMPT, "GetSaveFileNameA");
+}
+
+void OpenInBrowser(HWND owner, const std::string& path)
+{
+    // The shell is loaded only here, for the same reason as the common dialogs.
+    const HMODULE shell = LoadLibraryA("shell32.dll");
+    const auto execute = reinterpret_cast<HINSTANCE(WINAPI*)(HWND, const char*, const char*, const char*, const char*, INT)>(
+        reinterpret_cast<void*>(shell ? GetProcAddress(shell, "ShellExecuteA") : nullptr));
+    const INT_PTR result = execute ? reinterpret_cast<INT_PTR>(execute(owner, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL)) : 0;
+    if (result <= 32)
+        MessageBoxA(owner, ("The report was saved as " + path + ", but no program opens it here.").c_str(), "Site Report",
+                    MB_OK | MB_ICONINFORMATION);
 }
 
 bool GetLocalFileName(HWND owner, const char* title, std::string& fileName, bool mustExist)

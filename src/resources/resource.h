@@ -38,6 +38,7 @@
 #define IDM_HISTORY            51801
 #define IDM_CHECK_SITE         51802
 #define IDM_COMPARE_SITE       51803
+#define IDM_SITE_REPORT        51805
 
 // Help button present, hidden, on most dialogs
 #ifndef IDHELP

@@ -10,6 +10,7 @@
 #include "sitemap/wicpicture.h"
 
 #include <algorithm>
+#include <cstring>
 #include <cstdio>
 #include <fstream>
 #include <initializer_list>
@@ -149,6 +150,51 @@ int LoadPicture(const std::string& path, Picture& picture)
     if (startsWith({0xFF, 0xD8, 0xFF}) || startsWith({'B', 'M'}) || startsWith({0x89, 'P', 'N', 'G'}))
         return DecodeWithSystem(bytes, picture);
     return kImageBadFormat;
+}
+
+int LoadMapWithIcons(Picture& picture)
+{
+    const std::string name = ReadString(SiteDefFile().c_str(), kSecMap, "Name", "", kMapNameBuffer);
+    if (name.empty())
+        return kImageFileNotFound;
+    if (const int loaded = LoadPicture(cFileDir + name, picture); loaded != 0)
+        return loaded;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = picture.width;
+    info.bmiHeader.biHeight = -picture.height; // rows from the top
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    const HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HDC dc = bitmap ? CreateCompatibleDC(nullptr) : nullptr;
+    if (!dc) {
+        if (bitmap)
+            DeleteObject(bitmap);
+        return kImageNoMemory;
+    }
+    const size_t bytes = picture.pixels.size() * sizeof picture.pixels[0];
+    std::memcpy(bits, picture.pixels.data(), bytes);
+    const HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    const HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    SetBkMode(dc, TRANSPARENT);
+    // Each icon as the map window shows it: a push button with the camera's number.
+    for (int camera = 1; camera <= LastMapCamera() && camera <= kLastCamera; ++camera) {
+        POINT at{};
+        if (!GetMapPos(camera, at))
+            continue;
+        RECT box{at.x, at.y, at.x + kIconSize, at.y + kIconSize};
+        DrawFrameControl(dc, &box, DFC_BUTTON, DFCS_BUTTONPUSH);
+        DrawTextA(dc, std::to_string(camera).c_str(), -1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP);
+    }
+    GdiFlush();
+    std::memcpy(picture.pixels.data(), bits, bytes);
+    SelectObject(dc, oldFont);
+    SelectObject(dc, oldBitmap);
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+    return 0;
 }
 
 ATOM RegisterMapView(HINSTANCE instance)

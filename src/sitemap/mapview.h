@@ -13,6 +13,13 @@
 // negative code of the imaging library.
 int LoadPicture(const std::string& path, Picture& picture);
 
+// The map picture's name in the site definition file is read into a buffer of this size.
+inline constexpr size_t kMapNameBuffer = 128;
+
+// The site's map picture (in the site folder) with every camera icon the map window shows drawn on it, for a printed
+// record of the site; 0, or the code LoadPicture gives (kImageFileNotFound when no map is named).
+int LoadMapWithIcons(Picture& picture);
+
 // Registers "MapMgrWinClass"; the class atom, or 0 when it failed.
 ATOM RegisterMapView(HINSTANCE instance);
 

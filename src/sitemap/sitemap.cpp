@@ -34,7 +34,7 @@ void ReopenMap(HWND dlg)
     RECT place{};
     const bool wasOpen = MapWindow() != nullptr;
     CloseMapTool(&place);
-    std::string name = ReadString(SiteDefFile().c_str(), kSecMap, "Name", "", kNameBuf);
+    std::string name = ReadString(SiteDefFile().c_str(), kSecMap, "Name", "", kMapNameBuffer);
     if (name.empty())
         name = kBlankMap;
     CreateMapWin(hInst, dlg, name.c_str(), wasOpen ? &place : nullptr);
@@ -105,7 +105,7 @@ INT_PTR CALLBACK SiteMapProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noexcept
         [](HWND d) {
             cLocalFileName.clear();
             SetItemCheck(d, IDC_SM_DISPLAY, ReadInt(SiteDefFile().c_str(), kSecMap, "File", 0) != 0);
-            const std::string name = ReadString(SiteDefFile().c_str(), kSecMap, "Name", "", kNameBuf);
+            const std::string name = ReadString(SiteDefFile().c_str(), kSecMap, "Name", "", kMapNameBuffer);
             SetItemText(d, IDC_SM_FILE_NAME, name.empty() ? "none" : name);
             SendDlgItemMessageA(d, IDC_SM_FILE_NAME, EM_LIMITTEXT, kNameBuf - 1, 0);
             ShowCamera(d, 1);
