@@ -199,10 +199,8 @@ private:
                "hours of the day, 0 to 23.</p>\n";
     }
 
-    std::string AlarmFlag(const std::string& key, int def = 0)
-    {
-        return YesNo(LeadingInt(Value("Alarms", key).value_or(std::to_string(def))) != 0);
-    }
+    bool AlarmOn(const std::string& key, int def = 0) { return LeadingInt(Value("Alarms", key).value_or(std::to_string(def))) != 0; }
+    std::string AlarmFlag(const std::string& key, int def = 0) { return YesNo(AlarmOn(key, def)); }
 
     void Alarms()
     {
@@ -213,7 +211,7 @@ private:
         for (int input = 1; input <= 4; ++input) {
             const std::string ch = "Ch " + std::to_string(input) + " ";
             const std::optional<std::string> ports = Value("Alarms", ch + "Ports");
-            Row({std::to_string(input), AlarmFlag(ch + "Enabled"), AlarmFlag(ch + "Active High") == "yes" ? "open" : "closed",
+            Row({std::to_string(input), AlarmFlag(ch + "Enabled"), AlarmOn(ch + "Active High") ? "open" : "closed",
                  AlarmFlag(ch + "Report to Log"), AlarmFlag(ch + "Report to Phone"), AlarmFlag(ch + "Report to LAN"),
                  AlarmFlag(ch + "Report to Email"), std::to_string(LeadingInt(Value("Alarms", ch + "Duration").value_or("0"))),
                  ports && !ports->empty() ? HtmlText(*ports) : "-"});
