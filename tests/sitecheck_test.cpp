@@ -223,6 +223,16 @@ TEST_F(Check, ReportOfTheSampleSite)
     Findings("S [OrvaBank] Lobby Camera 9 On=NO");
     const std::string html = SiteReportHtml();
     EXPECT_EQ(HtmlProblem(html), "");
+    std::string headings;
+    for (size_t at = html.find("<h2>"); at != std::string::npos; at = html.find("<h2>", at + 1))
+        headings += html.substr(at + 4, html.find("</h2>", at) - at - 4) + "; ";
+    EXPECT_EQ(headings, "Unit; Cameras; Surveillance schedule; Alarm inputs; Relays; System alarms; E-mail notification; "
+                        "Transactions; TCP/IP monitoring; Disk and log limits; Site map; Site check; ");
+    const std::string relays = Between(html, "<h2>Relays", "</table>");
+    int relayRows = 0;
+    for (size_t at = relays.find("<tr>"); at != std::string::npos; at = relays.find("<tr>", at + 1))
+        ++relayRows;
+    EXPECT_EQ(relayRows, 6) << relays; // the head, the alarm relay and four conditional relays
     // Six enabled analog cameras share the fast card: 30 / 6 frames, halved for camera 3; the IP
     // cameras get 30 and 15; a camera that is off shows no rate.
     for (const char* row : {"<tr><td>1</td><td>Teller Line</td><td>yes</td><td>analog</td><td>port 1</td><td> 5 FPS</td><td>yes</td><td>5</td>"
@@ -256,6 +266,7 @@ TEST_F(Check, ReportOfTheSampleSite)
         if ((bits += 6) >= 8)
             png += static_cast<char>(acc >> (bits -= 8) & 0xFF);
     }
+    EXPECT_TRUE(png.ends_with(std::string("IEND\xAE\x42\x60\x82", 8))) << "the whole file, to its last byte";
     WriteRaw(siteDir + "map.png", png);
     Picture drawn, source;
     ASSERT_EQ(LoadPicture(siteDir + "map.png", drawn), 0);
