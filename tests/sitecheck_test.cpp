@@ -294,13 +294,16 @@ TEST_F(Check, ReportOfADamagedSite)
 {
     Findings("S [OrvaBank] Bank Name=<script>alert(\"x\")</script> & Co\nD [Camera Names] 2=<b>Lobby</b>\n"
              "S [Email] PW=secret-word; To Address=a@b.example\nS [OrvaComm] Bank Protocol=-5\nS [TCPIP] Device 3 Type=999\n"
-             "S [OrvaBank] Ch 1 Capture Rate=77; Lobby Camera 2=-2147483648\nD [Map] 1=-99999,-99999; 2=2147483647,5\n");
+             "S [OrvaBank] Ch 1 Capture Rate=77; Lobby Camera 2=-2147483648\nD [Map] 1=-99999,-99999; 2=2147483647,5\n"
+             "S [Schedule] Enabled=2; MD When Off=0");
     std::string html = SiteReportHtml();
     EXPECT_EQ(HtmlProblem(html), "");
     EXPECT_NE(html.find("<h1>Site report: &lt;script&gt;alert(&quot;x&quot;)&lt;/script&gt; &amp; Co</h1>"), std::string::npos);
     EXPECT_NE(html.find("<td>&lt;b&gt;Lobby&lt;/b&gt;</td>"), std::string::npos);
     EXPECT_EQ(html.find("secret-word"), std::string::npos);
     EXPECT_NE(html.find("number -5 (not in the list)"), std::string::npos);
+    EXPECT_NE(html.find("<tr><td>Schedule enabled</td><td>yes</td></tr>\n<tr><td>Motion detection while off</td><td>no</td></tr>"),
+              std::string::npos) << "any number but 0 is on, as the schedule page shows it";
     EXPECT_NE(html.find("Ch 1 Capture Rate = 77"), std::string::npos) << "the site check's findings close the report";
     // A map picture that is no picture.
     WriteRaw(siteDir + "BRANCH.PCX", std::string("\x0A\x05\x01\x08", 4));
