@@ -5,6 +5,7 @@
 #include "history.h"
 #include "checkdlg.h"
 #include "comparedlg.h"
+#include "overviewdlg.h"
 #include "menu.h"
 #include "ownedkeys.h"
 #include "statusline.h"
@@ -105,6 +106,7 @@ const SheetCommand kSheetCommands[] = {
     {IDM_HISTORY, DisplayHistory},
     {IDM_CHECK_SITE, DisplaySiteCheck},
     {IDM_COMPARE_SITE, DisplaySiteComparison},
+    {IDM_CAMERA_OVERVIEW, DisplayCameraOverview},
 };
 
 bool RuleHolds(Rule rule)
