@@ -269,12 +269,9 @@ void SetCommand(UINT id)
         SetHistoryCommand(command->name);
 }
 
-// The camera sheet at the page of the camera in the list's item (the selected one for -1); what
-// it stored is shown when it closes.
-void OpenCameraPage(HWND dlg, int item)
+// The camera sheet at the camera's page; what it stored is shown when it closes.
+void OpenCameraPage(HWND dlg, LPARAM camera)
 {
-    const HWND list = GetDlgItem(dlg, IDC_OV_LIST);
-    const LPARAM camera = item >= 0 ? ItemCamera(list, item) : SelectedListData(list);
     if (camera < 1)
         return;
     SetCommand(IDM_PORT_CONFIG);
@@ -299,6 +296,7 @@ void Layout(HWND dlg) { LayoutListDialog(dlg, IDC_OV_LIST, IDC_OV_COPY, IDC_OV_S
 // ---- Copy Settings ---------------------------------------------------------------------------
 
 int copySource = 0;
+bool copyStored = false; // something was stored, even if not all: the overview reads the files again
 
 bool IsChecked(HWND list, int item)
 {
@@ -392,17 +390,21 @@ void OnCopyOk(HWND dlg)
         lines.push_back(DescribeCopyChange(c));
     for (const CopySkip& s : plan.skipped)
         lines.push_back(DescribeCopySkip(s));
-    if (groups & kCopyOnOff)
+    if (std::any_of(plan.changes.begin(), plan.changes.end(), [](const CopyChange& c) { return c.group == kCopyOnOff; }))
         lines.push_back("Switching a camera on or off also updates the remote viewer's camera list, and in the basic menu "
                         "the last remote-view camera, as its page does.");
     if (DialogBoxParamA(hInst, "IDD_COPY_CONFIRM", dlg, ConfirmCopyProc, reinterpret_cast<LPARAM>(&lines)) != IDOK)
         return;
     const CopyPlan done = CopyCameraSettings(copySource, targets, groups);
     SetCommand(IDM_CAMERA_OVERVIEW);
+    copyStored = true;
     lastCopy = "copied " + Plural(done.changes.size(), "value") + " from camera " + std::to_string(copySource) +
                (done.skipped.empty() ? "" : ", " + std::to_string(done.skipped.size()) + " not copied");
-    if (ReportFailedWrite(dlg))
+    // A value that could not be stored is said, and the dialog stays open as every dialog does.
+    if (ReportFailedWrite(dlg)) {
         lastCopy = "the last copy could not be stored whole";
+        return;
+    }
     EndDialog(dlg, 1);
 }
 
@@ -413,6 +415,7 @@ INT_PTR CALLBACK CopySettingsProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lPar
     switch (msg) {
     case WM_INITDIALOG:
         copySource = static_cast<int>(lParam);
+        copyStored = false;
         ShowCopySettings(dlg);
         return TRUE;
     case WM_COMMAND:
@@ -425,7 +428,7 @@ INT_PTR CALLBACK CopySettingsProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lPar
             OnCopyOk(dlg);
             return TRUE;
         case IDCANCEL:
-            EndDialog(dlg, 0);
+            EndDialog(dlg, copyStored ? 1 : 0);
             return TRUE;
         default:
             return FALSE;
@@ -455,14 +458,24 @@ INT_PTR CALLBACK CameraOverviewProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lP
         auto* header = reinterpret_cast<NMHDR*>(lParam);
         if (header->idFrom != IDC_OV_LIST)
             return FALSE;
-        if (header->code == NM_DBLCLK)
-            OpenCameraPage(dlg, reinterpret_cast<NMITEMACTIVATE*>(lParam)->iItem);
-        else if (header->code == NM_RETURN)
-            OpenCameraPage(dlg, -1);
-        else if (header->code == LVN_COLUMNCLICK)
+        const HWND list = header->hwndFrom;
+        switch (header->code) {
+        case NM_DBLCLK: // the row clicked, not the selected one; a double-click beside the rows opens nothing
+            if (const int item = reinterpret_cast<NMITEMACTIVATE*>(lParam)->iItem; item >= 0)
+                OpenCameraPage(dlg, ItemCamera(list, item));
+            break;
+        case NM_RETURN:
+            OpenCameraPage(dlg, SelectedListData(list));
+            break;
+        case LVN_COLUMNCLICK:
             OnColumnClick(dlg, reinterpret_cast<NMLISTVIEW*>(lParam)->iSubItem);
-        else if (header->code == LVN_GETINFOTIPA)
+            break;
+        case LVN_GETINFOTIPA:
             OnInfoTip(dlg, *reinterpret_cast<NMLVGETINFOTIPA*>(lParam));
+            break;
+        default:
+            break;
+        }
         return FALSE;
     }
     case WM_COMMAND:
