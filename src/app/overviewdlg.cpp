@@ -20,6 +20,7 @@
 #include <cstdio>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -130,8 +131,8 @@ void FillCells(Row& row)
 void ReadRows()
 {
     rows.clear();
-    for (int camera = 1; camera <= CameraPageCount(); ++camera)
-        rows.push_back({ReadCameraSummary(camera), {}, {}});
+    for (CameraSummary& camera : ReadCameraSummaries(CameraPageCount()))
+        rows.push_back({std::move(camera), {}, {}});
     MarkSharedPorts();
     MarkFindings();
     for (Row& row : rows)

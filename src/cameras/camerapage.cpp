@@ -477,7 +477,9 @@ INT_PTR CameraPropProc_IP(HWND page, UINT msg, WPARAM wParam, LPARAM lParam, int
     }
 }
 
-CameraSummary ReadCameraSummary(int camera)
+namespace {
+
+CameraSummary Summary(int camera, const CaptureCards* cards)
 {
     const int version = QUELT_MajorVersion();
     CameraSummary summary;
@@ -490,13 +492,26 @@ CameraSummary ReadCameraSummary(int camera)
         summary.address = ReadIPCamera(CameraKey("Camera %d Address", camera), "");
     summary.rateIndex = ShownRateIndex(camera, version);
     if (summary.on)
-        summary.rate = ComputeFPS(camera, summary.rateIndex);
+        summary.rate = cards ? ComputeFPS(camera, summary.rateIndex, *cards) : ComputeFPS(camera, summary.rateIndex);
     summary.motion = ReadCh(camera, "Motion Detection", kMotionDefault) != 0;
     summary.motionAmount = ReadCh(camera, "Motion Amount", kMotionAmountDefault);
     summary.illumination = ReadCh(camera, "Illumination Detection", 0) != 0;
     summary.illuminationCal = ReadCh(camera, "Illumination Cal", 0) != 0;
     summary.illuminationAlarm = ReadCh(camera, "Illumination Alarm", 0);
     return summary;
+}
+
+} // namespace
+
+CameraSummary ReadCameraSummary(int camera) { return Summary(camera, nullptr); }
+
+std::vector<CameraSummary> ReadCameraSummaries(int count)
+{
+    const CaptureCards cards = ReadCaptureCards();
+    std::vector<CameraSummary> summaries;
+    for (int camera = 1; camera <= count; ++camera)
+        summaries.push_back(Summary(camera, &cards));
+    return summaries;
 }
 
 std::string ChKey(int camera, const char* word)

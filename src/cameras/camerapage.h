@@ -48,6 +48,8 @@ struct CameraSummary {
     int illuminationAlarm = 0;
 };
 CameraSummary ReadCameraSummary(int camera);
+// The summaries of cameras 1 to count, the capture cards read once for all of them.
+std::vector<CameraSummary> ReadCameraSummaries(int count);
 
 // "Ch <camera> <word>", the [OrvaBank] key of one of a camera's values ("Motion Amount").
 std::string ChKey(int camera, const char* word);
