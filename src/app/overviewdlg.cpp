@@ -31,6 +31,7 @@ struct Row {
     CameraSummary camera;
     std::vector<std::string> cells; // by Column
     std::vector<std::string> why;   // what marks the row
+    bool sharesPort = false;
 };
 
 // The rows shown, by camera number, as last read from the files.
@@ -93,12 +94,14 @@ void MarkSharedPorts()
             continue;
         std::vector<int> others = users[row.camera.port];
         std::erase(others, row.camera.number);
-        if (!others.empty())
+        row.sharesPort = !others.empty();
+        if (row.sharesPort)
             row.why.push_back("Port " + std::to_string(row.camera.port) + " is also used by " + CameraList(others));
     }
 }
 
-// The site check's findings on a camera's keys, but its own word on a shared port, said above.
+// The site check's findings on a camera's keys. Its word on a shared port is left out where the
+// row already says it (it names only the later camera of the two).
 void MarkFindings()
 {
     for (const Finding& f : CheckSite().findings) {
@@ -106,8 +109,9 @@ void MarkFindings()
         if (camera < 1 || camera > static_cast<int>(rows.size()))
             continue;
         Row& row = rows[static_cast<size_t>(camera - 1)];
-        const bool portKey = EqualNoCase(f.key, "Lobby Camera " + std::to_string(camera));
-        if (!(portKey && !row.why.empty()))
+        const bool sharedPortSaid = row.sharesPort && EqualNoCase(f.key, "Lobby Camera " + std::to_string(camera)) &&
+                                    f.rule.find(" is also used by ") != std::string::npos;
+        if (!sharedPortSaid)
             row.why.push_back(FormatFinding(f));
     }
 }
@@ -132,7 +136,7 @@ void ReadRows()
 {
     rows.clear();
     for (CameraSummary& camera : ReadCameraSummaries(CameraPageCount()))
-        rows.push_back({std::move(camera), {}, {}});
+        rows.push_back({std::move(camera), {}, {}, false});
     MarkSharedPorts();
     MarkFindings();
     for (Row& row : rows)

@@ -87,6 +87,8 @@ std::string Shown(const std::optional<std::string>& value)
 
 CopyPlan PlanCameraCopy(int source, const std::vector<int>& targets, unsigned groups)
 {
+    if (source < 1 || source > kMaxCameras)
+        return {};
     Planner planner(source, groups);
     for (const int target : targets)
         if (target != source && target >= 1 && target <= kMaxCameras)
