@@ -103,7 +103,7 @@ const std::string kSixteen = "S [Global] Video Channels=16; QUELT Version=QUELT 
                              "S [OrvaBank] Lobby Camera 3 On=YES; Lobby Camera 3 IP=YES; Ch 3 Motion Detection=0; Ch 3 Motion Amount=100\n"
                              "S [IP Camera] Camera 3 Address=10.0.0.10\nD [Camera Names] 1=Lobby door; 3=Vault\n"
                              "S [OrvaBank] Lobby Camera 5 On=YES; Lobby Camera 5=5; Ch 5 Motion Amount=9\n"
-                             "S [OrvaBank] Lobby Camera 6=5; Lobby Camera 12 On=YES; Lobby Camera 12 IP=YES; Ch 14 Motion Amount=150\n"
+                             "S [OrvaBank] Lobby Camera 6=5; Lobby Camera 12 On=YES; Lobby Camera 12 IP=YES; Ch 16 Motion Amount=150\n"
                              "S [IP Camera] Camera 12 Address=10.0.0.9\n";
 
 } // namespace
@@ -129,15 +129,15 @@ TEST_F(Overview, OneRowPerCameraOfTheSheetMarkedWhereItNeedsAttention)
             EXPECT_EQ(Tip(dlg, 1), "");
             if (*advanced == '1') {
                 EXPECT_EQ(rows[11], "|12|none|On|IP|10.0.0.9|30 FPS|On|5|Off|0");
-                EXPECT_TRUE(rows[13].starts_with("!|14|")) << rows[13];
-                const std::string tip = Tip(dlg, 14);
-                EXPECT_TRUE(tip.ends_with("[OrvaBank] Ch 14 Motion Amount = 150: outside its range; a whole number from 0 to 100 is expected"))
+                EXPECT_TRUE(rows[15].starts_with("!|16|")) << "the last row too";
+                const std::string tip = Tip(dlg, 16);
+                EXPECT_TRUE(tip.ends_with("[OrvaBank] Ch 16 Motion Amount = 150: outside its range; a whole number from 0 to 100 is expected"))
                     << tip;
                 // Numbers sort as numbers, a second click reverses; addresses after ports.
-                EXPECT_EQ(SortedBy(dlg, 8), "2 4 6 7 8 9 10 11 12 13 15 16 5 1 3 14");
-                EXPECT_TRUE(SortedBy(dlg, 8).starts_with("14 3 1 5 2 ")) << "descending";
+                EXPECT_EQ(SortedBy(dlg, 8), "2 4 6 7 8 9 10 11 12 13 14 15 5 1 3 16");
+                EXPECT_TRUE(SortedBy(dlg, 8).starts_with("16 3 1 5 2 ")) << "descending";
                 EXPECT_TRUE(SortedBy(dlg, 5).ends_with(" 12 3")) << "ports first, 10.0.0.9 before 10.0.0.10";
-                EXPECT_TRUE(SortedBy(dlg, 0).starts_with("2 5 14 1 ")) << "marked rows first";
+                EXPECT_TRUE(SortedBy(dlg, 0).starts_with("2 5 16 1 ")) << "marked rows first";
             }
             SendMessageA(dlg, WM_COMMAND, IDOK, 0);
         }});
