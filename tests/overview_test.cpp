@@ -220,18 +220,19 @@ TEST_F(Overview, CopyMotionThroughTheDialogs)
 TEST_F(Overview, CopyEveryGroupSkipsRefusedValuesAndIsUndoneAtOnce)
 {
     Seed("S [Global] Video Channels=16; QUELT Version=QUELT V12.1\nC [Config] Advanced Menu=1\nD [Cameras Enabled] Initilized=1\n"
-         "S [OrvaBank] Lobby Camera 1 On=YES; Lobby Camera 1=7; Ch 1 Motion Detection=1; Ch 1 Motion Amount=150; Ch 1 Capture Rate=3\n"
-         "S [OrvaBank] Ch 1 Illumination Detection=1; Ch 1 Illumination Cal=1; Ch 1 Illumination Alarm=256\n"
-         "S [IP Camera] Camera 1 Address=10.0.0.1; Camera 1 Username=admin; Camera 1 PW=pw\nD [Camera Names] 1=Door; 3=Vault\n"
+         "S [OrvaBank] Lobby Camera 2 On=YES; Lobby Camera 2=7; Ch 2 Motion Detection=1; Ch 2 Motion Amount=150; Ch 2 Capture Rate=0\n"
+         "S [OrvaBank] Ch 2 Illumination Detection=1; Ch 2 Illumination Cal=1; Ch 2 Illumination Alarm=256\n"
+         "S [IP Camera] Camera 2 Address=10.0.0.1; Camera 2 Username=admin; Camera 2 PW=pw\nD [Camera Names] 2=Door; 3=Vault\n"
          "S [OrvaBank] Lobby Camera 3 On=YES; Lobby Camera 3 IP=YES; Ch 3 Capture Rate=3\nS [IP Camera] Camera 3 Address=10.0.0.3\n"
-         "S [OrvaBank] Lobby Camera 4=\nD [Cameras Enabled] 2=OFF; 4=OFF");
+         "S [OrvaBank] Lobby Camera 4=\nD [Cameras Enabled] 1=OFF; 4=OFF");
     wnd = OpenMainWindow("orva_config.exe " + SystemIniPath());
     MarkClean();
-    const CopyPlan done = CopyCameraSettings(1, {1, 2, 3, 4}, kCopyMotion | kCopyRate | kCopyIllumination | kCopyOnOff);
+    const CopyPlan done = CopyCameraSettings(2, {2, 1, 3, 4}, kCopyMotion | kCopyRate | kCopyIllumination | kCopyOnOff);
     std::vector<std::string> expected = KeyLines(
-        "D [Cameras Enabled] 2=ON; 4=ON\nS [OrvaBank] Ch 2 Capture Rate=3; Ch 4 Capture Rate=3\n"
-        "S [OrvaBank] Lobby Camera 2=2; Lobby Camera 2 On=YES; Lobby Camera 4=4; Lobby Camera 4 On=YES\n" +
-        Each(2, 4, "S [OrvaBank] Ch %d Illumination Alarm=256; Ch %d Illumination Cal=1; Ch %d Illumination Detection=1; Ch %d Motion Detection=1"));
+        "D [Cameras Enabled] 1=ON; 4=ON\nS [OrvaBank] Ch 1 Capture Rate=0; Ch 3 Capture Rate=0; Ch 4 Capture Rate=0\n"
+        "S [OrvaBank] Lobby Camera 1=1; Lobby Camera 1 On=YES; Lobby Camera 4=4; Lobby Camera 4 On=YES\n" +
+        Each(1, 4, "S [OrvaBank] Ch %d Illumination Alarm=256; Ch %d Illumination Cal=1; Ch %d Illumination Detection=1; Ch %d Motion Detection=1"));
+    std::erase_if(expected, [](const std::string& line) { return line.starts_with("S [OrvaBank] Ch 2 "); }); // the source
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(ChangesSinceMark(), expected);
     EXPECT_EQ(done.changes.size(), expected.size());
@@ -241,7 +242,7 @@ TEST_F(Overview, CopyEveryGroupSkipsRefusedValuesAndIsUndoneAtOnce)
 
     const std::vector<Confirmation> log = ReadHistory(siteDir + kHistoryFile).value();
     ASSERT_EQ(log.size(), 1u) << "one confirmation";
-    EXPECT_EQ(log[0].command, "Copy Settings from Camera 1");
+    EXPECT_EQ(log[0].command, "Copy Settings from Camera 2");
     DriveModal([&] { DispatchCommand(wnd, IDM_HISTORY); return INT_PTR{0}; },
                {[](HWND dlg) {
                     LVITEMA item{};
