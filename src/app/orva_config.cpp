@@ -6,6 +6,7 @@
 #include "checkdlg.h"
 #include "comparedlg.h"
 #include "sitereport.h"
+#include "overviewdlg.h"
 #include "menu.h"
 #include "ownedkeys.h"
 #include "statusline.h"
@@ -107,6 +108,7 @@ const SheetCommand kSheetCommands[] = {
     {IDM_CHECK_SITE, DisplaySiteCheck},
     {IDM_COMPARE_SITE, DisplaySiteComparison},
     {IDM_SITE_REPORT, SaveSiteReport},
+    {IDM_CAMERA_OVERVIEW, DisplayCameraOverview},
 };
 
 bool RuleHolds(Rule rule)

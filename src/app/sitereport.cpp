@@ -165,9 +165,8 @@ private:
              "Illumination monitoring", "Illumination alarm level"},
             "th");
         out += "</thead>\n";
-        for (int camera = 1; camera <= NbrKestoCameras(); ++camera) {
-            const CameraSummary c = ReadCameraSummary(camera);
-            Row({std::to_string(camera), HtmlText(c.name), YesNo(c.on), c.ip ? "IP" : "analog",
+        for (const CameraSummary& c : ReadCameraSummaries(NbrKestoCameras())) {
+            Row({std::to_string(c.number), HtmlText(c.name), YesNo(c.on), c.ip ? "IP" : "analog",
                  c.ip ? (c.address.empty() ? std::string(kUnset) : HtmlText(c.address)) : "port " + std::to_string(c.port),
                  c.rate.empty() ? "-" : HtmlText(c.rate), YesNo(c.motion), std::to_string(c.motionAmount),
                  YesNo(c.illumination) + (c.illuminationCal ? ", calibrated" : ""), std::to_string(c.illuminationAlarm)});

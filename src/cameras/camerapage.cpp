@@ -71,14 +71,17 @@ std::string CameraKey(const char* format, int camera)
     return key;
 }
 
-std::string ChKey(int camera, const char* word)
-{
-    char key[64];
-    std::snprintf(key, sizeof key, "Ch %d %s", camera, word);
-    return key;
-}
-
 std::string NumberKey(int camera) { return CameraKey("%d", camera); }
+
+// The camera's flag, the port only an analog camera in use has (the recorder reads an empty port
+// as none), and the on/off mirror the remote viewer reads from SiteDef.DAT.
+std::vector<CameraValue> OnOffValues(int camera, bool on, bool ip, int port)
+{
+    const std::string siteDef = SiteDefFile();
+    return {{SystemIni(), kSecOrvaBank, LobbyCameraKey(camera, " On"), on ? "YES" : "NO"},
+            {SystemIni(), kSecOrvaBank, LobbyCameraKey(camera, ""), on && !ip ? std::to_string(port) : std::string()},
+            {siteDef, kSecCamerasEnabled, NumberKey(camera), on ? "ON" : "OFF"}};
+}
 
 // The camera's [OrvaBank] "YES"/"NO" flags, " On" or " IP".
 bool ReadBankYes(int camera, const char* suffix)
@@ -373,19 +376,11 @@ void SaveCameraPage(HWND page, int camera)
 {
     const int version = QUELT_MajorVersion();
     const bool on = IsItemChecked(page, IDC_CAM_ENABLED);
-    WriteBankYes(camera, " On", on);
     const bool ip = version >= kIPVersion && IsItemChecked(page, IDC_CAM_IP);
+    for (const CameraValue& v : OnOffValues(camera, on, ip, GetItemInt(page, IDC_CAM_PORT)))
+        WriteString(v.file.c_str(), v.section.c_str(), v.key.c_str(), v.value);
     WriteBankYes(camera, " IP", ip);
-    // Only an analog camera in use has a port; the recorder reads an empty port as none.
-    const std::string portKey = LobbyCameraKey(camera, "");
-    if (on && !ip)
-        WriteInt(SystemIni(), kSecOrvaBank, portKey.c_str(), GetItemInt(page, IDC_CAM_PORT));
-    else
-        WriteString(SystemIni(), kSecOrvaBank, portKey.c_str(), "");
-
-    const std::string siteDef = SiteDefFile();
-    WriteString(siteDef.c_str(), kSecCameraNames, NumberKey(camera).c_str(), GetItemText(page, IDC_CAM_NAME, kTextMax));
-    WriteString(siteDef.c_str(), kSecCamerasEnabled, NumberKey(camera).c_str(), on ? "ON" : "OFF");
+    WriteString(SiteDefFile().c_str(), kSecCameraNames, NumberKey(camera).c_str(), GetItemText(page, IDC_CAM_NAME, kTextMax));
 
     // The list's own selection: pacing decides the real rate when the recorder runs. A stored rate
     // the list cannot show leaves it without a selection, and then the key is kept as stored.
@@ -482,7 +477,9 @@ INT_PTR CameraPropProc_IP(HWND page, UINT msg, WPARAM wParam, LPARAM lParam, int
     }
 }
 
-CameraSummary ReadCameraSummary(int camera)
+namespace {
+
+CameraSummary Summary(int camera, const CaptureCards* cards)
 {
     const int version = QUELT_MajorVersion();
     CameraSummary summary;
@@ -493,12 +490,39 @@ CameraSummary ReadCameraSummary(int camera)
     summary.port = ReadInt(SystemIni(), kSecOrvaBank, LobbyCameraKey(camera, "").c_str(), DefaultPort(camera - 1));
     if (version >= kIPVersion)
         summary.address = ReadIPCamera(CameraKey("Camera %d Address", camera), "");
+    summary.rateIndex = ShownRateIndex(camera, version);
     if (summary.on)
-        summary.rate = ComputeFPS(camera, ShownRateIndex(camera, version));
+        summary.rate = cards ? ComputeFPS(camera, summary.rateIndex, *cards) : ComputeFPS(camera, summary.rateIndex);
     summary.motion = ReadCh(camera, "Motion Detection", kMotionDefault) != 0;
     summary.motionAmount = ReadCh(camera, "Motion Amount", kMotionAmountDefault);
     summary.illumination = ReadCh(camera, "Illumination Detection", 0) != 0;
     summary.illuminationCal = ReadCh(camera, "Illumination Cal", 0) != 0;
     summary.illuminationAlarm = ReadCh(camera, "Illumination Alarm", 0);
     return summary;
+}
+
+} // namespace
+
+CameraSummary ReadCameraSummary(int camera) { return Summary(camera, nullptr); }
+
+std::vector<CameraSummary> ReadCameraSummaries(int count)
+{
+    const CaptureCards cards = ReadCaptureCards();
+    std::vector<CameraSummary> summaries;
+    for (int camera = 1; camera <= count; ++camera)
+        summaries.push_back(Summary(camera, &cards));
+    return summaries;
+}
+
+std::string ChKey(int camera, const char* word)
+{
+    char key[64];
+    std::snprintf(key, sizeof key, "Ch %d %s", camera, word);
+    return key;
+}
+
+std::vector<CameraValue> SwitchedCameraValues(const CameraSummary& camera, bool on)
+{
+    // The page stores an IP camera as such only from version 12 on; before, it is analog.
+    return OnOffValues(camera.number, on, QUELT_MajorVersion() >= kIPVersion && camera.ip, camera.port);
 }

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 // The common page procedure of the camera sheet; camera is 1 to 32, supplied by the page's thunk.
 INT_PTR CameraPropProc_IP(HWND page, UINT msg, WPARAM wParam, LPARAM lParam, int camera) noexcept;
@@ -39,6 +40,7 @@ struct CameraSummary {
     int port = 0;        // where an analog camera is wired
     std::string address; // an IP camera's, on recorders of version 12 and later
     std::string rate;    // the frame-rate display ("15 FPS"); empty for a camera that is off
+    int rateIndex = -1;  // the capture-rate list's selection; -1 when the stored rate is not in it
     bool motion = false;
     int motionAmount = 0;
     bool illumination = false;
@@ -46,3 +48,17 @@ struct CameraSummary {
     int illuminationAlarm = 0;
 };
 CameraSummary ReadCameraSummary(int camera);
+// The summaries of cameras 1 to count, the capture cards read once for all of them.
+std::vector<CameraSummary> ReadCameraSummaries(int count);
+
+// "Ch <camera> <word>", the [OrvaBank] key of one of a camera's values ("Motion Amount").
+std::string ChKey(int camera, const char* word);
+
+// One value as a camera page stores it: the file's path, section, key and the text written.
+struct CameraValue {
+    std::string file, section, key, value;
+};
+// What applying the camera's page, as it opens, with its Enabled box set to on stores for the
+// camera's use: its flag, its port (only an analog camera in use has one) and the remote viewer's
+// mirror in SiteDef.DAT.
+std::vector<CameraValue> SwitchedCameraValues(const CameraSummary& camera, bool on);

@@ -48,7 +48,9 @@ void ExplainNoPages(HWND parent, bool advanced)
 
 int CameraPageCount() { return std::clamp(StoredPageCount(), 0, kMaxCameras); }
 
-void DisplayCameraProperties(HINSTANCE instance, HWND parent)
+void DisplayCameraProperties(HINSTANCE instance, HWND parent) { DisplayCameraProperties(instance, parent, 0); }
+
+void DisplayCameraProperties(HINSTANCE instance, HWND parent, int startPage)
 {
     const bool advanced = AdvancedMenuOn();
     const int stored = StoredPageCount();
@@ -68,5 +70,5 @@ void DisplayCameraProperties(HINSTANCE instance, HWND parent)
         std::snprintf(title, sizeof title, "Camera %02d", camera);
         pages.push_back({templateName, title, CameraPropArray[static_cast<size_t>(camera - 1)]});
     }
-    ShowPropertySheet(instance, parent, "Camera Properties", pages);
+    ShowPropertySheet(instance, parent, "Camera Properties", pages, static_cast<size_t>(std::max(startPage, 0)));
 }

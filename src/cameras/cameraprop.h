@@ -19,3 +19,5 @@ int CameraPageCount();
 // basic menu the cameras after the last page are first switched off, unless ORVA_CONFIG.INI says
 // otherwise.
 void DisplayCameraProperties(HINSTANCE instance, HWND parent);
+// The same, opened on the page of camera startPage + 1 (on the first when there is no such page).
+void DisplayCameraProperties(HINSTANCE instance, HWND parent, int startPage);

@@ -5,7 +5,6 @@
 #include "profile.h"
 
 #include <cstdio>
-#include <vector>
 
 namespace {
 
@@ -54,21 +53,34 @@ bool IPCameraEnabled(int iCh, const char* iniFile)
     return CameraFlag(iniFile, iCh, " On") && CameraFlag(iniFile, iCh, " IP");
 }
 
-std::string ComputeFPS(int ch, int camCaptureRate)
+namespace {
+
+// The display from the stored values; the cards are read only for an analog camera, when not given.
+std::string RateText(int ch, int camCaptureRate, const CaptureCards* known)
 {
     if (ch < 1 || ch > kCameras || !RateDivisor(camCaptureRate))
         return {};
     if (IPCameraEnabled(ch, SystemIni()))
         return IPCameraRateText(camCaptureRate);
+    const CaptureCards cards = known ? *known : ReadCaptureCards();
+    return AnalogCameraRateText(camCaptureRate, cards.imageCard, cards.cardCount, CameraPort(ch, cards.oneToOne),
+                                cards.enabledAnalogPorts);
+}
 
-    const std::string imageCard =
-        ReadString(SystemIni(), kSecGlobal, "Image Card", "", kValueBuffer);
-    const bool oneToOne = OneToOneUnit();
-    const int ownPort = CameraPort(ch, oneToOne);
-    const int cardCount = GlobalInt("Nbr Image Card");
-    std::vector<int> enabledAnalogPorts;
+} // namespace
+
+CaptureCards ReadCaptureCards()
+{
+    CaptureCards cards;
+    cards.imageCard = ReadString(SystemIni(), kSecGlobal, "Image Card", "", kValueBuffer);
+    cards.oneToOne = OneToOneUnit();
+    cards.cardCount = GlobalInt("Nbr Image Card");
     for (int camera = 1; camera <= kCameras; ++camera)
         if (AnalogCameraEnabled(camera, SystemIni()))
-            enabledAnalogPorts.push_back(CameraPort(camera, oneToOne));
-    return AnalogCameraRateText(camCaptureRate, imageCard, cardCount, ownPort, enabledAnalogPorts);
+            cards.enabledAnalogPorts.push_back(CameraPort(camera, cards.oneToOne));
+    return cards;
 }
+
+std::string ComputeFPS(int ch, int camCaptureRate) { return RateText(ch, camCaptureRate, nullptr); }
+
+std::string ComputeFPS(int ch, int camCaptureRate, const CaptureCards& cards) { return RateText(ch, camCaptureRate, &cards); }

@@ -8,7 +8,7 @@
 #include <vector>
 
 INT_PTR ShowPropertySheet(HINSTANCE instance, HWND parent, const char* caption,
-                          std::span<const SheetPage> pages)
+                          std::span<const SheetPage> pages, size_t startPage)
 {
     std::vector<HPROPSHEETPAGE> handles;
     handles.reserve(pages.size());
@@ -34,7 +34,7 @@ INT_PTR ShowPropertySheet(HINSTANCE instance, HWND parent, const char* caption,
     psh.pszIcon = "OWL";
     psh.pszCaption = caption;
     psh.nPages = static_cast<UINT>(handles.size());
-    psh.nStartPage = 0;
+    psh.nStartPage = startPage < handles.size() ? static_cast<UINT>(startPage) : 0;
     psh.phpage = handles.data();
     return CcPropertySheet(&psh);
 }

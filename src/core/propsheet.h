@@ -41,10 +41,11 @@ struct SheetPage {
     DLGPROC proc;
 };
 
-// Creates the pages and shows the sheet modally, with the "OWL" icon, starting on the first
-// page; returns what the property sheet returned (-1 when it could not be shown).
+// Creates the pages and shows the sheet modally, with the "OWL" icon, starting on the given page
+// (the first one when it has no such page); returns what the property sheet returned (-1 when it
+// could not be shown).
 INT_PTR ShowPropertySheet(HINSTANCE instance, HWND parent, const char* caption,
-                          std::span<const SheetPage> pages);
+                          std::span<const SheetPage> pages, size_t startPage = 0);
 
 // The page tells its sheet that it holds changes (enables Apply).
 void NotifyChanged(HWND page);

@@ -39,6 +39,7 @@
 #define IDM_CHECK_SITE         51802
 #define IDM_COMPARE_SITE       51803
 #define IDM_SITE_REPORT        51805
+#define IDM_CAMERA_OVERVIEW    51804
 
 // Help button present, hidden, on most dialogs
 #ifndef IDHELP
@@ -394,3 +395,18 @@
 #define IDC_CO_LIST            1021
 #define IDC_CO_TAKE            1022
 #define IDC_CO_SUMMARY         1023
+// Camera overview
+#define IDC_OV_LIST            1031
+#define IDC_OV_COPY            1032
+#define IDC_OV_SUMMARY         1033
+// Copying a camera's settings
+#define IDC_CS_SOURCE          1041
+#define IDC_CS_TARGETS         1042
+#define IDC_CS_ALL_ANALOG      1043
+#define IDC_CS_ALL_IP          1044
+#define IDC_CS_MOTION          1045
+#define IDC_CS_RATE            1046
+#define IDC_CS_ILLUMINATION    1047
+#define IDC_CS_ONOFF           1048
+// Confirming the copy
+#define IDC_CC_LIST            1051
