@@ -26,8 +26,15 @@ public:
         std::string line = "\"" + dir + "orva_config.exe\" " + args;
         STARTUPINFOA si{};
         si.cb = sizeof si;
-        EXPECT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.empty() ? nullptr : folder.c_str(),
-                                   &si, &pi));
+        // Wine now and then refuses a start while the last run's process is still being torn down.
+        bool started = false;
+        DWORD error = 0;
+        for (int attempt = 0; attempt < 3 && !started; ++attempt, Sleep(started ? 0 : 300)) {
+            started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.empty() ? nullptr : folder.c_str(),
+                                     &si, &pi);
+            error = started ? 0 : GetLastError();
+        }
+        EXPECT_TRUE(started) << "error " << error << " starting " << line;
     }
     ~Program()
     {
