@@ -84,6 +84,7 @@ dialogs=(
     "51685 disk-allocation-advanced"
     "51710 camera-system-parameters"
     "201 camera-sheet-advanced"
+    "51804 camera-overview-advanced"
     "51789 tdi-ports-advanced"
     "51699 activity-log"
     "51711 status-log"
@@ -107,6 +108,7 @@ dialogs=(
     "51684 slave-mux-1"
     "51801 history"
     "51802 check-site"
+    "51804 camera-overview"
     "51716 normal-mode"
 )
 n=4
