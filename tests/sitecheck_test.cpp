@@ -12,8 +12,10 @@
 
 #include <commctrl.h>
 
+#include <fstream>
 #include <map>
 #include <set>
+#include <sstream>
 
 namespace {
 
@@ -311,4 +313,25 @@ TEST_F(Check, ReportOfADamagedSite)
     EXPECT_EQ(HtmlProblem(html), "");
     EXPECT_NE(html.find("The map picture BRANCH.PCX cannot be read"), std::string::npos);
     EXPECT_EQ(html.find("data:image"), std::string::npos);
+}
+
+// Files > Site Report: the page written under the name given in the save dialog, then opened with
+// the program the system has for web pages; here none, which is said rather than ignored.
+TEST_F(Check, ReportSavedFromTheMenu)
+{
+    Findings("");
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Classes\\.html", 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr), ERROR_SUCCESS);
+    RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>("OrvaTests.NoViewer"), 19);
+    RegCloseKey(key);
+    const std::string path = siteDir + "branch.html";
+    const ModalRun run = DriveModal([&] { DispatchCommand(wnd, IDM_SITE_REPORT); return INT_PTR{0}; }, StepsOf("type 1148 = " + path + "; ok"));
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Classes\\.html");
+    ASSERT_EQ(run.boxes.size(), 1u);
+    EXPECT_EQ(run.boxes[0].text, "The report was saved as " + path + ", but no program opens it here.");
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream page;
+    page << in.rdbuf();
+    EXPECT_TRUE(page.str().starts_with("<!DOCTYPE html>"));
+    EXPECT_TRUE(page.str().ends_with("</html>\n"));
 }
