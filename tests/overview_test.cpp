@@ -193,6 +193,11 @@ TEST_F(Overview, CopyMotionThroughTheDialogs)
          [](HWND dlg) { EXPECT_EQ(WindowText(GetDlgItem(dlg, IDC_CS_SOURCE)), "From camera 1 (Lobby door)"); },
          StepsOf("click OK")[0], // nothing checked: said, and the dialog stays
          checkTargets, StepsOf("click Motion detection")[0], StepsOf("click OK")[0],
+         [](HWND confirm) { PostMessageA(confirm, WM_COMMAND, IDCANCEL, 0); }, // not confirmed: nothing stored
+         [&](HWND dlg) {
+             EXPECT_EQ(ChangesSinceMark(), std::vector<std::string>{});
+             PostMessageA(GetDlgItem(dlg, IDOK), BM_CLICK, 0, 0);
+         },
          [&](HWND confirm) {
              for (int i = 0; i < SendDlgItemMessageA(confirm, IDC_CC_LIST, LB_GETCOUNT, 0, 0); ++i) {
                  char line[512] = "";
@@ -203,9 +208,14 @@ TEST_F(Overview, CopyMotionThroughTheDialogs)
          },
          [](HWND dlg) {
              EXPECT_EQ(WindowText(GetDlgItem(dlg, IDC_OV_SUMMARY)), "16 cameras, 3 marked; copied 4 values from camera 1");
+             PostMessageA(GetDlgItem(dlg, IDC_OV_COPY), BM_CLICK, 0, 0);
+         },
+         [](HWND copy) { PostMessageA(copy, WM_COMMAND, IDCANCEL, 0); }, // Cancel closes the copy dialog alone
+         [](HWND dlg) {
+             EXPECT_NE(GetDlgItem(dlg, IDC_OV_LIST), nullptr);
              SendMessageA(dlg, WM_COMMAND, IDCANCEL, 0);
          }});
-    EXPECT_EQ(run.stepsRun, 8);
+    EXPECT_EQ(run.stepsRun, 12);
     ASSERT_EQ(run.boxes.size(), 1u);
     EXPECT_EQ(run.boxes[0].text, "Check the cameras to copy to.");
     EXPECT_EQ(listed, (std::vector<std::string>{"Camera 2: Ch 2 Motion Detection: (absent) -> 1", "Camera 2: Ch 2 Motion Amount: (absent) -> 20",
