@@ -18,6 +18,7 @@
 
 #include <array>
 #include <ctime>
+#include <new>
 #include <optional>
 #include <span>
 #include <vector>
@@ -341,17 +342,27 @@ private:
             out += "<p>No map picture is set.</p>\n";
             return;
         }
+        // A map of the largest size the decoders take needs more than a gigabyte at each step:
+        // where memory runs out, the report says so and goes on.
         Picture picture;
-        const int loaded = LoadMapWithIcons(picture);
-        const std::vector<uint8_t> png = loaded == 0 ? EncodePng(picture) : std::vector<uint8_t>();
-        if (png.empty()) {
-            out += "<p>The map picture " + HtmlText(*name) + " cannot be read (" + FormatLeadError(loaded) + ").</p>\n";
-            return;
+        int loaded = kImageNoMemory;
+        std::string png;
+        try {
+            loaded = LoadMapWithIcons(picture);
+            if (loaded == 0)
+                png = Base64(EncodePng(picture));
+        } catch (const std::bad_alloc&) {
+            png.clear();
         }
-        out += "<p class=\"note\">" + HtmlText(*name) + ", " + std::to_string(picture.width) + " x " + std::to_string(picture.height) +
-               ", with the camera icons remote users see.</p>\n<img alt=\"Site map with camera icons\" width=\"" +
-               std::to_string(picture.width) + "\" height=\"" + std::to_string(picture.height) + "\" src=\"data:image/png;base64," +
-               Base64(png) + "\">\n";
+        if (loaded != 0)
+            out += "<p>The map picture " + HtmlText(*name) + " cannot be read (" + FormatLeadError(loaded) + ").</p>\n";
+        else if (png.empty())
+            out += "<p>The map picture " + HtmlText(*name) + " could not be made into a picture for the report (too large, or no PNG encoder here).</p>\n";
+        else
+            out += "<p class=\"note\">" + HtmlText(*name) + ", " + std::to_string(picture.width) + " x " + std::to_string(picture.height) +
+                   ", with the camera icons remote users see.</p>\n<img alt=\"Site map with camera icons\" width=\"" +
+                   std::to_string(picture.width) + "\" height=\"" + std::to_string(picture.height) + "\" src=\"data:image/png;base64," +
+                   png + "\">\n";
     }
 
     void Findings()
