@@ -241,10 +241,7 @@ TEST_F(EndToEnd, HistoryFromTheCommandLine)
     const std::string out = siteDir + "history.txt";
     Program history("/history \"" + SystemIniPath() + "\" /out \"" + out + "\"");
     EXPECT_EQ(history.ExitCode(), 0);
-    std::ifstream in(out, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    EXPECT_EQ(text.str(), "2026-12-02 10:00:00  Undo  1 value\r\n    S [OrvaBank] Bank Name: \"Oak\" -> \"E\\tlm\"\r\n"
+    EXPECT_EQ(ReadRaw(out), "2026-12-02 10:00:00  Undo  1 value\r\n    S [OrvaBank] Bank Name: \"Oak\" -> \"E\\tlm\"\r\n"
                           "2026-12-01 09:00:00  Site Identification  1 value\r\n    S [OrvaBank] Bank Name: absent -> \"Oak\"\r\n");
     Program missing("/history \"" + siteDir + "nowhere\\ORVANT.INI\"");
     EXPECT_EQ(missing.ExitCode(), 2);
@@ -259,12 +256,7 @@ TEST_F(EndToEnd, CheckFromTheCommandLine)
     WriteRaw(siteDir + "clean\\ORVANT.INI", "[OrvaFile]\r\nStatus Log Size=100\r\n");
     MarkClean();
     const std::string out = siteDir + "check.txt", ini = SystemIniPath(), clean = siteDir + "clean\\ORVANT.INI";
-    const auto text = [&] {
-        std::ifstream in(out, std::ios::binary);
-        std::ostringstream all;
-        all << in.rdbuf();
-        return all.str();
-    };
+    const auto text = [&] { return ReadRaw(out); };
     Program faulty("/check \"" + ini + "\" \"" + clean + "\" /out \"" + out + "\"");
     EXPECT_EQ(faulty.ExitCode(), 1);
     const std::string report = text();
@@ -296,10 +288,7 @@ TEST_F(EndToEnd, DiffFromTheCommandLine)
     EXPECT_EQ(same.ExitCode(), 0);
     Program differ("/diff \"" + a + "\" \"" + b + "\" /out \"" + out + "\"");
     EXPECT_EQ(differ.ExitCode(), 1);
-    std::ifstream in(out, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    EXPECT_EQ(text.str(), "Site Identification: system INI [OrvaBank] Bank Name (site-specific): Elm | Oak\r\n"
+    EXPECT_EQ(ReadRaw(out), "Site Identification: system INI [OrvaBank] Bank Name (site-specific): Elm | Oak\r\n"
                           "Port Configuration: system INI [OrvaBank] Ch 2 Motion Amount: 5 | 7\r\n"
                           "Schedule: system INI [Schedule] MON6: (absent) | 1\r\n"
                           "Modem: system INI [Modem] Carrier TO: (absent) | 30\r\n"
@@ -317,12 +306,10 @@ TEST_F(EndToEnd, ReportFromTheCommandLine)
     const std::string out = siteDir + "report.html";
     Program written("/report \"" + SystemIniPath() + "\" \"" + out + "\"");
     EXPECT_EQ(written.ExitCode(), 0);
-    std::ifstream in(out, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    EXPECT_TRUE(text.str().starts_with("<!DOCTYPE html>"));
-    EXPECT_TRUE(text.str().ends_with("</html>\n"));
-    EXPECT_NE(text.str().find("data:image/png;base64,"), std::string::npos) << "the map, from the site's folder";
+    const std::string page = ReadRaw(out);
+    EXPECT_TRUE(page.starts_with("<!DOCTYPE html>"));
+    EXPECT_TRUE(page.ends_with("</html>\n"));
+    EXPECT_NE(page.find("data:image/png;base64,"), std::string::npos) << "the map, from the site's folder";
     Program noSite("/report \"" + siteDir + "none\\ORVANT.INI\" \"" + out + "\"");
     EXPECT_EQ(noSite.ExitCode(), 2);
     Program noFolder("/report \"" + SystemIniPath() + "\" \"" + siteDir + "none\\report.html\"");

@@ -23,13 +23,6 @@ protected:
         return DriveModal([&] { DispatchCommand(wnd, command); return INT_PTR{0}; }, StepsOf(steps), std::move(answers));
     }
     std::vector<Confirmation> Log() { return ReadHistory(siteDir + kHistoryFile).value(); }
-    std::string Text(const std::string& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
     HWND wnd = nullptr;
 };
 
@@ -123,8 +116,8 @@ TEST_F(History, OddValuesRoundTripAndAFullLogIsMovedAside)
     ASSERT_TRUE(v.after);
     EXPECT_EQ(*v.after, odd);
     EXPECT_EQ(v.before, std::nullopt);
-    EXPECT_EQ(ParseHistory(Text(siteDir + kHistoryFile)).size(), 1u);
-    const std::string text = Text(siteDir + kHistoryFile);
+    EXPECT_EQ(ParseHistory(ReadRaw(siteDir + kHistoryFile)).size(), 1u);
+    const std::string text = ReadRaw(siteDir + kHistoryFile);
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 2) << "one header and one value, each on one line";
 
     // Past 1 MB the log becomes the old one (replacing an older one) and a new log begins.
@@ -134,7 +127,7 @@ TEST_F(History, OddValuesRoundTripAndAFullLogIsMovedAside)
     WriteRaw(siteDir + kHistoryFile, std::string(kHistoryLimit + 1, '#'));
     MarkWrites();
     WriteString(SystemIniPath().c_str(), "Odd", "Value", "plain");
-    EXPECT_EQ(Text(siteDir + kOldHistoryFile).size(), static_cast<size_t>(kHistoryLimit + 1));
+    EXPECT_EQ(ReadRaw(siteDir + kOldHistoryFile).size(), static_cast<size_t>(kHistoryLimit + 1));
     EXPECT_EQ(Log().size(), 1u);
     EXPECT_EQ(Log()[0].values[0].before, kept);
 }

@@ -12,10 +12,8 @@
 
 #include <commctrl.h>
 
-#include <fstream>
 #include <map>
 #include <set>
-#include <sstream>
 
 namespace {
 
@@ -329,9 +327,7 @@ TEST_F(Check, ReportSavedFromTheMenu)
     RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Classes\\.html");
     ASSERT_EQ(run.boxes.size(), 1u);
     EXPECT_EQ(run.boxes[0].text, "The report was saved as " + path + ", but no program opens it here.");
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream page;
-    page << in.rdbuf();
-    EXPECT_TRUE(page.str().starts_with("<!DOCTYPE html>"));
-    EXPECT_TRUE(page.str().ends_with("</html>\n"));
+    const std::string page = ReadRaw(path);
+    EXPECT_TRUE(page.starts_with("<!DOCTYPE html>"));
+    EXPECT_TRUE(page.ends_with("</html>\n"));
 }

@@ -39,6 +39,8 @@ public:
     void Seed(const std::string& lines);
     // Replaces a file's whole text (for damaged files).
     void WriteRaw(const std::string& path, const std::string& text) const;
+    // A file's bytes, or nothing when it cannot be read.
+    static std::string ReadRaw(const std::string& path);
 
     // "F [section] key=new value" (or "F [section] key removed") for every key changed since the
     // last MarkClean, sorted.

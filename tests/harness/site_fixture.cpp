@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <set>
 
 namespace {
@@ -133,6 +134,14 @@ void SiteFixture::Seed(const std::string& lines)
 void SiteFixture::WriteRaw(const std::string& path, const std::string& text) const
 {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+}
+
+std::string SiteFixture::ReadRaw(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
 }
 
 Keys SiteFixture::Snapshot() const
