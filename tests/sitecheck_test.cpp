@@ -228,7 +228,16 @@ TEST_F(Check, ReportOfTheSampleSite)
         headings += html.substr(at + 4, html.find("</h2>", at) - at - 4) + "; ";
     EXPECT_EQ(headings, "Unit; Cameras; Surveillance schedule; Alarm inputs; Relays; System alarms; E-mail notification; "
                         "Transactions; TCP/IP monitoring; Disk and log limits; Site map; Site check; ");
+    EXPECT_NE(html.find("<tr><td>Unit type</td><td>ORVA QUELT Unit Kesto</td></tr>\n<tr><td>Recorder version</td><td>QUELT V12.1</td></tr>\n"
+                        "<tr><td>Capture card</td><td>S617</td></tr>\n<tr><td>Capture cards</td><td>2</td></tr>\n"
+                        "<tr><td>Video channels</td><td>16</td></tr>\n<tr><td>Menu</td><td>basic</td></tr>"),
+              std::string::npos);
     const std::string relays = Between(html, "<h2>Relays", "</table>");
+    // The sample's masks: 19 is disk, multiplexer and video failures; 8 the illumination alarm.
+    EXPECT_NE(relays.find("<tr><td>Output relay #1 (primary multiplexer)</td><td>yes</td><td>disk failure, multiplexer failure, video "
+                          "failure</td></tr>\n<tr><td>Output relay #2 (primary multiplexer)</td><td>no</td><td>illumination alarm</td></tr>\n"
+                          "<tr><td>Output relay #1 (slave multiplexer)</td>"),
+              std::string::npos) << relays;
     int relayRows = 0;
     for (size_t at = relays.find("<tr>"); at != std::string::npos; at = relays.find("<tr>", at + 1))
         ++relayRows;

@@ -154,3 +154,20 @@ std::string UpperAscii(std::string text)
         c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
     return text;
 }
+
+std::string Base64(std::span<const uint8_t> bytes)
+{
+    static constexpr char kDigits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::string text;
+    text.reserve((bytes.size() + 2) / 3 * 4);
+    for (size_t i = 0; i < bytes.size(); i += 3) {
+        const size_t left = bytes.size() - i;
+        const uint32_t group = static_cast<uint32_t>(bytes[i]) << 16 | (left > 1 ? static_cast<uint32_t>(bytes[i + 1]) << 8 : 0) |
+                               (left > 2 ? bytes[i + 2] : 0);
+        text += kDigits[group >> 18 & 63];
+        text += kDigits[group >> 12 & 63];
+        text += left > 1 ? kDigits[group >> 6 & 63] : '=';
+        text += left > 2 ? kDigits[group & 63] : '=';
+    }
+    return text;
+}

@@ -6,7 +6,9 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,3 +45,6 @@ std::vector<std::string> CommandArgs(std::string_view line);
 // separator, each field gives its leading number (LeadingInt) cut to its low 8 bits, and a
 // missing field gives 255, so an empty text gives 255.255.255.255.
 std::array<int, 4> SplitDottedOctets(std::string_view text);
+
+// The bytes in base64 with padding, as a data: address of a web page carries a picture.
+std::string Base64(std::span<const uint8_t> bytes);

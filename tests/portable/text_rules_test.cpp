@@ -42,6 +42,19 @@ TEST(NumberRules, RecorderVersionIsTheNumberAfterTheLastCapitalV)
         EXPECT_EQ(VersionTextSameOrLater(text, major, minor), want) << text << " " << major << "." << minor;
 }
 
+TEST(Base64, EveryLengthOfTheLastGroup)
+{
+    const auto encode = [](std::string_view text) {
+        return Base64({reinterpret_cast<const uint8_t*>(text.data()), text.size()});
+    };
+    EXPECT_EQ(encode(""), "");
+    EXPECT_EQ(encode("f"), "Zg==");
+    EXPECT_EQ(encode("fo"), "Zm8=");
+    EXPECT_EQ(encode("foo"), "Zm9v");
+    EXPECT_EQ(encode("foobar"), "Zm9vYmFy");
+    EXPECT_EQ(encode(std::string_view("\xFF\xFE\x00\x80", 4)), "//4AgA==");
+}
+
 TEST(SitePath, FirstArgumentLocalSiteAndWindowsGeneration)
 {
     const std::pair<const char*, const char*> lines[] = {
