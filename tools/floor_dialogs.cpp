@@ -5,6 +5,7 @@
 // Command ID opens an empty copy of PROGRAM's dialog TEMPLATE (D), or a property sheet with one
 // empty page the size of PROGRAM's page TEMPLATE (S). With d and s instead, the dialog or page
 // keeps its controls but its procedure does nothing: what the controls alone cost.
+#include "bare_window.h"
 #include "empty_dialog.h"
 
 #include <windows.h>
@@ -115,25 +116,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     }
     FreeLibrary(program);
 
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = WndProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    wc.lpszMenuName = "ConfigMenu";
-    wc.lpszClassName = "FloorDialogs";
-    RegisterClassA(&wc);
-    const HWND wnd = CreateWindowA("FloorDialogs", "Floor", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                                   instance, nullptr);
-    if (!wnd)
-        return 1;
-    ShowWindow(wnd, showCommand);
-    UpdateWindow(wnd);
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    return static_cast<int>(msg.wParam);
+    return RunBareWindow(instance, WndProc, "FloorDialogs", "Floor", showCommand);
 }

@@ -52,8 +52,8 @@ void TakeSelected(HWND dlg)
 {
     const HWND list = GetDlgItem(dlg, IDC_CO_LIST);
     std::vector<const Difference*> taken;
-    for (int row = 0; row < static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); ++row)
-        if ((SendMessageA(list, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_STATEIMAGEMASK) >> 12) == 2)
+    for (int row = 0; row < ListRowCount(list); ++row)
+        if (IsListRowChecked(list, row))
             taken.push_back(&shown[static_cast<size_t>(row)]);
     if (taken.empty())
         return;

@@ -247,19 +247,10 @@ void OnColumnClick(HWND dlg, int column)
     SortList(dlg);
 }
 
-LPARAM ItemCamera(HWND list, int item)
-{
-    LVITEMA data{};
-    data.mask = LVIF_PARAM;
-    data.iItem = item;
-    SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
-    return data.lParam;
-}
-
 // A marked row's tip says why it is marked, one reason a line.
 void OnInfoTip(HWND dlg, NMLVGETINFOTIPA& tip)
 {
-    const Row* row = RowOf(ItemCamera(GetDlgItem(dlg, IDC_OV_LIST), tip.iItem));
+    const Row* row = RowOf(ListRowData(GetDlgItem(dlg, IDC_OV_LIST), tip.iItem));
     if (!row || row->why.empty() || !tip.pszText || tip.cchTextMax <= 0)
         return;
     std::string text;
@@ -303,21 +294,6 @@ void Layout(HWND dlg) { LayoutListDialog(dlg, IDC_OV_LIST, IDC_OV_COPY, IDC_OV_S
 int copySource = 0;
 bool copyStored = false; // something was stored, even if not all: the overview reads the files again
 
-bool IsChecked(HWND list, int item)
-{
-    return (SendMessageA(list, LVM_GETITEMSTATE, static_cast<WPARAM>(item), LVIS_STATEIMAGEMASK) >> 12) == 2;
-}
-
-void SetChecked(HWND list, int item, bool checked)
-{
-    LVITEMA state{};
-    state.stateMask = LVIS_STATEIMAGEMASK;
-    state.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
-    SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&state));
-}
-
-int ItemCount(HWND list) { return static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); }
-
 void ShowCopySettings(HWND dlg)
 {
     const Row* source = RowOf(copySource);
@@ -328,7 +304,7 @@ void ShowCopySettings(HWND dlg)
     for (const Row& row : rows)
         if (row.camera.number != copySource)
             AddListRow(list, row.camera.number, {std::to_string(row.camera.number), row.camera.name, row.cells[kKind]});
-    if (ItemCount(list) > 0)
+    if (ListRowCount(list) > 0)
         SelectListRow(list, 0);
 }
 
@@ -336,9 +312,9 @@ void ShowCopySettings(HWND dlg)
 void CheckAllOfKind(HWND dlg, bool ip)
 {
     const HWND list = GetDlgItem(dlg, IDC_CS_TARGETS);
-    for (int item = 0; item < ItemCount(list); ++item)
-        if (const Row* row = RowOf(ItemCamera(list, item)); row && row->camera.ip == ip)
-            SetChecked(list, item, true);
+    for (int item = 0; item < ListRowCount(list); ++item)
+        if (const Row* row = RowOf(ListRowData(list, item)); row && row->camera.ip == ip)
+            CheckListRow(list, item, true);
 }
 
 INT_PTR CALLBACK ConfirmCopyProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
@@ -372,9 +348,9 @@ void OnCopyOk(HWND dlg)
 {
     const HWND list = GetDlgItem(dlg, IDC_CS_TARGETS);
     std::vector<int> targets;
-    for (int item = 0; item < ItemCount(list); ++item)
-        if (IsChecked(list, item))
-            targets.push_back(static_cast<int>(ItemCamera(list, item)));
+    for (int item = 0; item < ListRowCount(list); ++item)
+        if (IsListRowChecked(list, item))
+            targets.push_back(static_cast<int>(ListRowData(list, item)));
     unsigned groups = 0;
     for (const auto& [id, group] : {std::pair{IDC_CS_MOTION, kCopyMotion}, {IDC_CS_RATE, kCopyRate},
                                    {IDC_CS_ILLUMINATION, kCopyIllumination}, {IDC_CS_ONOFF, kCopyOnOff}})
@@ -467,7 +443,7 @@ INT_PTR CALLBACK CameraOverviewProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lP
         switch (header->code) {
         case NM_DBLCLK: // the row clicked, not the selected one; a double-click beside the rows opens nothing
             if (const int item = reinterpret_cast<NMITEMACTIVATE*>(lParam)->iItem; item >= 0)
-                OpenCameraPage(dlg, ItemCamera(list, item));
+                OpenCameraPage(dlg, ListRowData(list, item));
             break;
         case NM_RETURN:
             OpenCameraPage(dlg, SelectedListData(list));

@@ -33,11 +33,10 @@ void AddListRow(HWND list, LPARAM data, const std::vector<std::string>& cells)
     }
 }
 
-LPARAM SelectedListData(HWND list)
+int ListRowCount(HWND list) { return static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); }
+
+LPARAM ListRowData(HWND list, int row)
 {
-    const auto row = static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
-    if (row < 0)
-        return -1;
     LVITEMA item{};
     item.mask = LVIF_PARAM;
     item.iItem = row;
@@ -45,11 +44,31 @@ LPARAM SelectedListData(HWND list)
     return item.lParam;
 }
 
+LPARAM SelectedListData(HWND list)
+{
+    const auto row = static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    return row < 0 ? -1 : ListRowData(list, row);
+}
+
 void SelectListRow(HWND list, int row)
 {
     LVITEMA select{};
     select.stateMask = select.state = LVIS_SELECTED | LVIS_FOCUSED;
     SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&select));
+}
+
+// The state image is the check box: 1 unchecked, 2 checked.
+bool IsListRowChecked(HWND list, int row)
+{
+    return (SendMessageA(list, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_STATEIMAGEMASK) >> 12) == 2;
+}
+
+void CheckListRow(HWND list, int row, bool checked)
+{
+    LVITEMA state{};
+    state.stateMask = LVIS_STATEIMAGEMASK;
+    state.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
+    SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
 }
 
 namespace {

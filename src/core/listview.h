@@ -11,9 +11,14 @@
 
 void AddListColumns(HWND list, std::initializer_list<std::pair<const char*, int>> columns);
 void AddListRow(HWND list, LPARAM data, const std::vector<std::string>& cells);
-// The number kept with the selected row, or -1 when none is selected.
+int ListRowCount(HWND list);
+// The number kept with a row, and with the selected row (-1 when none is selected).
+LPARAM ListRowData(HWND list, int row);
 LPARAM SelectedListData(HWND list);
 void SelectListRow(HWND list, int row);
+// The check box of a row, in a list with LVS_EX_CHECKBOXES.
+bool IsListRowChecked(HWND list, int row);
+void CheckListRow(HWND list, int row, bool checked);
 
 // The list dialogs (the history, the site check) are resizable but never smaller than they open,
 // laid out again as they are resized, and closed by Close or Escape. Called first from the dialog

@@ -17,6 +17,7 @@
 #include <memory>
 #include <new>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -51,14 +52,40 @@ HWND Button(HWND parent, const char* caption, int x, int y, int id)
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), hInst, nullptr);
 }
 
+struct MapIcon {
+    int camera;
+    POINT at;
+};
+
+// The icons the map shows: every camera up to the last one remote users can view that has a
+// stored position.
+std::vector<MapIcon> MapIcons()
+{
+    std::vector<MapIcon> icons;
+    const int last = LastMapCamera();
+    for (int c = 1; c <= last && c <= kLastCamera; ++c)
+        if (POINT at{}; GetMapPos(c, at))
+            icons.push_back({c, at});
+    return icons;
+}
+
 void CreateCameraButtons(HWND wnd)
 {
-    const int last = LastMapCamera();
-    for (int c = 1; c <= last && c <= kLastCamera; ++c) {
-        POINT at{};
-        if (GetMapPos(c, at))
-            Button(wnd, std::to_string(c).c_str(), at.x, at.y, kFirstCameraButton + c);
-    }
+    for (const MapIcon& icon : MapIcons())
+        Button(wnd, std::to_string(icon.camera).c_str(), icon.at.x, icon.at.y, kFirstCameraButton + icon.camera);
+}
+
+// The picture's pixels as a 32-bit bitmap with rows from the top.
+BITMAPINFO PictureBitmapInfo(const Picture& picture)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = picture.width;
+    info.bmiHeader.biHeight = -picture.height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
 }
 
 void Paint(HWND wnd, const MapData& data)
@@ -68,13 +95,7 @@ void Paint(HWND wnd, const MapData& data)
     if (data.loadResult == 0) {
         RECT client;
         GetClientRect(wnd, &client);
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = data.picture.width;
-        info.bmiHeader.biHeight = -data.picture.height; // rows from the top
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
+        const BITMAPINFO info = PictureBitmapInfo(data.picture);
         SetStretchBltMode(dc, HALFTONE);
         SetBrushOrgEx(dc, 0, 0, nullptr);
         StretchDIBits(dc, 0, 0, client.right, client.bottom, 0, 0, data.picture.width, data.picture.height,
@@ -159,13 +180,7 @@ int LoadMapWithIcons(Picture& picture)
         return kImageFileNotFound;
     if (const int loaded = LoadPicture(cFileDir + name, picture); loaded != 0)
         return loaded;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = picture.width;
-    info.bmiHeader.biHeight = -picture.height; // rows from the top
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = PictureBitmapInfo(picture);
     void* bits = nullptr;
     const HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     const HDC dc = bitmap ? CreateCompatibleDC(nullptr) : nullptr;
@@ -180,13 +195,10 @@ int LoadMapWithIcons(Picture& picture)
     const HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(dc, TRANSPARENT);
     // Each icon as the map window shows it: a push button with the camera's number.
-    for (int camera = 1; camera <= LastMapCamera() && camera <= kLastCamera; ++camera) {
-        POINT at{};
-        if (!GetMapPos(camera, at))
-            continue;
-        RECT box{at.x, at.y, at.x + kIconSize, at.y + kIconSize};
+    for (const MapIcon& icon : MapIcons()) {
+        RECT box{icon.at.x, icon.at.y, icon.at.x + kIconSize, icon.at.y + kIconSize};
         DrawFrameControl(dc, &box, DFC_BUTTON, DFCS_BUTTONPUSH);
-        DrawTextA(dc, std::to_string(camera).c_str(), -1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP);
+        DrawTextA(dc, std::to_string(icon.camera).c_str(), -1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP);
     }
     GdiFlush();
     std::memcpy(picture.pixels.data(), bits, bytes);
