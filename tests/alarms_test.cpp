@@ -48,15 +48,16 @@ TEST_F(Alarms, SystemPage)
          "see 179 = 7; cancel", ""},
         {"runs of dots are one; the controls enabled from alert task 2 on", "S [Alarms] Report LAN Addr=10..5\nS [Version] AlertTxTask.EXE=2.05",
          "enabled Enable LAN Report; enabled 177; see 177 = 10; see 175 = 5; see 176 = 255; see 179 = 255; cancel", ""},
-        {"an octet above 255 refuses the address alone", kSystemUntouched + "S [Alarms] Report LAN Addr=1.2.3.4\nS [Version] AlertTxTask.EXE=2",
-         "click Enable Watchdog; type Hours between = 12; type 177 = 10; type 175 = 0; type 176 = 0; type 179 = 256; ok",
-         "S [Alarms] Enable Watchdog=0\nS [Status Report] Report Hours=12", {{"Error", "TCPIP address invalid. Address not saved.", "none"}}},
+        {"an octet above 255 refuses the page: nothing is stored and the sheet stays open",
+         kSystemUntouched + "S [Alarms] Report LAN Addr=1.2.3.4\nS [Version] AlertTxTask.EXE=2",
+         "click Enable Watchdog; type Hours between = 12; type 177 = 10; type 175 = 0; type 176 = 0; type 179 = 256; ok; "
+         "see 179 = 256; cancel", "", {{"Error", "TCPIP address invalid. Address not saved.", "none"}}},
         {"255 is an octet", kSystemUntouched + "S [Version] AlertTxTask.EXE=2",
          "type 177 = 10; type 175 = 0; type 176 = 0; type 179 = 255; ok", "S [Alarms] Report LAN Addr=10.0.0.255"},
-        {"a Halden unit hides exclusive recording and fixes the samples, both still stored",
+        {"a Halden unit hides exclusive recording and fixes the samples, both kept as stored",
          kSystemUntouched + "S [Global] Halden=1\nS [Alarms] Exclusive=2\nS [OrvaVideo] A Rep=3x",
-         "hidden Exclusive Camera Record; disabled Number of samples; see Number of samples = 3; ok",
-         "S [Alarms] Exclusive=1\nS [OrvaVideo] A Rep=3"},
+         "hidden Exclusive Camera Record; disabled Number of samples; see Number of samples = 3; click Report Reboot; ok",
+         "S [Alarms] Report Reboot=1"},
         {"12.1: the modem number and the e-mail addresses each in their own box",
          kSystemUntouched + "S [Global] QUELT Version=V12.1\nS [Alarms] Report Phone Nbr=5551234\nS [Email] To Address=a@example.com;b@x.org",
          "see Modem Phone Number = 5551234; see Email/SMS Address = a@example.com;b@x.org; type Modem Phone Number = 5559876; "
@@ -72,10 +73,10 @@ TEST_F(Alarms, InputAndOutputPages)
         {"an input without keys shows everything off and closed, and apply stores that", "",
          "page 2; see Alarm Enabled = off; see Closed = on; see Open = off; see Record Time = 0; see Record Surveillance = ; "
          "disabled @apply; click Email/SMS; enabled @apply; click Email/SMS; ok", Each(1, 1, kInputUntouched.c_str())},
-        {"600 seconds stored without a word; a negative time refused and the old one kept",
+        {"a negative time refuses the sheet's OK and shows its page; 600 seconds stored without a word",
          Each(1, 2, kInputUntouched.c_str()) + "S [Alarms] Ch 2 Duration=30",
-         "page 2; type Record Time = 600; click Open; page 3; type Record Time = -1; ok",
-         "S [Alarms] Ch 1 Duration=600; Ch 1 Active High=1",
+         "page 2; type Record Time = 600; click Open; page 3; type Record Time = -1; page 2; ok; see Record Time = -1; "
+         "type Record Time = 30; ok", "S [Alarms] Ch 1 Duration=600; Ch 1 Active High=1",
          {{"ERROR MESSAGE", "Negative number in Alarm time. Alarm time was not saved!", "stop"}}},
         {"601 seconds stored with a caution", Each(1, 1, kInputUntouched.c_str()), "page 2; type Record Time = 601; ok",
          "S [Alarms] Ch 1 Duration=601", {{"CAUTION MESSAGE", "Durations more than 10 minutes may not be possible depending on disk usage!", "exclamation"}}},
@@ -89,12 +90,15 @@ TEST_F(Alarms, InputAndOutputPages)
          "page 4; type Output Alarm Channel = 0; apply; type Output Alarm Channel = ; apply; type Output Alarm Channel = 33; apply; "
          "type Output Alarm Channel = 32; ok", "S [Alarms] Alarm Relay Channel=32", {kInvalidChannel, kInvalidChannel, kInvalidChannel}},
         {"channel 1 stored", "S [Alarms] Alarm Relay Enabled=1", "page 4; type Output Alarm Channel = 1; ok", "S [Alarms] Alarm Relay Channel=1"},
-        {"a relay's mask of 31 ticks all four conditions and is stored without bit 4", "S [Global] Image Card=S617\nS [Alarms] Alarm Output Mask 1=31",
+        {"a relay's mask of 31 ticks all four conditions; a condition cleared keeps bit 4, which the page does not show",
+         "S [Global] Image Card=S617\nS [Alarms] Alarm Output Mask 1=31",
          "page 4; see Report Disk Failures = on; see Report Mux Failures = on; see Report Illumination Alarms = on; "
-         "see Report Video Failures = on; see Output Alarm Enabled = off; ok", "S [Alarms] Alarm Relay Enabled 1=0; Alarm Output Mask 1=27"},
-        {"a mask of 4 ticks nothing and is stored as 0", "S [Global] Image Card=S617\nS [Alarms] Alarm Output Mask 2=4; Alarm Relay Enabled 2=1",
-         "page 5; see Report Disk Failures = off; see Report Video Failures = off; see Output Alarm Enabled = on; ok",
-         "S [Alarms] Alarm Output Mask 2=0"},
+         "see Report Video Failures = on; see Output Alarm Enabled = off; click Report Disk Failures; ok",
+         "S [Alarms] Alarm Relay Enabled 1=0; Alarm Output Mask 1=30"},
+        {"a mask of 4 ticks nothing; a condition ticked keeps it, and the bits above the page's",
+         "S [Global] Image Card=S617\nS [Alarms] Alarm Output Mask 2=36; Alarm Relay Enabled 2=1",
+         "page 5; see Report Disk Failures = off; see Report Video Failures = off; see Output Alarm Enabled = on; "
+         "click Report Mux Failures; ok", "S [Alarms] Alarm Output Mask 2=38"},
         {"relays 1 and 2 are on the primary multiplexer, 3 and 4 on the slave", "S [Global] Image Card=S617; Video Channels=32",
          "page 7; see 402 = CONTROLS OUTPUT RELAY #2 ON THE PRIMARY MULTIPLEXER.; page 9; "
          "see 402 = CONTROLS OUTPUT RELAY #2 ON THE SLAVE MULTIPLEXER.; cancel", ""},

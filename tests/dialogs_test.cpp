@@ -51,9 +51,8 @@ TEST_F(Dialogs, SiteIdentification)
          "local\nS [OrvaBank] Bank Name=Elm", "see @caption = Site Identification; see Site Name = Elm; "
          "type Site Name = Elm St.; ok; type Site Name = Elm ; ok; type Site Name = A\\B; ok; type Site Name = Elm 2; ok",
          "S [OrvaBank] Bank Name=Elm 2", {kSiteNameRefused, kSiteNameRefused, kSiteNameRefused}},
-        {"a long stored name shows and stores its first 79 characters, and the box takes no more",
-         "S [OrvaBank] Bank Name=" + std::string(10000, 'N'), "see Site Name = " + std::string(79, 'N') + "; ok",
-         "S [OrvaBank] Bank Name=" + std::string(79, 'N')},
+        {"a long stored name shows its first 79 characters and is kept whole unless changed",
+         "S [OrvaBank] Bank Name=" + std::string(10000, 'N'), "see Site Name = " + std::string(79, 'N') + "; ok", ""},
         {"the box takes no more than the recorder keeps", "",
          "keys Site Name = " + std::string(100, 'x') + "; see Site Name = " + std::string(79, 'x') + "; cancel", ""},
     });
@@ -71,8 +70,8 @@ TEST_F(Dialogs, VersionInformation)
          "see @caption = Inquiry Software Version Control; see ORVA Inquiry version = 400; "
          "see Bank ORVA NT Version Info = QUELT V12.1; type ORVA Inquiry version = 401; ok",
          "D [Viewer] Inquiry Version=401"},
-        {"advanced mode shows none for no inquiry version", "C [Config] Advanced Menu=1\nD [Viewer] Inquiry Version=",
-         "see ORVA Inquiry version = none; ok", "D [Viewer] Inquiry Version=none"},
+        {"advanced mode shows none for no inquiry version, and keeps it empty", "C [Config] Advanced Menu=1\nD [Viewer] Inquiry Version=",
+         "see ORVA Inquiry version = none; ok", ""},
     });
 }
 
@@ -90,9 +89,12 @@ TEST_F(Dialogs, SystemHealth)
                  "S [Status Report] PM Format=12; PM Hour=13; PM Min=05\nS [Global] SM Time=5\nS [OrvaComm] Max Timeouts=0", {
         {"a 12-hour site: 13 shows as 1 PM and is stored back as 13", "",
          "see HOUR = 1; see PM = on; see AM = off; shown AM; enabled HOUR; ok", ""},
-        {"switching forms converts the hour, and 12 Hour pressed again converts once more", "",
-         "click 24 Hour; see HOUR = 13; hidden AM; click 12 Hour; see HOUR = 1; see PM = on; click 12 Hour; see HOUR = 1; "
-         "see AM = on; ok", "S [Status Report] PM Hour=1"},
+        {"switching forms converts the hour; the radio of the form shown converts nothing", "",
+         "click 24 Hour; see HOUR = 13; hidden AM; click 24 Hour; see HOUR = 13; click 12 Hour; see HOUR = 1; see PM = on; "
+         "click 12 Hour; see HOUR = 1; see PM = on; ok", ""},
+        {"an hour the 12-hour form cannot show keeps the 24-hour form and its radio", "S [Status Report] PM Format=24; PM Hour=12",
+         "click 24 Hour; see HOUR = 12; type HOUR = 30; click 12 Hour; see 24 Hour = on; see 12 Hour = off; hidden AM; "
+         "type HOUR = 12; ok", "", {{"", "Hour Value Out of Range", "none"}}},
         {"AM and PM are one choice and choose the 12-hour form", "",
          "click 24 Hour; click AM; see AM = on; see PM = off; see 12 Hour = on; see 24 Hour = off; click PM; see AM = off; ok", ""},
         {"the four checks in order, each keeping the dialog open", "",
@@ -144,7 +146,7 @@ TEST_F(Dialogs, RemoteMonitoringAndModem)
         {"no keys: modem off, 60 seconds, one ring; OK stores them", "",
          "see @caption = Modem Setup; see Enabled Modem = off; see No Answer Timeout = 60; see Answer On Ring = 1; "
          "hidden Enable TAPI; click Enabled Modem; ok", "S [Modem] Ring=1; Carrier TO=60; Enable=1"},
-        {"rings and timeout checked in turn, each value written before the next is checked", "C [Config] Advanced Menu=1",
+        {"rings and timeout checked in turn, nothing written until both pass", "C [Config] Advanced Menu=1",
          "shown Enable TAPI; type Answer On Ring = 0; ok; type Answer On Ring = 2; type No Answer Timeout = 361; ok; "
          "type No Answer Timeout = 0; ok; type No Answer Timeout = 360; ok",
          "S [Modem] TAPI Debug=0; Ring=2; Carrier TO=360; Enable=0",
@@ -167,6 +169,8 @@ TEST_F(Dialogs, DiskAllocation)
          "see @caption = Disk Allocation; see Disk space to reserve = 1000; see Number of days to save surveillance = 7; "
          "see Number of days to save event = 7; see Minimum number = 14; see Maximum number = 365; absent 171; "
          "type Maximum number = 5000; ok", "S [OrvaFile] DaysUsage=1000; LobbyDays=7; Min Teller Days=14; Max Teller Days=999; EventDays=7"},
+        {"without a known drive size there is nothing to recommend, even for a negative reservation", days,
+         "type Disk space to reserve = -5; ok", "S [OrvaFile] DaysUsage=-5"},
         {"a reservation below a share of the image drive is questioned; No keeps it",
          days + "\nW [OrvaFile] Image Drive Size=100000; Minimum Avail Pct Drive Space=1", "type Disk space to reserve = 500; ok",
          "S [OrvaFile] DaysUsage=500", {verify("1000", "no")}},
@@ -186,12 +190,12 @@ TEST_F(Dialogs, DiskAllocation)
 TEST_F(Dialogs, VideoOutputAndCaptions)
 {
     RunScenarios(*this, IDM_VIDEO_OUTPUT, "", {
-        {"another card feeds ports 1 to 4; no scan time disables them and OK stores 0 and those four",
+        {"another card feeds ports 1 to 4; no scan time disables them and OK stores those four, keeping a stored yes",
          "S [OrvaVideo] Video Out Time=0; Camera Scan 5 On=YES; Camera Scan 2 On=yes",
          "see @caption = Video Output Configuration; see Enable Video Output = off; see 106 = 10; disabled 106; "
          "disabled Camera Port 1; see Camera Port 2 = on; hidden Camera Port 5; ok",
-         "S [OrvaVideo] Camera Scan 1 On=NO; Camera Scan 2 On=YES; Camera Scan 3 On=NO; Camera Scan 4 On=NO"},
-        {"an S617 card feeds 16; ten minutes is the longest scan, refused after the ports are stored",
+         "S [OrvaVideo] Camera Scan 1 On=NO; Camera Scan 3 On=NO; Camera Scan 4 On=NO"},
+        {"an S617 card feeds 16; ten minutes is the longest scan, and its refusal stores no port",
          "S [Global] Image Card=S617\nS [OrvaVideo] Video Out Time=0",
          "click Enable Video Output; enabled Camera Port 16; click Camera Port 16; type 106 = 6001; ok; type 106 = 6000; ok",
          Each(1, 15, "S [OrvaVideo] Camera Scan %d On=NO") + "S [OrvaVideo] Camera Scan 16 On=YES; Video Out Time=6000",
@@ -206,11 +210,13 @@ TEST_F(Dialogs, VideoOutputAndCaptions)
         {"no keys: captions off in the upper left corner, and OK stores that", "",
          "see @caption = On Screen Captions; see Enable Captions = off; see Location of Caption = Upper Left Corner; "
          "enabled Location of Caption; ok", "S [OrvaVideo] Enable Captions=0; Caption Position=Upper Left Corner"},
-        {"a stored word finds its corner from the second on", "S [OrvaVideo] Caption Position=Upper",
-         "see Location of Caption = Upper Right Corner; click Enable Captions; ok",
-         "S [OrvaVideo] Enable Captions=1; Caption Position=Upper Right Corner"},
-        {"a position that is no corner is refused until one is chosen", "S [OrvaVideo] Caption Position=Middle",
-         "see Location of Caption = <none>; ok; choose Location of Caption = Lower Right Corner; ok",
-         "S [OrvaVideo] Enable Captions=0; Caption Position=Lower Right Corner", {{"", "Caption Location Invalid.", "none"}}},
+        {"a stored word finds its corner from the second on, and is kept as stored", "S [OrvaVideo] Caption Position=Upper",
+         "see Location of Caption = Upper Right Corner; click Enable Captions; ok", "S [OrvaVideo] Enable Captions=1"},
+        {"a stored position that is no corner is shown and kept; one typed is refused until a corner is chosen",
+         "S [OrvaVideo] Caption Position=Middle; Enable Captions=0",
+         "see Location of Caption = <none>; click Enable Captions; ok", "S [OrvaVideo] Enable Captions=1"},
+        {"a typed position that is no corner is refused, and the refusal stores nothing", "S [OrvaVideo] Enable Captions=0",
+         "click Enable Captions; keys Location of Caption = Centre; see Location of Caption = <none>; ok; choose Location of Caption = Lower Right Corner; ok",
+         "S [OrvaVideo] Enable Captions=1; Caption Position=Lower Right Corner", {{"", "Caption Location Invalid.", "none"}}},
     });
 }

@@ -24,10 +24,16 @@ TEST_F(Email, EmailAndPasswordDialogs)
          "hidden SMS; click Change Password; see @caption = Change Password for SNMP Server; shown Old Password; "
          "type Old Password = Tulip2047; type New Password = Secret 1; type Confirm Password = Secret 1; ok; cancel; cancel",
          "S [Email] PW=\x85\xB3\xB5\xA4\xB3\xA2\xF6\xE7"},
-        {"Set Defaults stores the scrambled default password at once, kept when the dialog is cancelled",
+        {"Set Defaults shows the example settings; Cancel then keeps the stored server and password together",
          "S [Email] Host=mail.bank.example; PW=old; To Address=a@x.example",
-         std::string(kOpen) + "click Set Defaults; see SMTP Host = smtp.example.com; see Recipient Email = ; cancel; cancel",
-         "S [Email] PW=\x82\xA3\xBA\xBF\xA6\xE4\xE6\xE2\xE1"},
+         std::string(kOpen) + "click Set Defaults; see SMTP Host = smtp.example.com; see Recipient Email = ; cancel; cancel", ""},
+        {"Set Defaults and OK store the example settings with the scrambled default password",
+         "S [Email] Host=mail.bank.example; PW=old; To Address=a@x.example",
+         std::string(kOpen) + "click Set Defaults; ok; cancel",
+         "S [Email] Host=smtp.example.com; Snmp User=dvr-alerts@example.com; From=Branch Video Recorder <dvr-alerts@example.com>\n"
+         "S [Email] To Address=; To Name=; PW=\x82\xA3\xBA\xBF\xA6\xE4\xE6\xE2\xE1\n"
+         "S [Email] On Disk Error=0; On Video Restored=0; On Mux Error=0; On Alarm Input=0; On Illum Error=0; On Video Error=0\n"
+         "S [Email] On Power Up=0; On Reboot=0; On Termination=0"},
         {"a host differing only in case keeps the old-password check, another host skips it", "S [Email] Host=mail.bank.example; PW=plain",
          std::string(kOpen) + "type SMTP Host = MAIL.BANK.EXAMPLE; click Change Password; shown Old Password; cancel; "
          "type SMTP Host = other.example; click Change Password; hidden Old Password; type New Password = x; "

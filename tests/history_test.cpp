@@ -109,8 +109,9 @@ TEST_F(History, OddValuesRoundTripAndAFullLogIsMovedAside)
 {
     Open();
     const std::string odd = "tab\there, line\r\nbreak, back\\slash \\t " + std::string(300, 'z');
-    MarkWrites();
+    BeginWrites();
     WriteString(SystemIniPath().c_str(), "Odd", "Value", odd);
+    CommitWrites();
     const std::vector<Confirmation> log = Log();
     const HistoryValue& v = log.back().values.back();
     ASSERT_TRUE(v.after);
@@ -125,21 +126,31 @@ TEST_F(History, OddValuesRoundTripAndAFullLogIsMovedAside)
     const std::optional<std::string> kept = StoredValue(SystemIniPath().c_str(), "Odd", "Value");
     WriteRaw(siteDir + kOldHistoryFile, "the generation before");
     WriteRaw(siteDir + kHistoryFile, std::string(kHistoryLimit + 1, '#'));
-    MarkWrites();
+    BeginWrites();
     WriteString(SystemIniPath().c_str(), "Odd", "Value", "plain");
+    CommitWrites();
     EXPECT_EQ(ReadRaw(siteDir + kOldHistoryFile).size(), static_cast<size_t>(kHistoryLimit + 1));
     EXPECT_EQ(Log().size(), 1u);
     EXPECT_EQ(Log()[0].values[0].before, kept);
 }
 
+// Said once, and only with changes that were stored: when the settings could not be stored either,
+// the technician is told that, and not that they are saved.
 TEST_F(History, AHistoryThatCannotBeWrittenIsSaidOnceAndEditingGoesOn)
 {
     CreateDirectoryA((siteDir + kHistoryFile).c_str(), nullptr); // a folder where the log should be
+    Seed("locked S");
     Open();
+    const ModalRun lost = Run(IDM_ACTIVITY_LOG, "type Number of days = 40; ok; cancel");
+    ASSERT_EQ(lost.boxes.size(), 1u);
+    EXPECT_EQ(lost.boxes[0].title, "Settings Not Saved");
+    EXPECT_NE(lost.boxes[0].text.find(Lower(SystemIniPath())), std::string::npos) << lost.boxes[0].text;
+    Seed("unlocked");
     const ModalRun first = Run(IDM_ACTIVITY_LOG, "type Number of days = 40; ok");
     const ModalRun second = Run(IDM_STATUS_LOG, "type Maximum Status Log = 200; ok");
     ASSERT_EQ(first.boxes.size(), 1u);
     EXPECT_EQ(first.boxes[0].title, "Change History Not Written");
+    EXPECT_NE(first.boxes[0].text.find("Your changes are still saved"), std::string::npos);
     EXPECT_TRUE(second.boxes.empty());
     EXPECT_EQ(Join(ChangesSinceMark()), "S [OrvaFile] Activity Log Storage=40\nS [OrvaFile] Status Log Size=200");
 }

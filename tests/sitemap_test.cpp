@@ -1,5 +1,6 @@
 // The map view: picture size, camera icons from the stored positions, placement by clicking,
 // closing and reopening at the same place, and pictures that are missing or damaged.
+#include "app/orva_config.h"
 #include "defines.h"
 #include "harness.h"
 #include "resource.h"
@@ -56,7 +57,6 @@ protected:
 
 class SiteMap : public SiteFixture {};
 
-// First in this program: "Update" before any click on a map stores the position 0,0.
 TEST_F(SiteMap, Dialog)
 {
     const Box missing{"BRANCH.PCX", "File not found", "none"};
@@ -65,14 +65,13 @@ TEST_F(SiteMap, Dialog)
          "see @caption = Site Map; see Display Site Map = off; see 161 = none; see 194 = 1; see 162 = none; "
          "disabled Place; disabled Update; disabled Delete; click 276; see 194 = 1; ok",
          "D [Map] Name=none; File=0"},
-        {"cameras within 1 and the last remote-view one; positions stay written after Cancel",
+        {"cameras within 1 and the last remote-view one; Update waits for a click on the map; Delete stays written after Cancel",
          "S [OrvaBank] Last Remote View Lobby Camera=3\nD [Camera Names] 2=Teller Line\n"
          "D [Map] Name=BRANCH.PCX; File=1; 2=5,5",
          "see Display Site Map = on; see 161 = BRANCH.PCX; click 276; see 194 = 2; see 162 = Teller Line; "
          "click 276; click 276; see 194 = 3; see 162 = none; click 103; click 103; click 103; see 194 = 1; click 276; "
-         "click Show Map; enabled Place; enabled Delete; disabled Update; click Delete; click Place; "
-         "enabled Update; click Update; disabled Update; cancel",
-         "D [Map] 2=0,0", {missing, missing, missing}},
+         "click Show Map; enabled Place; enabled Delete; disabled Update; click Delete; click Place; disabled Update; cancel",
+         "D [Map] 2=", {missing, missing}},
         {"an empty name opens the blank map; Delete keeps the camera's key, empty", "D [Map] Name=BRANCH.PCX; 1=5,5",
          "type 161 = ; click Show Map; click Delete; see 161 = ; ok", "D [Map] 1=; Name=; File=0",
          {{"BLANK.FRM", "File not found", "none"}, missing}},
@@ -82,7 +81,26 @@ TEST_F(SiteMap, Dialog)
          {{"Site Map", "The site map filename must be a plain file name, without a folder.", "stop"},
           {"Site Map", "The site map filename must be a plain file name, without a folder.", "stop"},
           {"Site Map", "The site map filename must be a plain file name, without a folder.", "stop"}}},
+        {"two dots inside a name are no folder; a stored name is checked only once changed", "D [Map] Name=..\\Plan.pcx",
+         "click Display Site Map; ok", "D [Map] File=1"},
+        {"a name changed to two dots inside it is stored", "D [Map] Name=..\\Plan.pcx", "type 161 = Plan..pcx; ok",
+         "D [Map] Name=Plan..pcx; File=0"},
     });
+}
+
+// "Update" stores the spot of the last click on the map after "Place", and is offered only then.
+TEST_F(SiteMap, UpdateStoresTheClickAfterPlace)
+{
+    CopyFileA(ORVA_SAMPLE_DIR "BRANCH.PCX", (siteDir + "BRANCH.PCX").c_str(), FALSE);
+    Seed("S [OrvaBank] Last Remote View Lobby Camera=3\nD [Map] Name=BRANCH.PCX; 2=5,5");
+    MarkClean();
+    const HWND wnd = OpenMainWindow("orva_config.exe " + SystemIniPath());
+    const ModalRun run = DriveModal([&] { DispatchCommand(wnd, IDM_SITE_MAP); return INT_PTR{0}; },
+                                    StepsOf("click 276; click Show Map; click Place; disabled Update; press #MapMgrWinClass = 7,9; "
+                                            "press #MapMgrWinClass = 17,19; enabled Update; click Update; disabled Update; cancel"));
+    CloseMainWindow(wnd);
+    EXPECT_TRUE(run.boxes.empty());
+    EXPECT_EQ(ChangesSinceMark(), std::vector<std::string>{"D [Map] 2=17,19"});
 }
 
 // The open-file dialog's name box (1148) takes the sample picture; the copy lands in the site

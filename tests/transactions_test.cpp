@@ -22,9 +22,9 @@ TEST_F(Transactions, TransactionSetup)
          "see Transaction Protocol = Wells Fargo; enabled Customer Field Size; choose Transaction Protocol = Custom; "
          "disabled Customer Field Size; type Customer Field Size = abc; click Print All; ok",
          "S [Transaction] Cust Size=0; Number of Images=1; Print Events=1\nS [OrvaComm] Bank Protocol=8"},
-        {"a stored protocol outside the list: none shown, the box disabled, and -1 stored", "S [OrvaComm] Bank Protocol=11",
+        {"a stored protocol outside the list: none shown, the box disabled, and the protocol kept", "S [OrvaComm] Bank Protocol=11",
          "see Transaction Protocol = <none>; disabled Customer Field Size; ok",
-         "S [Transaction] Cust Size=0; Number of Images=1; Print Events=0\nS [OrvaComm] Bank Protocol=-1"},
+         "S [Transaction] Cust Size=0; Number of Images=1; Print Events=0"},
         {"+ and - step the images, never below one", "S [Transaction] Number of Images=-4",
          "click -; see 163 = 1; click +; click +; see 163 = 3; click -; "
          "type 163 = x; click +; see 163 = 1; cancel", ""},
@@ -65,9 +65,9 @@ TEST_F(Transactions, CaptureAdapter)
          "see Adapter Description = (No description available); choose Adapter Name = Intel PRO/1000; "
          "type Filter String = tcp port 5000; click Use Local; ok",
          "S [Lan Monitoring] Local Capture=0; Selected Adapter=2; Active Adapter Name=Intel PRO/1000; Filter String=tcp port 5000"},
-        {"a stored adapter beyond the list: none selected, -1 stored; a count beyond any real one is bounded",
+        {"a stored adapter beyond the list: none selected, and kept; a count beyond any real one is bounded",
          "S [Lan Monitoring] Installed Adapters=100000; Selected Adapter=300", "see Adapter Name = <none>; ok",
-         "S [Lan Monitoring] Local Capture=1; Selected Adapter=-1; Active Adapter Name=; Filter String="},
+         "S [Lan Monitoring] Local Capture=1; Active Adapter Name=; Filter String="},
     });
 }
 
@@ -78,13 +78,15 @@ TEST_F(Transactions, TcpipAtmSetup)
          "see @caption = TCPIP ATM Setup; see ATM Configuration Style = 1; see Branch Number = ; see Teller Number = 99; "
          "see Camera Field = on; disabled Line Number; disabled Character Position; ok",
          "S [ATM Config] Unit 1 Branch=; Unit 1 Teller=99; Unit 1 Camera Field=1"},
-        {"the print field chosen is stored at once with the boxes as they are, and kept after Cancel", "",
-         "click Print Field; enabled Line Number; see Line Number = ; cancel",
-         "S [ATM Config] Unit 1 Branch=; Unit 1 Teller=99; Unit 1 Camera Field=0; Unit 1 Transaction Line=; Unit 1 Transaction Pos="},
+        {"the print field shows the style's own line and position, and is stored with the style, not at once", "",
+         "see Line Number = 10; see Character Position = 25; click Print Field; enabled Line Number; cancel", ""},
+        {"the print field stored with OK, with the line and position shown", "",
+         "click Print Field; ok",
+         "S [ATM Config] Unit 1 Branch=; Unit 1 Teller=99; Unit 1 Camera Field=0; Unit 1 Transaction Line=10; Unit 1 Transaction Pos=25"},
         {"Next and Previous discard edits and stop at styles 4 and 1; Update stores the style shown",
          "S [ATM Config] Unit 2 Camera Field=0; Unit 2 Transaction Line=12; Unit 2 Transaction Pos=40; Unit 3 Teller=7",
          "type Branch Number = lost; click Previous; see Branch Number = ; click Next; see Line Number = 12; click Next; "
-         "see Teller Number = 7; see Line Number = 12; disabled Line Number; click Next; click Next; see ATM Configuration Style = 4; "
+         "see Teller Number = 7; see Line Number = 10; disabled Line Number; click Next; click Next; see ATM Configuration Style = 4; "
          "type Branch Number = 0042; click Update; click Previous; click Previous; type Character Position = 41; ok",
          "S [ATM Config] Unit 4 Branch=0042; Unit 4 Teller=99; Unit 4 Camera Field=1\n"
          "S [ATM Config] Unit 2 Branch=; Unit 2 Teller=99; Unit 2 Transaction Pos=41"},
@@ -104,9 +106,9 @@ TEST_F(Transactions, AtmReceiptText)
          "click +; click +; click +; click +; click +; click +; click +; click +; click +; click +; click +; see 172 = 12; "
          "see Display Line = on; see Line 2 = on; click Overlay; choose Text Color = Blue; ok",
          "T [Line 2] Display=0; Y=3\nT [Line 12] X=3\nT [General] Text Block=0; Enabled=0; Text Color=4; Background Color=0"},
-        {"the local recorder's file is the Windows folder's, and a colour it cannot show is stored as none",
+        {"the local recorder's file is the Windows folder's, and a colour it cannot show is kept",
          "local\nT [General] Text Color=5", "see Text Color = <none>; ok",
-         "T [Line 1] Display=0\nT [General] Text Block=1; Enabled=0; Text Color=-1; Background Color=0"},
+         "T [Line 1] Display=0\nT [General] Text Block=1; Enabled=0; Background Color=0"},
     });
 }
 
@@ -119,16 +121,19 @@ TEST_F(Transactions, TcpipMonitoring)
     RunScenarios(*this, IDM_TCPIP_MONITORING, "S [Global] QUELT Version=V12.0", {
         {"a channel without keys, and what Update stores for it", "",
          "see @caption = TCPIP Transaction Monitoring; see 191 = 1; see Device Type = Inactive; see Configuration Style = 1; "
-         "disabled Configuration Style; see 199 = 255; see 134 = 255; see 173 = ; see Camera Number = 1; hidden TCPIP Port; "
+         "disabled Configuration Style; see 199 = 255; see 134 = 255; see 173 = ; see Camera Number = 1; see 51783 = Camera Num&ber; "
+         "hidden TCPIP Port; "
          "hidden 239; click Update; cancel",
          "S [TCPIP] Device 1 Use EBCDIC=0; Device 1 MAC Address=; Device 1 Address=255.255.255.255; Device 1 Port=1\n"
          "S [TCPIP] Device 1 Type=0; Device 1 Cfg Unit=1"},
-        {"a MAC address in any case is stored in capitals; an address above 255 is refused after it, and OK stores no more", "",
-         "type 173 = 0; type 177 = a; type 179 = 1B; type 180 = c; type 178 = D; type 181 = ff; type 199 = 256; ok; see 199 = 256; cancel",
-         "S [TCPIP] Device 1 Use EBCDIC=0; Device 1 MAC Address=00:0A:1B:0C:0D:FF", {{"Error", "TCPIP Address Invalid", "none"}}},
+        {"an address above 255 is refused with the MAC address before it; a MAC address in any case is stored in capitals", "",
+         "type 173 = 0; type 177 = a; type 179 = 1B; type 180 = c; type 178 = D; type 181 = ff; type 199 = 256; ok; see 199 = 256; "
+         "type 199 = 10; ok", "S [TCPIP] Device 1 MAC Address=00:0A:1B:0C:0D:FF; Device 1 Address=10.255.255.255; Device 1 Use EBCDIC=0\n"
+         "S [TCPIP] Device 1 Cfg Unit=1; Device 1 Port=1; Device 1 Type=0\nS [Transaction] TCPIP Events=0",
+         {{"Error", "TCPIP Address Invalid", "none"}}},
         {"MAC addresses refused: all zero, a part above FF, not hexadecimal, a part missing", "",
          "type 173 = 0; type 177 = 0; type 179 = 0; type 180 = 0; type 178 = 0; type 181 = 0; click Update; type 181 = 100; "
-         "click Update; type 181 = zz; click Update; type 181 = ; click Update; cancel", "S [TCPIP] Device 1 Use EBCDIC=0",
+         "click Update; type 181 = zz; click Update; type 181 = ; click Update; cancel", "",
          {kOutOfRange, kOutOfRange, {"Error", "MAC Address Invalid", "none"}, {"Error", "MAC Address Entries Invalid", "none"}}},
         {"camera 38 and style 4 are the last; an ATM type has a style", "",
          "type Camera Number = 39; click Update; type Camera Number = 38; choose Device Type = ATM Link Converter; "
@@ -140,13 +145,13 @@ TEST_F(Transactions, TcpipMonitoring)
          "click Previous; see 191 = 1; " + nineNexts + "see 191 = 8; cancel", ""},
         {"version 11 watches 16", "S [Global] QUELT Version=V11.0\nS [TCPIP] Device 16 Port=7",
          nineNexts + nineNexts + "see 191 = 16; see Camera Port Number = 7; cancel", ""},
-        {"a transaction-data device: its fields, bytes modulo 256, EBCDIC hiding the case choice but not its value",
+        {"a transaction-data device: its fields, bytes modulo 256 (kept as stored), EBCDIC hiding the case choice but not its value",
          "S [TCPIP] Device 1 Type=5; Device 1 Seq Loc=300; Device 1 Condition 1 Ignore Case=1; Device 1 Use EBCDIC=1\n"
          "S [TCPIP] Device 1 Condition 1 String=DEPOSIT",
          "shown TCPIP Port; see Seq Location = 44; hidden 114; see 239 = DEPOSIT; type 239 = typed; choose Device Type = Inactive; "
          "hidden TCPIP Port; choose Device Type = Transaction Data; see 239 = DEPOSIT; click EBCDIC; shown 114; ok",
          "S [TCPIP] Device 1 Use EBCDIC=0; Device 1 MAC Address=; Device 1 Address=255.255.255.255; Device 1 Port=1\n"
-         "S [TCPIP] Device 1 TCPIP Port=; Device 1 Teller Loc=0; Device 1 Branch=0; Device 1 Seq Loc=44; Device 1 Seq Len=0\n"
+         "S [TCPIP] Device 1 TCPIP Port=; Device 1 Teller Loc=0; Device 1 Branch=0; Device 1 Seq Len=0\n"
          "S [TCPIP] Device 1 Text Loc=0; Device 1 Both Conditions=0; Device 1 Condition 2 String=; Device 1 Condition 2 Ignore Case=0\n"
          "S [TCPIP] Device 1 Cfg Unit=1\nS [Transaction] TCPIP Events=0"},
     });

@@ -69,20 +69,23 @@ void ShowInputAlarm(HWND page, int channel)
     SetItemText(page, IDC_IA_PORTS, ReadString(SystemIni(), kSecAlarms, InputKey(channel, "Ports").c_str(), "", kPortsMax + 1));
 }
 
-void SaveInputAlarm(HWND page, int channel)
+const Refusal& kNegativeDuration =
+    DeclareRefusal("ERROR MESSAGE", "Negative number in Alarm time. Alarm time was not saved!", MB_OK | MB_ICONSTOP);
+const Refusal& kBadRelayChannel = DeclareRefusal("ERROR MESSAGE", "Invalid Alarm Channel Number. Value was not saved!", MB_OK | MB_ICONSTOP);
+
+bool SaveInputAlarm(HWND page, int channel)
 {
+    const int duration = GetItemInt(page, IDC_IA_DURATION);
+    if (!Check(page, Accepts(kAlarmDurationRule, duration), kNegativeDuration))
+        return false;
     for (const InputFlag& flag : kInputFlags)
         SaveAlarmFlag(page, flag.id, InputKey(channel, flag.word));
-    const int duration = GetItemInt(page, IDC_IA_DURATION);
-    if (!Accepts(kAlarmDurationRule, duration)) {
-        MessageBoxA(page, "Negative number in Alarm time. Alarm time was not saved!", "ERROR MESSAGE", MB_OK | MB_ICONSTOP);
-    } else {
-        WriteInt(SystemIni(), kSecAlarms, InputKey(channel, "Duration").c_str(), duration);
-        if (duration > kLongestSafeDuration)
-            MessageBoxA(page, "Durations more than 10 minutes may not be possible depending on disk usage!", "CAUTION MESSAGE",
-                        MB_OK | MB_ICONEXCLAMATION);
-    }
+    WriteInt(SystemIni(), kSecAlarms, InputKey(channel, "Duration").c_str(), duration);
+    if (duration > kLongestSafeDuration)
+        Tell(page, "Durations more than 10 minutes may not be possible depending on disk usage!", "CAUTION MESSAGE",
+             MB_OK | MB_ICONEXCLAMATION);
     WriteString(SystemIni(), kSecAlarms, InputKey(channel, "Ports").c_str(), GetItemText(page, IDC_IA_PORTS, kPortsMax));
+    return true;
 }
 
 // ---- The single output relay --------------------------------------------------------------
@@ -93,14 +96,14 @@ void ShowOutputAlarm(HWND page)
     SetItemInt(page, IDC_OA_CHANNEL, ReadInt(SystemIni(), kSecAlarms, "Alarm Relay Channel", 2));
 }
 
-void SaveOutputAlarm(HWND page)
+bool SaveOutputAlarm(HWND page)
 {
-    SaveAlarmFlag(page, IDC_OA_ENABLED, "Alarm Relay Enabled");
     const int channel = GetItemInt(page, IDC_OA_CHANNEL);
-    if (!Accepts(kRelayChannelRule, channel))
-        MessageBoxA(page, "Invalid Alarm Channel Number. Value was not saved!", "ERROR MESSAGE", MB_OK | MB_ICONSTOP);
-    else
-        WriteInt(SystemIni(), kSecAlarms, "Alarm Relay Channel", channel);
+    if (!Check(page, Accepts(kRelayChannelRule, channel), kBadRelayChannel))
+        return false;
+    SaveAlarmFlag(page, IDC_OA_ENABLED, "Alarm Relay Enabled");
+    WriteInt(SystemIni(), kSecAlarms, "Alarm Relay Channel", channel);
+    return true;
 }
 
 // ---- Conditional output relays: which system failures switch relay k on --------------------
@@ -110,8 +113,9 @@ struct MaskBit {
     int id;
 };
 
-// Bit 4 is not one of the page's conditions: the mask is rebuilt without it.
+// The page's conditions. Bit 4 and the bits above 16 are none of them: the page keeps them as stored.
 constexpr MaskBit kMaskBits[] = {{1, IDC_CO_DISK}, {2, IDC_CO_MUX}, {8, IDC_CO_ILLUM}, {16, IDC_CO_VIDEO}};
+constexpr int kShownBits = 1 | 2 | 8 | 16;
 
 void ShowCondOutput(HWND page, int relay)
 {
@@ -127,17 +131,18 @@ void ShowCondOutput(HWND page, int relay)
 void SaveCondOutput(HWND page, int relay)
 {
     SaveAlarmFlag(page, IDC_CO_ENABLED, Numbered("Alarm Relay Enabled %d", relay));
-    int mask = 0;
+    const std::string key = Numbered("Alarm Output Mask %d", relay);
+    int mask = ReadInt(SystemIni(), kSecAlarms, key.c_str(), 0) & ~kShownBits;
     for (const MaskBit& bit : kMaskBits)
         mask |= IsItemChecked(page, bit.id) ? bit.value : 0;
-    WriteInt(SystemIni(), kSecAlarms, Numbered("Alarm Output Mask %d", relay).c_str(), mask);
+    WriteInt(SystemIni(), kSecAlarms, key.c_str(), mask);
 }
 
 } // namespace
 
 INT_PTR InputAlarmsProc(HWND page, UINT msg, WPARAM, LPARAM lParam, int channel) noexcept
 {
-    return EditPage(page, msg, lParam, [&](HWND p) { ShowInputAlarm(p, channel); }, [&](HWND p) { SaveInputAlarm(p, channel); });
+    return EditPage(page, msg, lParam, [&](HWND p) { ShowInputAlarm(p, channel); }, [&](HWND p) { return SaveInputAlarm(p, channel); });
 }
 
 INT_PTR CALLBACK OutputAlarmsProc(HWND page, UINT msg, WPARAM, LPARAM lParam) noexcept

@@ -83,22 +83,30 @@ void ShowEmail(HWND dlg)
     }
 }
 
-void SaveEmail(HWND dlg)
+// "Set Defaults" was pressed and the default password is stored with the next OK or Apply; a
+// Cancel keeps the stored password with the stored server and user.
+constexpr LONG_PTR kDefaultPasswordDue = 1;
+
+bool SaveEmail(HWND dlg)
 {
     for (const EmailText& text : kEmailTexts)
         WriteEmail(text.key, GetItemText(dlg, text.id, kTextMax));
     for (const EmailText& flag : kEmailFlags)
         WriteFlag(SystemIni(), kSecEmail, flag.key, IsItemChecked(dlg, flag.id));
+    if (GetWindowLongPtrA(dlg, DWLP_USER) == kDefaultPasswordDue) {
+        std::string password = kDefaultPassword;
+        Encode(password);
+        WriteEmail("PW", password);
+    }
+    return true;
 }
 
-// Puts the example server and sender back, and stores the default password at once.
+// Puts the example server and sender back, with the default password to be stored with them.
 void SetEmailDefaults(HWND dlg)
 {
     for (const EmailText& text : kEmailTexts)
         SetItemText(dlg, text.id, text.def);
-    std::string password = kDefaultPassword;
-    Encode(password);
-    WriteEmail("PW", password);
+    SetWindowLongPtrA(dlg, DWLP_USER, kDefaultPasswordDue);
 }
 
 // The old password is asked for only when the server and user shown are the stored ones.
@@ -132,28 +140,28 @@ void ShowNewPassword(HWND dlg)
     ShowItem(dlg, IDC_PW_OLD_LABEL, bVerifyOldPassword);
 }
 
-void SaveNewPassword(HWND dlg)
+const Refusal& kWrongOldPassword = DeclareRefusal("", "Old Password is Incorrect", MB_OK | MB_ICONSTOP);
+const Refusal& kPasswordsDiffer = DeclareRefusal("", "New Password and Confirm Password Are Different");
+const Refusal& kPasswordNotStorable = DeclareRefusal("", "A password may hold only letters, digits, blanks and the punctuation of a US keyboard.\n"
+                                                         "The password was not changed.");
+
+// After the fourth wrong old password the dialog closes, storing nothing.
+bool SaveNewPassword(HWND dlg)
 {
     std::string stored = ReadEmail("PW", kDefaultPassword, kPasswordBuf);
     Decode(stored);
-    if (bVerifyOldPassword && GetItemText(dlg, IDC_PW_OLD, kTextMax) != stored) {
-        MessageBoxA(dlg, "Old Password is Incorrect", "", MB_OK | MB_ICONSTOP);
+    if (!Check(dlg, !bVerifyOldPassword || GetItemText(dlg, IDC_PW_OLD, kTextMax) == stored, kWrongOldPassword)) {
         if (++iTries >= kWrongTriesAllowed)
             EndDialog(dlg, 1);
-        return;
+        return false;
     }
     std::string password = GetItemText(dlg, IDC_PW_NEW, kTextMax);
-    if (password != GetItemText(dlg, IDC_PW_CONFIRM, kTextMax)) {
-        MessageBoxA(dlg, "New Password and Confirm Password Are Different", "", MB_OK);
-        return;
-    }
-    if (!Storable(password)) {
-        MessageBoxA(dlg, "A password may hold only letters, digits, blanks and the punctuation of a US keyboard.\n"
-                         "The password was not changed.", "", MB_OK);
-        return;
-    }
+    if (!Check(dlg, password == GetItemText(dlg, IDC_PW_CONFIRM, kTextMax), kPasswordsDiffer) ||
+        !Check(dlg, Storable(password), kPasswordNotStorable))
+        return false;
     Encode(password);
-    SaveAndClose(dlg, [&](HWND) { return WriteEmail("PW", password), true; });
+    WriteEmail("PW", password);
+    return true;
 }
 
 // ---- Paging wizard --------------------------------------------------------------------------
@@ -216,7 +224,7 @@ void OnCarrierChosen(HWND dlg)
 {
     const std::string phone = GetItemText(dlg, IDC_WZ_PHONE, 18);
     if (phone.empty()) {
-        MessageBoxA(dlg, "Need to enter phone number first.", "", MB_OK);
+        Tell(dlg, "Need to enter phone number first.", "", MB_OK);
         SetComboSel(dlg, IDC_WZ_CARRIER, 0);
         return;
     }
@@ -228,27 +236,21 @@ void OnCarrierChosen(HWND dlg)
         }
 }
 
+const Refusal& kNoSelection = DeclareRefusal("", "No selection made.");
+const Refusal& kReplaceOrAdd = DeclareRefusal("", "Please Specify Replace Existing Email or Add Email to List.");
+// The e-mail dialog and the recorder read the list back into 255 bytes: a longer one would lose
+// addresses on its next save.
+const Refusal& kListFull = DeclareRefusal("", "The recipient list is full: it may hold at most 254 characters.\n"
+                                              "Remove an address in the e-mail dialog first. Nothing was added.");
+
 bool SaveWizard(HWND dlg)
 {
     const std::string address = GetItemText(dlg, IDC_WZ_ADDRESS, 78);
-    if (address.empty()) {
-        MessageBoxA(dlg, "No selection made.", "", MB_OK);
+    const bool add = IsItemChecked(dlg, IDC_WZ_ADD);
+    const std::string list = add ? ReadEmail("To Address", "") + ";" + address : address;
+    if (!Check(dlg, !address.empty(), kNoSelection) || !Check(dlg, add || IsItemChecked(dlg, IDC_WZ_REPLACE), kReplaceOrAdd) ||
+        !Check(dlg, list.size() <= kTextMax, kListFull))
         return false;
-    }
-    std::string list = address;
-    if (IsItemChecked(dlg, IDC_WZ_ADD)) {
-        list = ReadEmail("To Address", "") + ";" + address;
-    } else if (!IsItemChecked(dlg, IDC_WZ_REPLACE)) {
-        MessageBoxA(dlg, "Please Specify Replace Existing Email or Add Email to List.", "", MB_OK);
-        return false;
-    }
-    // The e-mail dialog and the recorder read the list back into 255 bytes: a longer one would
-    // lose addresses on its next save.
-    if (list.size() > kTextMax) {
-        MessageBoxA(dlg, "The recipient list is full: it may hold at most 254 characters.\n"
-                         "Remove an address in the e-mail dialog first. Nothing was added.", "", MB_OK);
-        return false;
-    }
     WriteEmail("To Address", list);
     return true;
 }
@@ -259,22 +261,26 @@ INT_PTR CALLBACK EmailDialogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noex
 {
     if (msg == WM_INITDIALOG) {
         ShowEmail(dlg);
+        Rehearse(dlg, SaveEmail);
         return TRUE;
     }
+    if (msg == WM_DESTROY)
+        ForgetRehearsalOf(dlg);
     if (msg != WM_COMMAND)
         return FALSE;
     switch (LOWORD(wParam)) {
     case IDOK:
-        SaveAndClose(dlg, [](HWND d) { return SaveEmail(d), true; });
+        SaveAndClose(dlg, SaveEmail);
         return TRUE;
     case IDC_EM_APPLY:
-        WriteNow(dlg, [&] { SaveEmail(dlg); });
+        if (WriteNow(dlg, [&] { SaveEmail(dlg); }))
+            SetWindowLongPtrA(dlg, DWLP_USER, 0);
         return TRUE;
     case IDCANCEL:
         EndDialog(dlg, 0);
         return TRUE;
     case IDC_EM_DEFAULTS:
-        WriteNow(dlg, [&] { SetEmailDefaults(dlg); });
+        SetEmailDefaults(dlg);
         return TRUE;
     case IDC_EM_CHANGE_PASSWORD:
         ChangePassword(dlg);
@@ -295,11 +301,11 @@ INT_PTR CALLBACK NewPasswordProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noex
         return TRUE;
     }
     if (msg == WM_COMMAND && LOWORD(wParam) == IDOK) {
-        SaveNewPassword(dlg);
+        SaveAndClose(dlg, SaveNewPassword);
         return TRUE;
     }
     if (msg == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
-        MessageBoxA(dlg, "Password was not changed", "", MB_OK);
+        Tell(dlg, "Password was not changed", "", MB_OK);
         EndDialog(dlg, 0);
         return TRUE;
     }

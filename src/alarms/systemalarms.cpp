@@ -76,26 +76,27 @@ void ShowSystemAlarms(HWND page)
     }
 }
 
-void SaveSystemAlarms(HWND page)
+const Refusal& kBadAddress = DeclareRefusal("Error", "TCPIP address invalid. Address not saved.");
+
+bool SaveSystemAlarms(HWND page)
 {
+    unsigned octets[4];
+    bool valid = true;
+    for (size_t i = 0; i < 4; ++i)
+        valid = (octets[i] = GetItemUInt(page, kOctets[i])) <= 255 && valid;
+    if (!Check(page, valid, kBadAddress))
+        return false;
     for (const SystemFlag& flag : kSystemFlags)
         WriteFlag(SystemIni(), kSecAlarms, flag.key, IsItemChecked(page, flag.id));
     WriteInt(SystemIni(), kSecStatusReport, "Report Hours", static_cast<int>(GetItemUInt(page, IDC_SA_REPORT_HOURS)));
     WriteInt(SystemIni(), kSecOrvaVideo, "A Rep", GetItemInt(page, IDC_SA_SAMPLES));
     WriteString(SystemIni(), kSecAlarms, "Report Phone Nbr", GetItemText(page, PhoneBox(page), kPhoneMax));
-    unsigned octets[4];
-    bool valid = true;
-    for (size_t i = 0; i < 4; ++i)
-        valid = (octets[i] = GetItemUInt(page, kOctets[i])) <= 255 && valid;
-    if (valid) {
-        char address[48];
-        std::snprintf(address, sizeof address, "%u.%u.%u.%u", octets[0], octets[1], octets[2], octets[3]);
-        WriteString(SystemIni(), kSecAlarms, "Report LAN Addr", address);
-    } else {
-        MessageBoxA(page, "TCPIP address invalid. Address not saved.", "Error", MB_OK);
-    }
+    char address[48];
+    std::snprintf(address, sizeof address, "%u.%u.%u.%u", octets[0], octets[1], octets[2], octets[3]);
+    WriteString(SystemIni(), kSecAlarms, "Report LAN Addr", address);
     if (HasEmailSettings(page))
         WriteString(SystemIni(), kSecEmail, "To Address", GetItemText(page, IDC_SA_PHONE, kAddressesMax));
+    return true;
 }
 
 } // namespace

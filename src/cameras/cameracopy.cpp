@@ -100,7 +100,7 @@ CopyPlan CopyCameraSettings(int source, const std::vector<int>& targets, unsigne
 {
     CopyPlan plan = PlanCameraCopy(source, targets, groups);
     SetHistoryCommand("Copy Settings from Camera " + std::to_string(source));
-    MarkWrites();
+    BeginWrites();
     const bool switches = std::any_of(plan.changes.begin(), plan.changes.end(), [](const CopyChange& c) { return c.group == kCopyOnOff; });
     if (switches)
         FillCamerasEnabledOnce();
@@ -108,6 +108,7 @@ CopyPlan CopyCameraSettings(int source, const std::vector<int>& targets, unsigne
         WriteString(c.file.c_str(), c.section.c_str(), c.key.c_str(), c.after);
     if (switches)
         SetLastViewCamera();
+    CommitWrites();
     return plan;
 }
 

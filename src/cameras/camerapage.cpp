@@ -54,15 +54,15 @@ struct RangedValue {
     const char* word; // of the "Ch %d %s" key
     int editId;
     ValueRule rule;
-    const char* refusal; // message format, %d the camera number
+    const Refusal& refusal; // %d the camera number
 };
 
-constexpr RangedValue kMotionAmount{"Motion Amount", IDC_CAM_MOTION_PERCENT, kMotionAmountRule,
-                                    "Motion percentage out of range for port %d!\n"
-                                    "Range - Min 0 Max 100.\nValue was not saved!"};
-constexpr RangedValue kIlluminationAlarm{"Illumination Alarm", IDC_CAM_ILLUM_LEVEL, kIlluminationAlarmRule,
-                                         "Illumination alarm level for port %d out of range!\n"
-                                         "Range - Min 0 Max 256.\nValue was not saved!"};
+const RangedValue kMotionAmount{"Motion Amount", IDC_CAM_MOTION_PERCENT, kMotionAmountRule,
+                                DeclareRefusal("Error", "Motion percentage out of range for port %d!\n"
+                                                        "Range - Min 0 Max 100.\nValue was not saved!", MB_ICONSTOP | MB_OK)};
+const RangedValue kIlluminationAlarm{"Illumination Alarm", IDC_CAM_ILLUM_LEVEL, kIlluminationAlarmRule,
+                                     DeclareRefusal("Error", "Illumination alarm level for port %d out of range!\n"
+                                                             "Range - Min 0 Max 256.\nValue was not saved!", MB_ICONSTOP | MB_OK)};
 
 std::string CameraKey(const char* format, int camera)
 {
@@ -265,9 +265,13 @@ void ShowIPSettings(HWND page, int camera)
     EnableIPFields(page);
 }
 
+bool SaveCameraPage(HWND page, int camera);
+
+// Opening a page stores what its Part stores at once (a Halden camera's IP flag, the remote
+// viewer's on/off mirror when it was never filled), and reports it like any other write.
 void OnInitCameraPage(HWND page, int camera)
 {
-    MarkWrites(); // the writes of a page's opening are reported too
+    BeginWrites();
     SetWindowLongPtrA(page, DWLP_USER,
                       ReadInt(SystemIni(), kSecOrvaVideo, "Pace Motion Detect", 1) != 0 ? kPaceMotion : 0);
     const int version = QUELT_MajorVersion();
@@ -283,8 +287,10 @@ void OnInitCameraPage(HWND page, int camera)
     ShowIllumination(page, camera);
     if (version >= kIPVersion)
         ShowIPSettings(page, camera);
-    SetFlag(page, kLoaded | kRateFresh);
+    CommitWrites();
     ReportFailedWrite(page);
+    Rehearse(page, [&](HWND) { return SaveCameraPage(page, camera); });
+    SetFlag(page, kLoaded | kRateFresh);
 }
 
 // ---- Commands -------------------------------------------------------------------------------
@@ -345,18 +351,14 @@ bool OnCameraCommand(HWND page, int camera, int id, int code)
 
 // ---- Apply ----------------------------------------------------------------------------------
 
-// A value outside what the recorder accepts is not written; the page says so and the apply goes
-// on with the other values.
-void SaveRangedValue(HWND page, int camera, const RangedValue& value)
+// A value outside what the recorder accepts refuses the apply, which then stores nothing.
+bool SaveRangedValue(HWND page, int camera, const RangedValue& value)
 {
     const int number = GetItemInt(page, value.editId);
-    if (!Accepts(value.rule, number)) {
-        char text[160];
-        std::snprintf(text, sizeof text, value.refusal, camera);
-        MessageBoxA(page, text, "Error", MB_ICONSTOP | MB_OK);
-        return;
-    }
+    if (!Check(page, Accepts(value.rule, number), value.refusal, camera))
+        return false;
     WriteInt(SystemIni(), kSecOrvaBank, ChKey(camera, value.word).c_str(), number);
+    return true;
 }
 
 // Written for analog cameras too, with the texts of the disabled controls: the recorder keeps
@@ -372,7 +374,7 @@ void SaveIPSettings(HWND page, int camera)
     WriteIPCamera("Camera %d PW", camera, GetItemText(page, IDC_CAM_IP_PASSWORD, kTextMax));
 }
 
-void SaveCameraPage(HWND page, int camera)
+bool SaveCameraPage(HWND page, int camera)
 {
     const int version = QUELT_MajorVersion();
     const bool on = IsItemChecked(page, IDC_CAM_ENABLED);
@@ -387,13 +389,16 @@ void SaveCameraPage(HWND page, int camera)
     if (const int rate = GetComboSel(page, IDC_CAM_RATE_LIST); rate != CB_ERR)
         WriteInt(SystemIni(), kSecOrvaBank, ChKey(camera, "Capture Rate").c_str(), rate);
     WriteChFlag(camera, "Motion Detection", IsItemChecked(page, IDC_CAM_MOTION));
-    SaveRangedValue(page, camera, kMotionAmount);
+    if (!SaveRangedValue(page, camera, kMotionAmount))
+        return false;
     WriteChFlag(camera, "Illumination Detection", IsItemChecked(page, IDC_CAM_ILLUM_MONITOR));
     WriteChFlag(camera, "Illumination Cal", IsItemChecked(page, IDC_CAM_ILLUM_CAL));
-    SaveRangedValue(page, camera, kIlluminationAlarm);
+    if (!SaveRangedValue(page, camera, kIlluminationAlarm))
+        return false;
     if (version >= kIPVersion)
         SaveIPSettings(page, camera);
     SetLastViewCamera();
+    return true;
 }
 
 void OnCameraNotify(HWND page, int camera, const NMHDR& header)
@@ -407,7 +412,7 @@ void OnCameraNotify(HWND page, int camera, const NMHDR& header)
             RefreshRateDisplay(page, camera, GetComboSel(page, IDC_CAM_RATE_LIST));
         break;
     case PSN_APPLY:
-        ApplyPage(page, [&] { SaveCameraPage(page, camera); });
+        ApplyPage(page, [&] { return SaveCameraPage(page, camera); });
         break;
     default:
         break;
@@ -472,6 +477,9 @@ INT_PTR CameraPropProc_IP(HWND page, UINT msg, WPARAM wParam, LPARAM lParam, int
             return FALSE;
         OnCameraNotify(page, camera, *reinterpret_cast<const NMHDR*>(lParam));
         return reinterpret_cast<const NMHDR*>(lParam)->code == static_cast<UINT>(PSN_APPLY);
+    case WM_DESTROY:
+        ForgetRehearsalOf(page);
+        return FALSE;
     default:
         return FALSE;
     }

@@ -32,8 +32,13 @@ void SaveName(HWND dlg)
 
 INT_PTR CALLBACK LobbyNmProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noexcept
 {
+    const auto save = [](HWND d) {
+        SaveName(d);
+        return true;
+    };
     if (msg == WM_COMMAND && (LOWORD(wParam) == IDC_CN_PLUS || LOWORD(wParam) == IDC_CN_MINUS)) {
         ShowCamera(dlg, LOWORD(wParam) == IDC_CN_PLUS ? 1 : -1);
+        Rehearse(dlg, save);
         return TRUE;
     }
     if (msg == WM_COMMAND && LOWORD(wParam) == IDC_CN_UPDATE) {
@@ -46,8 +51,5 @@ INT_PTR CALLBACK LobbyNmProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noexcept
             LimitItemText(d, IDC_CN_NAME, kNameMax);
             ShowCamera(d, 0);
         },
-        [](HWND d) {
-            SaveName(d);
-            return true;
-        });
+        save);
 }

@@ -47,9 +47,9 @@ void SetLastViewCamera()
         return;
     for (int camera = kMaxCameras; camera >= 1; --camera) {
         if (CameraOn(camera)) {
-            WriteInt(SystemIni(), kSecOrvaBank, kLastViewKey, camera);
+            WriteDerived(SystemIni(), kSecOrvaBank, kLastViewKey, std::to_string(camera));
             // The basic menu has no way to choose monochrome, so its cameras are colour.
-            WriteColor(true);
+            WriteDerived(SystemIni(), kSecOrvaVideo, kColorKey, "YES");
             return;
         }
     }

@@ -135,19 +135,74 @@ int SelectComboPrefix(HWND dlg, int id, const std::string& prefix, int startAfte
 
 bool ReportFailedWrite(HWND owner)
 {
-    // The history is told once a run; editing goes on without it.
-    if (const std::string history = TakeHistoryFailure(); !history.empty())
-        MessageBoxA(owner, history.c_str(), "Change History Not Written", MB_OK | MB_ICONEXCLAMATION);
     const std::optional<FailedWrite> failed = FirstFailedWrite();
-    if (!failed)
+    if (!failed) {
+        // The history is told once a run, and only with changes that were stored; editing goes on without it.
+        if (const std::string history = TakeHistoryFailure(); !history.empty())
+            MessageBoxA(owner, history.c_str(), "Change History Not Written", MB_OK | MB_ICONEXCLAMATION);
         return false;
+    }
     const std::string text = "A setting could not be saved in the file\n" + failed->file + "\n\n" + SystemErrorText(failed->error);
     MessageBoxA(owner, text.c_str(), "Settings Not Saved", MB_OK | MB_ICONSTOP);
-    MarkWrites();
+    ClearFailedWrite();
     return true;
 }
 
 void FocusItem(HWND dlg, int id)
 {
-    SendMessageA(dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dlg, id)), TRUE);
+    if (!Rehearsing())
+        SendMessageA(dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dlg, id)), TRUE);
+}
+
+namespace {
+
+std::vector<const Refusal*>& Refusals()
+{
+    static std::vector<const Refusal*> refusals;
+    return refusals;
+}
+
+} // namespace
+
+const Refusal& DeclareRefusal(const char* title, const char* text, UINT style)
+{
+    // Declared once each, at start-up, and kept for the life of the program.
+    return *Refusals().emplace_back(new Refusal{title, text, style});
+}
+
+const std::vector<const Refusal*>& DeclaredRefusals() { return Refusals(); }
+
+bool Check(HWND owner, bool ok, const Refusal& refusal, int number)
+{
+    if (ok || Rehearsing())
+        return true;
+    std::string text = refusal.text;
+    if (const size_t mark = text.find("%d"); mark != std::string::npos)
+        text.replace(mark, 2, std::to_string(number));
+    MessageBoxA(owner, text.c_str(), refusal.title, refusal.style);
+    return false;
+}
+
+int Ask(HWND owner, const std::string& text, const char* title, UINT style, int rehearsalAnswer)
+{
+    return Rehearsing() ? rehearsalAnswer : MessageBoxA(owner, text.c_str(), title, style);
+}
+
+int Ask(HWND owner, const Refusal& question, int rehearsalAnswer)
+{
+    return Ask(owner, question.text, question.title, question.style, rehearsalAnswer);
+}
+
+void Tell(HWND owner, const std::string& text, const char* title, UINT style)
+{
+    if (!Rehearsing())
+        MessageBoxA(owner, text.c_str(), title, style);
+}
+
+long RehearsalOf(HWND dlg) { return static_cast<long>(reinterpret_cast<INT_PTR>(GetPropA(dlg, "OrvaRehearsal"))); }
+
+void ForgetRehearsalOf(HWND dlg)
+{
+    ForgetRehearsal(RehearsalOf(dlg));
+    RemovePropA(dlg, "OrvaRehearsal");
 }

@@ -15,6 +15,40 @@ namespace {
 ProfileCounts counts;
 std::optional<FailedWrite> firstFailure;
 
+std::string KeyId(const char* file, const char* section, const char* key)
+{
+    return UpperAscii(file) + '\x1f' + UpperAscii(section) + '\x1f' + UpperAscii(key);
+}
+
+// A write of the confirmation under way, held until every check of it has passed.
+struct Held {
+    std::string id, file, section, key;
+    std::optional<std::string> value; // nullopt: the key is removed
+    long owner;
+    bool derived = false;
+    bool asRehearsed = false; // the value the owner's rehearsal stored: not the user's change
+};
+
+struct HeldConfirmation {
+    bool holding = false;
+    long owner = 0;     // whose rehearsal keeps values
+    long rehearsal = 0; // not 0: this is a rehearsal, and these are its writes
+    std::vector<Held> writes;
+};
+HeldConfirmation now;
+std::vector<HeldConfirmation> suspended; // confirmations a rehearsal interrupted
+
+const Held* LastHeld(const char* file, const char* section, const char* key)
+{
+    if (!now.holding)
+        return nullptr;
+    const std::string id = KeyId(file, section, key);
+    for (auto w = now.writes.rbegin(); w != now.writes.rend(); ++w)
+        if (w->id == id)
+            return &*w;
+    return nullptr;
+}
+
 } // namespace
 
 ProfileCounts ProfileUse() { return counts; }
@@ -24,6 +58,10 @@ std::string ReadString(const char* file, const char* section, const char* key, c
 {
     if (bufSize == 0)
         return {};
+    if (const Held* held = LastHeld(file, section, key)) {
+        const std::string value = held->value.value_or(def ? def : "");
+        return value.substr(0, std::min(value.size(), bufSize - 1));
+    }
     ++counts.reads;
     std::vector<char> buf(bufSize, '\0');
     const DWORD n = GetPrivateProfileStringA(section, key, def, buf.data(),
@@ -40,6 +78,8 @@ int ReadInt(const char* file, const char* section, const char* key, int def)
 
 std::optional<std::string> StoredValue(const char* file, const char* section, const char* key)
 {
+    if (const Held* held = LastHeld(file, section, key))
+        return held->value;
     // Two different defaults tell an absent key from one that holds either of them.
     const auto read = [&](const char* def) {
         for (DWORD size = 256;; size *= 4) {
@@ -54,69 +94,6 @@ std::optional<std::string> StoredValue(const char* file, const char* section, co
         return std::nullopt;
     return value;
 }
-
-namespace {
-
-// The values of the sections one confirmation writes, read once a section, for the history's
-// "before" values: Wine reads a whole INI file afresh at every access for two seconds after it
-// changes, so reading key by key between writes would read a large file hundreds of times.
-// The cache lives for one confirmation, and at most a second.
-struct CachedSection {
-    std::string file, section;
-    std::map<std::string, std::string> values; // by upper-case key; the first of duplicates
-};
-std::vector<CachedSection> cachedSections;
-DWORD cacheStarted = 0;
-
-std::map<std::string, std::string>& CachedValues(const char* file, const char* section)
-{
-    if (GetTickCount() - cacheStarted > 1000) {
-        cachedSections.clear();
-        cacheStarted = GetTickCount();
-    }
-    for (CachedSection& cached : cachedSections)
-        if (EqualNoCase(cached.file, file) && EqualNoCase(cached.section, section))
-            return cached.values;
-    CachedSection& added = cachedSections.emplace_back(CachedSection{file, section, {}});
-    for (const auto& [key, value] : ReadSection(file, section))
-        added.values.emplace(UpperAscii(key), value);
-    return added.values;
-}
-
-// Every change goes through here: recorded in the site's history first, then stored. A value that
-// is already stored is written again (as the recorder's tools do) but not recorded.
-bool Store(const char* file, const char* section, const char* key, const char* value)
-{
-    ++counts.writes;
-    if (!IniFile.empty() && HistoryOn()) {
-        std::map<std::string, std::string>& values = CachedValues(file, section);
-        const auto found = values.find(UpperAscii(key));
-        const std::optional<std::string> before = found == values.end() ? std::nullopt : std::optional(found->second);
-        const std::optional<std::string> after = value ? std::optional<std::string>(value) : std::nullopt;
-        if (before != after)
-            RecordValue({file, section, key, before, after});
-        if (after)
-            values[UpperAscii(key)] = *after;
-        else
-            values.erase(UpperAscii(key));
-    }
-    if (WritePrivateProfileStringA(section, key, value, file))
-        return true;
-    const DWORD error = GetLastError();
-    // A bare file name is one of the Windows directory's.
-    if (!firstFailure)
-        firstFailure = FailedWrite{(std::string(file).find('\\') == std::string::npos ? WinSysDir : "") + file, error};
-    return false;
-}
-
-} // namespace
-
-bool WriteString(const char* file, const char* section, const char* key, const std::string& value)
-{
-    return Store(file, section, key, value.c_str());
-}
-
-bool RemoveKey(const char* file, const char* section, const char* key) { return Store(file, section, key, nullptr); }
 
 namespace {
 
@@ -146,6 +123,19 @@ std::vector<std::pair<std::string, std::string>> ReadSection(const char* file, c
         value.erase(0, std::min(value.find_first_not_of(" \t"), value.size()));
         keys.emplace_back(name, value);
     }
+    // Held writes of the section, as the file will hold them.
+    for (const Held& held : now.holding ? now.writes : std::vector<Held>{}) {
+        if (!EqualNoCase(held.file, file) || !EqualNoCase(held.section, section))
+            continue;
+        const auto same = [&](const auto& k) { return EqualNoCase(k.first, held.key); };
+        const auto found = std::find_if(keys.begin(), keys.end(), same);
+        if (!held.value)
+            std::erase_if(keys, same);
+        else if (found != keys.end())
+            found->second = *held.value;
+        else
+            keys.emplace_back(held.key, *held.value);
+    }
     return keys;
 }
 
@@ -155,8 +145,209 @@ std::vector<std::string> ReadSectionNames(const char* file)
     std::vector<std::string> names;
     for (const char* name = buf.data(); *name; name += std::strlen(name) + 1)
         names.emplace_back(name);
+    for (const Held& held : now.holding ? now.writes : std::vector<Held>{})
+        if (held.value && EqualNoCase(held.file, file) &&
+            std::none_of(names.begin(), names.end(), [&](const std::string& n) { return EqualNoCase(n, held.section); }))
+            names.push_back(held.section);
     return names;
 }
+
+namespace {
+
+// The values of the sections one confirmation writes, read once a section, for the history's
+// "before" values and for what a rehearsal wrote over: Wine reads a whole INI file afresh at every
+// access for two seconds after it changes, so reading key by key between writes would read a large
+// file hundreds of times. The cache lives for one confirmation or rehearsal, and at most a second.
+struct CachedSection {
+    std::string file, section;
+    std::map<std::string, std::string> values; // by upper-case key; the first of duplicates
+};
+std::vector<CachedSection> cachedSections;
+DWORD cacheStarted = 0;
+
+std::map<std::string, std::string>& CachedValues(const char* file, const char* section)
+{
+    if (GetTickCount() - cacheStarted > 1000) {
+        cachedSections.clear();
+        cacheStarted = GetTickCount();
+    }
+    for (CachedSection& cached : cachedSections)
+        if (EqualNoCase(cached.file, file) && EqualNoCase(cached.section, section))
+            return cached.values;
+    // Read past any held writes: the cache holds what the file holds.
+    std::vector<std::pair<std::string, std::string>> stored;
+    {
+        const HeldConfirmation held = std::exchange(now, HeldConfirmation{});
+        stored = ReadSection(file, section);
+        now = held;
+    }
+    CachedSection& added = cachedSections.emplace_back(CachedSection{file, section, {}});
+    for (const auto& [key, value] : stored)
+        added.values.emplace(UpperAscii(key), value);
+    return added.values;
+}
+
+std::optional<std::string> CachedValue(const char* file, const char* section, const char* key)
+{
+    const std::map<std::string, std::string>& values = CachedValues(file, section);
+    const auto found = values.find(UpperAscii(key));
+    return found == values.end() ? std::nullopt : std::optional(found->second);
+}
+
+// Every change reaches the file here: recorded in the site's history first, then stored. A value
+// that is already stored is written again (as the recorder's tools do) but not recorded.
+bool StoreNow(const char* file, const char* section, const char* key, const char* value)
+{
+    ++counts.writes;
+    if (!IniFile.empty() && HistoryOn()) {
+        std::map<std::string, std::string>& values = CachedValues(file, section);
+        const auto found = values.find(UpperAscii(key));
+        const std::optional<std::string> before = found == values.end() ? std::nullopt : std::optional(found->second);
+        const std::optional<std::string> after = value ? std::optional<std::string>(value) : std::nullopt;
+        if (before != after)
+            RecordValue({file, section, key, before, after});
+        if (after)
+            values[UpperAscii(key)] = *after;
+        else
+            values.erase(UpperAscii(key));
+    }
+    if (WritePrivateProfileStringA(section, key, value, file))
+        return true;
+    const DWORD error = GetLastError();
+    // A bare file name is one of the Windows directory's.
+    if (!firstFailure)
+        firstFailure = FailedWrite{(std::string(file).find('\\') == std::string::npos ? WinSysDir : "") + file, error};
+    return false;
+}
+
+// What a rehearsal would have stored for a key, over what the file held then.
+struct Rehearsed {
+    std::optional<std::string> value, storedThen;
+};
+std::map<long, std::map<std::string, Rehearsed>> rehearsals;
+long lastRehearsal = 0;
+
+// The key's value as the confirmation under way sees it: held, else stored.
+std::optional<std::string> Current(const char* file, const char* section, const char* key)
+{
+    if (const Held* held = LastHeld(file, section, key))
+        return held->value;
+    return CachedValue(file, section, key);
+}
+
+// What the owner's rehearsal stored for the key, if it stored it.
+const Rehearsed* RehearsedValue(long owner, const std::string& id)
+{
+    const auto rehearsal = rehearsals.find(owner);
+    if (owner == 0 || rehearsal == rehearsals.end())
+        return nullptr;
+    const auto entry = rehearsal->second.find(id);
+    return entry == rehearsal->second.end() ? nullptr : &entry->second;
+}
+
+bool AsRehearsed(long owner, const std::string& id, const std::optional<std::string>& value)
+{
+    const Rehearsed* rehearsed = RehearsedValue(owner, id);
+    return rehearsed && rehearsed->value == value;
+}
+
+// Whether the owner's rehearsal stored this very value over the text the key still holds.
+bool KeepsStored(long owner, const std::string& id, const std::optional<std::string>& value, const std::optional<std::string>& current)
+{
+    const Rehearsed* rehearsed = RehearsedValue(owner, id);
+    return rehearsed && rehearsed->value == value && rehearsed->storedThen && current == rehearsed->storedThen;
+}
+
+// Every write goes through here: stored at once outside a confirmation, else held (or, during a
+// rehearsal, noted as what the dialog would store).
+bool Store(const char* file, const char* section, const char* key, const char* value, bool derived = false)
+{
+    if (!now.holding)
+        return StoreNow(file, section, key, value);
+    const std::string id = KeyId(file, section, key);
+    const std::optional<std::string> after = value ? std::optional<std::string>(value) : std::nullopt;
+    const std::optional<std::string> current = Current(file, section, key);
+    if (now.rehearsal) {
+        const auto [entry, added] = rehearsals[now.rehearsal].try_emplace(id, Rehearsed{after, current});
+        if (!added)
+            entry->second.value = after;
+    } else if (!derived && KeepsStored(now.owner, id, after, current)) {
+        return true;
+    }
+    now.writes.push_back({id, file, section, key, after, now.owner, derived, AsRehearsed(now.owner, id, after)});
+    return true;
+}
+
+} // namespace
+
+bool WriteString(const char* file, const char* section, const char* key, const std::string& value)
+{
+    return Store(file, section, key, value.c_str());
+}
+
+bool WriteDerived(const char* file, const char* section, const char* key, const std::string& value)
+{
+    return Store(file, section, key, value.c_str(), true);
+}
+
+bool RemoveKey(const char* file, const char* section, const char* key) { return Store(file, section, key, nullptr); }
+
+void BeginWrites(long owner)
+{
+    firstFailure.reset();
+    cachedSections.clear();
+    BeginConfirmation();
+    now = HeldConfirmation{true, owner, 0, {}};
+}
+
+void ContinueWrites(long owner)
+{
+    if (!now.holding)
+        BeginWrites(owner);
+    now.owner = owner;
+}
+
+bool CommitWrites()
+{
+    const std::vector<Held> writes = std::exchange(now, HeldConfirmation{}).writes;
+    // Derived values follow the user's changes: without one, they are kept as stored too.
+    const bool changes = std::any_of(writes.begin(), writes.end(), [](const Held& w) { return !w.derived && !w.asRehearsed; });
+    bool all = true;
+    for (const Held& w : writes) {
+        if (w.derived && !changes && KeepsStored(w.owner, w.id, w.value, CachedValue(w.file.c_str(), w.section.c_str(), w.key.c_str())))
+            continue;
+        if (!StoreNow(w.file.c_str(), w.section.c_str(), w.key.c_str(), w.value ? w.value->c_str() : nullptr)) {
+            all = false;
+            continue;
+        }
+        // What is stored now is what the dialog shows: a later confirmation storing it again keeps it.
+        if (const auto rehearsal = rehearsals.find(w.owner); w.owner != 0 && rehearsal != rehearsals.end())
+            rehearsal->second[w.id] = {w.value, w.value};
+    }
+    return all;
+}
+
+void DropWrites() { now = HeldConfirmation{}; }
+
+long BeginRehearsal()
+{
+    suspended.push_back(std::exchange(now, HeldConfirmation{true, 0, ++lastRehearsal, {}}));
+    rehearsals[lastRehearsal].clear();
+    cachedSections.clear();
+    return lastRehearsal;
+}
+
+void EndRehearsal()
+{
+    if (suspended.empty())
+        return;
+    now = std::move(suspended.back());
+    suspended.pop_back();
+}
+
+bool Rehearsing() { return now.rehearsal != 0; }
+
+void ForgetRehearsal(long rehearsal) { rehearsals.erase(rehearsal); }
 
 std::string SystemErrorText(unsigned long error)
 {
@@ -169,16 +360,8 @@ std::string SystemErrorText(unsigned long error)
     return words;
 }
 
-void MarkWrites()
-{
-    firstFailure.reset();
-    cachedSections.clear();
-    BeginConfirmation();
-}
-
-void ContinueWrites() { firstFailure.reset(); }
-
 std::optional<FailedWrite> FirstFailedWrite() { return firstFailure; }
+void ClearFailedWrite() { firstFailure.reset(); }
 
 bool WriteInt(const char* file, const char* section, const char* key, int value)
 {

@@ -7,6 +7,13 @@
 
 #include <vector>
 
+namespace {
+
+// No sheet of the program has more pages: 32 cameras.
+constexpr LRESULT kMaxSheetPages = 32;
+
+} // namespace
+
 INT_PTR ShowPropertySheet(HINSTANCE instance, HWND parent, const char* caption,
                           std::span<const SheetPage> pages, size_t startPage)
 {
@@ -54,14 +61,34 @@ bool FirstOpenedPage(HWND page)
     return true;
 }
 
-void FinishApply(HWND page)
+bool LastOpenedPage(HWND page)
 {
-    if (ReportFailedWrite(page)) {
+    const HWND sheet = GetParent(page);
+    const LRESULT index = SendMessageA(sheet, PSM_HWNDTOINDEX, reinterpret_cast<WPARAM>(page), 0);
+    for (LRESULT later = index + 1; later < kMaxSheetPages; ++later)
+        if (SendMessageA(sheet, PSM_INDEXTOHWND, static_cast<WPARAM>(later), 0))
+            return false;
+    return true;
+}
+
+void FinishApply(HWND page, bool saved)
+{
+    if (!saved) {
+        DropWrites();
         SetWindowLongPtrA(page, DWLP_MSGRESULT, PSNRET_INVALID);
         return;
     }
     SetWindowLongPtrA(page, DWLP_MSGRESULT, PSNRET_NOERROR);
+    if (!LastOpenedPage(page))
+        return;
+    CommitWrites();
+    if (ReportFailedWrite(page)) {
+        SetWindowLongPtrA(page, DWLP_MSGRESULT, PSNRET_INVALID);
+        return;
+    }
     const HWND sheet = GetParent(page);
     SendMessageA(sheet, PSM_CANCELTOCLOSE, 0, 0);
-    SendMessageA(sheet, PSM_UNCHANGED, reinterpret_cast<WPARAM>(page), 0);
+    for (LRESULT index = 0; index < kMaxSheetPages; ++index)
+        if (const auto opened = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_INDEXTOHWND, static_cast<WPARAM>(index), 0)))
+            SendMessageA(sheet, PSM_UNCHANGED, reinterpret_cast<WPARAM>(opened), 0);
 }

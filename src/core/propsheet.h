@@ -6,6 +6,7 @@
 // so nothing is saved after the sheet closes.
 #pragma once
 
+#include "dlgctl.h"
 #include "profile.h"
 
 #include <windows.h>
@@ -15,6 +16,7 @@
 #include <array>
 #include <span>
 #include <string>
+#include <type_traits>
 #include <utility>
 
 // A sheet's common page procedure: the dialog procedure's arguments plus the 1-based index.
@@ -49,33 +51,42 @@ INT_PTR ShowPropertySheet(HINSTANCE instance, HWND parent, const char* caption,
 
 // The page tells its sheet that it holds changes (enables Apply).
 void NotifyChanged(HWND page);
-// A page's PSN_APPLY: save writes the page's keys. When one could not be stored the user is told
-// once and the sheet stays open on this page (later pages are not applied); otherwise Cancel now
-// reads as Close and the page is clean again. The page procedure returns TRUE for PSN_APPLY.
-void FinishApply(HWND page);
 // One press of OK or Apply applies every opened page in turn, and is one confirmation: the first
-// page applied begins it.
+// page applied begins it, the last one stores it.
 bool FirstOpenedPage(HWND page);
+bool LastOpenedPage(HWND page);
+// A page's PSN_APPLY after its save. Refused (saved false): nothing of the sheet's confirmation is
+// stored and the sheet stays open on this page. On the last opened page the confirmation is
+// stored; when a value could not be, the user is told once and the sheet stays open; otherwise
+// Cancel now reads as Close and every page is clean again. The page procedure returns TRUE for
+// PSN_APPLY.
+void FinishApply(HWND page, bool saved);
+// save returns whether the page's checks passed (a save that checks nothing may return nothing).
 template <typename Save>
 void ApplyPage(HWND page, Save save)
 {
     if (FirstOpenedPage(page))
-        MarkWrites();
+        BeginWrites(RehearsalOf(page));
     else
-        ContinueWrites();
-    save();
-    FinishApply(page);
+        ContinueWrites(RehearsalOf(page));
+    if constexpr (std::is_void_v<decltype(save())>) {
+        save();
+        FinishApply(page, true);
+    } else {
+        FinishApply(page, save());
+    }
 }
 
-// The usual sheet page: show fills the controls when the page is created; a notice from any of
-// its controls afterwards marks the page changed (those sent while it fills them are not the
-// user's); apply runs save through ApplyPage.
+// The usual sheet page: show fills the controls when the page is created, and the save is
+// rehearsed; a notice from any of its controls afterwards marks the page changed (those sent while
+// it fills them are not the user's); apply runs save through ApplyPage.
 template <typename Show, typename Save>
 INT_PTR EditPage(HWND page, UINT msg, LPARAM lParam, Show show, Save save)
 {
     switch (msg) {
     case WM_INITDIALOG:
         show(page);
+        Rehearse(page, save);
         SetWindowLongPtrA(page, GWLP_USERDATA, 1);
         return TRUE;
     case WM_COMMAND:
@@ -85,8 +96,11 @@ INT_PTR EditPage(HWND page, UINT msg, LPARAM lParam, Show show, Save save)
     case WM_NOTIFY:
         if (!lParam || reinterpret_cast<const NMHDR*>(lParam)->code != static_cast<UINT>(PSN_APPLY))
             return FALSE;
-        ApplyPage(page, [&] { save(page); });
+        ApplyPage(page, [&] { return save(page); });
         return TRUE;
+    case WM_DESTROY:
+        ForgetRehearsalOf(page);
+        return FALSE;
     default:
         return FALSE;
     }

@@ -123,9 +123,11 @@ void ShowMux(HWND dlg, const Mux& mux)
     CheckForUSB(dlg);
 }
 
+const Refusal& kChangeUsbId = DeclareRefusal("", "Are you sure you want to change the USB ID?", MB_YESNO);
+
 // A changed USB identifier is stored only when the user confirms it; on No the stored one is
-// shown again and false keeps the dialog open. Only the identifier on show is considered: one
-// the user never saw (a port typed rather than chosen) is left as stored.
+// shown again and false keeps the dialog open, with nothing stored. Only the identifier on show is
+// considered: one the user never saw (a port typed rather than chosen) is left as stored.
 bool ConfirmUsbId(HWND dlg, int link)
 {
     if (!IsWindowVisible(GetDlgItem(dlg, IDC_MUX_USB_ID)) || GetItemText(dlg, IDC_MUX_USB_LABEL, 16) != UsbLabel(link))
@@ -133,7 +135,7 @@ bool ConfirmUsbId(HWND dlg, int link)
     const std::string stored = StoredUsbId(link), shown = GetItemText(dlg, IDC_MUX_USB_ID, kUsbIdMax);
     if (shown == stored)
         return true;
-    if (MessageBoxA(dlg, "Are you sure you want to change the USB ID?", "", MB_YESNO) == IDNO) {
+    if (Ask(dlg, kChangeUsbId, IDYES) == IDNO) {
         SetItemText(dlg, IDC_MUX_USB_ID, stored);
         return false;
     }
@@ -141,8 +143,7 @@ bool ConfirmUsbId(HWND dlg, int link)
     return true;
 }
 
-// The port is stored first, so answering No to the USB question keeps the new port. Parity and
-// stop bits typed as a text the recorder has no code for are left as stored.
+// Parity and stop bits typed as a text the recorder has no code for are left as stored.
 bool SaveMux(HWND dlg, const Mux& mux)
 {
     const char* section = mux.section.c_str();

@@ -21,11 +21,12 @@ void ShowSiteName(HWND dlg)
 
 // Remote viewers show the name in file and folder names, so it may hold none of the characters
 // those forbid, nor end in a blank.
+const Refusal& kBadSiteName = DeclareRefusal("", "Site name cannot contain the characters ,./:*?<>|");
+
 bool SaveSiteName(HWND dlg)
 {
     const std::string name = GetItemText(dlg, IDC_SITE_NAME, kTextMax);
-    if (!ValidSiteName(name)) {
-        MessageBoxA(dlg, "Site name cannot contain the characters ,./:*?<>|", "", MB_OK);
+    if (!Check(dlg, ValidSiteName(name), kBadSiteName)) {
         FocusItem(dlg, IDC_SITE_NAME);
         return false;
     }

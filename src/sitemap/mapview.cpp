@@ -129,6 +129,7 @@ LRESULT CALLBACK ViewMapProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
             xPos = static_cast<short>(LOWORD(lParam));
             yPos = static_cast<short>(HIWORD(lParam));
             Button(wnd, "*", xPos, yPos, kMarkerId);
+            SendMessageA(GetWindow(wnd, GW_OWNER), WM_MAP_PLACED, 0, 0);
         }
         return 0;
     case WM_SETCURSOR:

@@ -31,7 +31,9 @@ int CreateMapWin(HINSTANCE instance, HWND owner, const char* fileName, const REC
 // Closes the open map window, first storing its screen rectangle when asked.
 void CloseMapTool(RECT* place);
 
-// Placement: armed by PlaceMapIcon; GetSelMapPos gives the last click and disarms it.
+// Placement: armed by PlaceMapIcon; each click then marks the spot and sends the map window's
+// owner WM_MAP_PLACED; GetSelMapPos gives the last click and disarms it.
+inline constexpr UINT WM_MAP_PLACED = WM_APP + 1;
 void PlaceMapIcon();
 void GetSelMapPos(POINT& point);
 

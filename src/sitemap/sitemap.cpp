@@ -20,6 +20,18 @@ constexpr size_t kNameBuf = 128;
 
 // Full path of the picture chosen with "Browse" while the dialog is open; empty when none.
 std::string cLocalFileName;
+// The picture's name as the dialog opened with it: only a name the user changes is checked.
+std::string shownMapName;
+
+// The picture is copied into the site folder under its name: a folder part, "." or ".." could
+// make the copy land, or replace a file, anywhere on the machine.
+const Refusal& kNotPlainName =
+    DeclareRefusal("Site Map", "The site map filename must be a plain file name, without a folder.", MB_OK | MB_ICONSTOP);
+
+bool PlainFileName(const std::string& name)
+{
+    return name.find_first_of("\\/:") == std::string::npos && name != "." && name != "..";
+}
 
 void ShowCamera(HWND dlg, int camera)
 {
@@ -62,9 +74,8 @@ void Command(HWND dlg, int id)
         EnableItem(dlg, IDC_SM_DELETE, true);
         break;
     }
-    case IDC_SM_PLACE:
+    case IDC_SM_PLACE: // "Update" waits for a click on the map (WM_MAP_PLACED)
         PlaceMapIcon();
-        EnableItem(dlg, IDC_SM_UPDATE, true);
         break;
     case IDC_SM_UPDATE: {
         EnableItem(dlg, IDC_SM_UPDATE, false);
@@ -95,6 +106,10 @@ void Command(HWND dlg, int id)
 
 INT_PTR CALLBACK SiteMapProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noexcept
 {
+    if (msg == WM_MAP_PLACED) {
+        EnableItem(dlg, IDC_SM_UPDATE, true);
+        return TRUE;
+    }
     if (msg == WM_COMMAND && LOWORD(wParam) != IDOK && LOWORD(wParam) != IDCANCEL) {
         if (HIWORD(wParam) == BN_CLICKED)
             Command(dlg, LOWORD(wParam));
@@ -108,21 +123,17 @@ INT_PTR CALLBACK SiteMapProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noexcept
             const std::string name = ReadString(SiteDefFile().c_str(), kSecMap, "Name", "", kMapNameBuffer);
             SetItemText(d, IDC_SM_FILE_NAME, name.empty() ? "none" : name);
             SendDlgItemMessageA(d, IDC_SM_FILE_NAME, EM_LIMITTEXT, kNameBuf - 1, 0);
+            shownMapName = GetItemText(d, IDC_SM_FILE_NAME, kNameBuf - 1);
             ShowCamera(d, 1);
             if (GetSystemOS() >= 7)
                 CopyFileA(kBlankMap, (cFileDir + kBlankMap).c_str(), FALSE);
         },
         [](HWND d) {
             const std::string name = GetItemText(d, IDC_SM_FILE_NAME, kNameBuf - 1);
-            // The picture is copied into the site folder under this name: a folder part or ".."
-            // could make the copy land, or replace a file, anywhere on the machine.
-            if (name.find_first_of("\\/:") != std::string::npos || name.find("..") != std::string::npos) {
-                MessageBoxA(d, "The site map filename must be a plain file name, without a folder.", "Site Map",
-                            MB_OK | MB_ICONSTOP);
+            if (!Check(d, (name == shownMapName && cLocalFileName.empty()) || PlainFileName(name), kNotPlainName))
                 return false;
-            }
             // A failed copy is not reported: the technician sees the map is missing with "Show Map".
-            if (!cLocalFileName.empty())
+            if (!cLocalFileName.empty() && !Rehearsing())
                 CopyFileA(cLocalFileName.c_str(), (cFileDir + name).c_str(), FALSE);
             WriteString(SiteDefFile().c_str(), kSecMap, "Name", name);
             WriteFlag(SiteDefFile().c_str(), kSecMap, "File", IsItemChecked(d, IDC_SM_DISPLAY));

@@ -79,11 +79,12 @@ bool SaveDiskAlloc(HWND dlg)
         WriteFlag(SystemIni(), kSecOrvaFile, "External Trash Removal", IsItemChecked(dlg, IDC_DA_TRASH));
     }
     WriteOrvaFile("LobbyDays", GetItemInt(dlg, IDC_DA_LOBBY_DAYS));
+    // Without a known drive size there is no recommendation to check against.
     int daysUsage = GetItemInt(dlg, IDC_DA_DAYS_USAGE);
-    if (const int minimum = RecommendedReservation(); daysUsage < minimum) {
+    if (const int minimum = RecommendedReservation(); minimum > 0 && daysUsage < minimum) {
         char text[160];
         std::snprintf(text, sizeof text, "A minimum of %d Mbyte is recommended for Days Usage. OK to change value?", minimum);
-        if (MessageBoxA(dlg, text, "Verify Value", MB_YESNO) == IDYES)
+        if (Ask(dlg, text, "Verify Value", MB_YESNO, IDNO) == IDYES)
             daysUsage = minimum;
     }
     WriteOrvaFile("DaysUsage", daysUsage);

@@ -15,16 +15,18 @@ struct LogLimit {
     int def;
     int editId;
     ValueRule rule;
-    const char* belowMin;
-    const char* aboveMax;
+    const Refusal* belowMin;
+    const Refusal* aboveMax; // none where the rule has no maximum
 };
 
 constexpr char kRangeTitle[] = "Error - Value out of Range";
+constexpr UINT kRangeStyle = MB_OK | MB_ICONEXCLAMATION;
 
-constexpr LogLimit kActivityLog{"Activity Log Storage", 30, IDC_ACTIVITY_DAYS, kActivityLogDaysRule,
-                                "Minimum Value is 1 Day", nullptr};
-constexpr LogLimit kStatusLog{"Status Log Size", 100, IDC_STATUS_LOG_SIZE, kStatusLogSizeRule,
-                              "Minimum Value is 1 (1KB)", "Maximum Value is 20,000 (20MB)"};
+const LogLimit kActivityLog{"Activity Log Storage", 30, IDC_ACTIVITY_DAYS, kActivityLogDaysRule,
+                            &DeclareRefusal(kRangeTitle, "Minimum Value is 1 Day", kRangeStyle), nullptr};
+const LogLimit kStatusLog{"Status Log Size", 100, IDC_STATUS_LOG_SIZE, kStatusLogSizeRule,
+                          &DeclareRefusal(kRangeTitle, "Minimum Value is 1 (1KB)", kRangeStyle),
+                          &DeclareRefusal(kRangeTitle, "Maximum Value is 20,000 (20MB)", kRangeStyle)};
 
 void ShowLogLimit(HWND dlg, const LogLimit& limit)
 {
@@ -35,9 +37,8 @@ void ShowLogLimit(HWND dlg, const LogLimit& limit)
 bool SaveLogLimit(HWND dlg, const LogLimit& limit)
 {
     const int value = GetItemInt(dlg, limit.editId);
-    const char* refusal = Accepts(limit.rule, value) ? nullptr : value < limit.rule.low ? limit.belowMin : limit.aboveMax;
-    if (refusal) {
-        MessageBoxA(dlg, refusal, kRangeTitle, MB_OK | MB_ICONEXCLAMATION);
+    const Refusal* refusal = value < limit.rule.low ? limit.belowMin : limit.aboveMax;
+    if (!Check(dlg, Accepts(limit.rule, value), *refusal)) {
         FocusItem(dlg, limit.editId);
         return false;
     }

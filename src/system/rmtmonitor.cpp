@@ -70,22 +70,17 @@ void ShowModem(HWND dlg)
     ShowItem(dlg, IDC_MD_TAPI_DEBUG, AdvancedMenuOn());
 }
 
-// Each value is written before the next is checked: a refusal keeps those before it stored.
+const Refusal& kTooFewRings = DeclareRefusal("Error", "Minimum number for rings is 1.");
+const Refusal& kBadTimeout = DeclareRefusal("Error", "No Answer Timeout Value Out of Range");
+
 bool SaveModem(HWND dlg)
 {
+    const int rings = GetItemInt(dlg, IDC_MD_RINGS), timeout = GetItemInt(dlg, IDC_MD_TIMEOUT);
+    if (!Check(dlg, Accepts(kModemRingsRule, rings), kTooFewRings) || !Check(dlg, Accepts(kModemTimeoutRule, timeout), kBadTimeout))
+        return false;
     if (AdvancedMenuOn())
         WriteFlag(SystemIni(), kSecModem, "TAPI Debug", IsItemChecked(dlg, IDC_MD_TAPI_DEBUG));
-    const int rings = GetItemInt(dlg, IDC_MD_RINGS);
-    if (!Accepts(kModemRingsRule, rings)) {
-        MessageBoxA(dlg, "Minimum number for rings is 1.", "Error", MB_OK);
-        return false;
-    }
     WriteInt(SystemIni(), kSecModem, "Ring", rings);
-    const int timeout = GetItemInt(dlg, IDC_MD_TIMEOUT);
-    if (!Accepts(kModemTimeoutRule, timeout)) {
-        MessageBoxA(dlg, "No Answer Timeout Value Out of Range", "Error", MB_OK);
-        return false;
-    }
     WriteInt(SystemIni(), kSecModem, "Carrier TO", timeout);
     WriteFlag(SystemIni(), kSecModem, "Enable", IsItemChecked(dlg, IDC_MD_ENABLED));
     return true;

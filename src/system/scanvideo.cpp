@@ -48,18 +48,19 @@ void LoadPorts(HWND dlg, int bank)
                      ReadYes(SystemIni(), kSecOrvaVideo, ScanKey(bank, port).c_str()));
 }
 
-// The ports of the bank shown are written first; a scan time past ten minutes is then refused.
+const Refusal& kScanTooLong = DeclareRefusal("Error", "Scan time to long. Maximum time is 10 minutes (6000).");
+const Refusal& kCaptionInvalid = DeclareRefusal("", "Caption Location Invalid.");
+
+// The ports of the bank shown, then the scan time; a scan time past ten minutes refuses both.
 bool SaveScanVideo(HWND dlg, int bank)
 {
+    const unsigned time = IsItemChecked(dlg, IDC_SV_ENABLED) ? GetItemUInt(dlg, IDC_SV_SCAN_TIME) : 0;
+    if (!Check(dlg, Accepts(kScanTimeRule, time), kScanTooLong))
+        return false;
     const int ports = PortsPerBank();
     for (int port = 1; port <= ports; ++port)
         WriteYesNo(SystemIni(), kSecOrvaVideo, ScanKey(bank, port).c_str(),
                    IsItemChecked(dlg, ScanVideoCheckbox[static_cast<size_t>(port - 1)]));
-    const unsigned time = IsItemChecked(dlg, IDC_SV_ENABLED) ? GetItemUInt(dlg, IDC_SV_SCAN_TIME) : 0;
-    if (!Accepts(kScanTimeRule, time)) {
-        MessageBoxA(dlg, "Scan time to long. Maximum time is 10 minutes (6000).", "Error", MB_OK);
-        return false;
-    }
     WriteInt(SystemIni(), kSecOrvaVideo, "Video Out Time", static_cast<int>(time));
     return true;
 }
@@ -72,27 +73,35 @@ bool OnEnableClicked(HWND dlg, WPARAM wParam)
     return true;
 }
 
+// The recorder reads the caption position into an 80-byte buffer.
+constexpr size_t kCaptionMax = 79;
+std::string StoredCaption() { return ReadString(SystemIni(), kSecOrvaVideo, "Caption Position", "", kCaptionMax + 1); }
+
 void ShowCaptions(HWND dlg)
 {
     SetItemCheck(dlg, IDC_CP_ENABLED, ReadInt(SystemIni(), kSecOrvaVideo, "Enable Captions", 0) != 0);
     FillCombo(dlg, IDC_CP_POSITION, CaptionLoc);
     // A stored position is matched by its first words, searching from the second corner round.
-    const std::string stored = ReadString(SystemIni(), kSecOrvaVideo, "Caption Position", "", 80);
+    // One that matches none is shown as stored, and kept unless the user changes it.
+    const std::string stored = StoredCaption();
     if (stored.empty())
         SetComboSel(dlg, IDC_CP_POSITION, 0);
-    else
-        SelectComboPrefix(dlg, IDC_CP_POSITION, stored, 0);
+    else if (SelectComboPrefix(dlg, IDC_CP_POSITION, stored, 0) == CB_ERR)
+        SetItemText(dlg, IDC_CP_POSITION, stored);
 }
 
+// A text typed that is no list item is refused.
 bool SaveCaptions(HWND dlg)
 {
-    WriteFlag(SystemIni(), kSecOrvaVideo, "Enable Captions", IsItemChecked(dlg, IDC_CP_ENABLED));
     const int position = GetComboSel(dlg, IDC_CP_POSITION);
-    if (position < 0 || position >= static_cast<int>(CaptionLoc.size())) {
-        MessageBoxA(dlg, "Caption Location Invalid.", "", MB_OK);
+    const bool listed = position >= 0 && position < static_cast<int>(CaptionLoc.size());
+    const std::string stored = StoredCaption();
+    const bool asStored = !listed && !stored.empty() && GetItemText(dlg, IDC_CP_POSITION, kCaptionMax) == stored;
+    if (!Check(dlg, listed || asStored, kCaptionInvalid))
         return false;
-    }
-    WriteString(SystemIni(), kSecOrvaVideo, "Caption Position", CaptionLoc[static_cast<size_t>(position)]);
+    WriteFlag(SystemIni(), kSecOrvaVideo, "Enable Captions", IsItemChecked(dlg, IDC_CP_ENABLED));
+    if (listed)
+        WriteString(SystemIni(), kSecOrvaVideo, "Caption Position", CaptionLoc[static_cast<size_t>(position)]);
     return true;
 }
 
@@ -128,6 +137,7 @@ INT_PTR CALLBACK ScanVideoProc32(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noex
         // The bank shown is reloaded from the file: what was not saved is dropped.
         iBank = LOWORD(wParam) == IDC_SV_BANK1 ? 1 : 2;
         ShowScanVideo(dlg, iBank);
+        Rehearse(dlg, [](HWND d) { return SaveScanVideo(d, iBank); });
         return TRUE;
     }
     if (msg == WM_COMMAND && LOWORD(wParam) == IDC_SV_SAVE) {

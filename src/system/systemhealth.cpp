@@ -21,8 +21,13 @@ void EnableTimeControls(HWND dlg, bool enabled)
         EnableItem(dlg, id, enabled);
 }
 
+// The form the time is shown in, kept with the dialog: a click on the radio of the form already
+// shown converts nothing.
+bool TwelveHourShown(HWND dlg) { return GetWindowLongPtrA(dlg, DWLP_USER) != 0; }
+
 void ShowTwelveHour(HWND dlg, bool twelve)
 {
+    SetWindowLongPtrA(dlg, DWLP_USER, twelve);
     for (const int id : {IDC_SH_AM, IDC_SH_PM, IDC_SH_AM_PM_FRAME})
         ShowItem(dlg, id, twelve);
     ShowItem(dlg, IDC_SH_24_HOUR_NOTE, !twelve);
@@ -66,25 +71,22 @@ void ShowSystemHealth(HWND dlg)
 struct Range {
     int id;
     ValueRule rule;
-    const char* text;
-    const char* title;
+    const Refusal& refusal;
 };
 
-constexpr Range kRanges[] = {
-    {IDC_SH_DIRTY_HOURS, kDirtyBitHoursRule, "Time Range for Check of Disk Structure Not Valid. Valid range 1-24", "Error Message"},
-    {IDC_SH_SM_TIME, kErrorMinutesRule, "Time Range for Minutes of Error Condition Not Valid. Valid range 1-60", "Error Message"},
-    {IDC_SH_HOUR, kMaintenanceHourRule, "Hour Value for Perform System Maintenance Out of Range", ""},
-    {IDC_SH_MINUTE, kMaintenanceMinuteRule, "Minute Value for Perform System Maintenance Out of Range", ""}};
+const Range kRanges[] = {
+    {IDC_SH_DIRTY_HOURS, kDirtyBitHoursRule,
+     DeclareRefusal("Error Message", "Time Range for Check of Disk Structure Not Valid. Valid range 1-24")},
+    {IDC_SH_SM_TIME, kErrorMinutesRule,
+     DeclareRefusal("Error Message", "Time Range for Minutes of Error Condition Not Valid. Valid range 1-60")},
+    {IDC_SH_HOUR, kMaintenanceHourRule, DeclareRefusal("", "Hour Value for Perform System Maintenance Out of Range")},
+    {IDC_SH_MINUTE, kMaintenanceMinuteRule, DeclareRefusal("", "Minute Value for Perform System Maintenance Out of Range")}};
 
 bool SaveSystemHealth(HWND dlg)
 {
-    for (const Range& range : kRanges) {
-        const unsigned value = GetItemUInt(dlg, range.id);
-        if (!Accepts(range.rule, value)) {
-            MessageBoxA(dlg, range.text, range.title, MB_OK);
+    for (const Range& range : kRanges)
+        if (!Check(dlg, Accepts(range.rule, GetItemUInt(dlg, range.id)), range.refusal))
             return false;
-        }
-    }
     WriteInt(SystemIni(), kSecStatusReport, "Check Dirty Bit Hours", static_cast<int>(GetItemUInt(dlg, IDC_SH_DIRTY_HOURS)));
     WriteInt(SystemIni(), kSecGlobal, "SM Time", static_cast<int>(GetItemUInt(dlg, IDC_SH_SM_TIME)));
     WriteInt(SystemIni(), kSecOrvaComm, "Max Timeouts",
@@ -121,14 +123,20 @@ void OnSystemHealthCommand(HWND dlg, int id)
         EnableSpecificPMTime(dlg);
         break;
     case IDC_SH_12_HOUR:
+        if (TwelveHourShown(dlg))
+            break;
+        // An hour the 12-hour form cannot show keeps the 24-hour form, radios and all.
         if (GetItemUInt(dlg, IDC_SH_HOUR) >= 25) {
-            MessageBoxA(dlg, "Hour Value Out of Range", "", MB_OK);
+            Tell(dlg, "Hour Value Out of Range", "", MB_OK);
+            CheckOnly(dlg, IDC_SH_24_HOUR, {IDC_SH_12_HOUR});
             break;
         }
         SetItemInt(dlg, IDC_SH_HOUR, Change24to12(dlg, static_cast<int>(GetItemUInt(dlg, IDC_SH_HOUR))));
         ShowTwelveHour(dlg, true);
         break;
     case IDC_SH_24_HOUR:
+        if (!TwelveHourShown(dlg))
+            break;
         SetItemInt(dlg, IDC_SH_HOUR, Change12to24(dlg, static_cast<int>(GetItemUInt(dlg, IDC_SH_HOUR))));
         ShowTwelveHour(dlg, false);
         break;

@@ -28,6 +28,19 @@ void WriteStyle(int style, const char* what, const std::string& value)
 
 int ShownStyle(HWND dlg) { return std::clamp(GetItemInt(dlg, IDC_ATM_STYLE), 1, kStyles); }
 
+void EnableReceiptPosition(HWND dlg)
+{
+    const bool printField = IsItemChecked(dlg, IDC_ATM_PRINT_FIELD);
+    EnableItem(dlg, IDC_ATM_LINE, printField);
+    EnableItem(dlg, IDC_ATM_POSITION, printField);
+}
+
+bool SaveAtm(HWND dlg)
+{
+    UpdateAtmProc(dlg);
+    return true;
+}
+
 } // namespace
 
 void ShowAtmProc(int style, HWND dlg)
@@ -35,16 +48,13 @@ void ShowAtmProc(int style, HWND dlg)
     SetItemInt(dlg, IDC_ATM_STYLE, style);
     SetItemText(dlg, IDC_ATM_BRANCH, ReadStyle(style, "Branch", ""));
     SetItemText(dlg, IDC_ATM_TELLER, ReadStyle(style, "Teller", "99"));
-    // With the camera field the receipt position is not used: its boxes keep what they showed.
+    // The style's own receipt position is shown either way; with the camera field it is not used.
     const bool cameraField = ReadInt(SystemIni(), kSecAtmConfig, StyleKey(style, "Camera Field").c_str(), 1) != 0;
     SetItemCheck(dlg, IDC_ATM_CAMERA_FIELD, cameraField);
     SetItemCheck(dlg, IDC_ATM_PRINT_FIELD, !cameraField);
-    EnableItem(dlg, IDC_ATM_LINE, !cameraField);
-    EnableItem(dlg, IDC_ATM_POSITION, !cameraField);
-    if (!cameraField) {
-        SetItemText(dlg, IDC_ATM_LINE, ReadStyle(style, "Transaction Line", "10"));
-        SetItemText(dlg, IDC_ATM_POSITION, ReadStyle(style, "Transaction Pos", "25"));
-    }
+    SetItemText(dlg, IDC_ATM_LINE, ReadStyle(style, "Transaction Line", "10"));
+    SetItemText(dlg, IDC_ATM_POSITION, ReadStyle(style, "Transaction Pos", "25"));
+    EnableReceiptPosition(dlg);
 }
 
 void UpdateAtmProc(HWND dlg)
@@ -64,14 +74,14 @@ INT_PTR CALLBACK AtmProtocolProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noex
 {
     if (msg == WM_COMMAND) {
         switch (LOWORD(wParam)) {
-        case IDC_ATM_CAMERA_FIELD:
-        case IDC_ATM_PRINT_FIELD: // the choice is stored at once, with the boxes as they stand
-            WriteNow(dlg, [&] { UpdateAtmProc(dlg); });
-            ShowAtmProc(ShownStyle(dlg), dlg);
+        case IDC_ATM_CAMERA_FIELD: // the choice is stored with the style, by Update or OK
+        case IDC_ATM_PRINT_FIELD:
+            EnableReceiptPosition(dlg);
             return TRUE;
         case IDC_ATM_NEXT: // moving on discards what was not updated
         case IDC_ATM_PREVIOUS:
             ShowAtmProc(StepItemInt(dlg, IDC_ATM_STYLE, LOWORD(wParam) == IDC_ATM_NEXT ? 1 : -1, 1, kStyles), dlg);
+            Rehearse(dlg, SaveAtm);
             return TRUE;
         case IDC_ATM_UPDATE:
             WriteNow(dlg, [&] { UpdateAtmProc(dlg); });
@@ -80,5 +90,5 @@ INT_PTR CALLBACK AtmProtocolProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noex
             break;
         }
     }
-    return OkCancelDialog(dlg, msg, wParam, [](HWND d) { ShowAtmProc(1, d); }, [](HWND d) { return UpdateAtmProc(d), true; });
+    return OkCancelDialog(dlg, msg, wParam, [](HWND d) { ShowAtmProc(1, d); }, SaveAtm);
 }

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -44,11 +45,12 @@ int ShownChannel(HWND dlg) { return GetItemInt(dlg, IDC_TM_CHANNEL); }
 // The locations are bytes of the device's data: shown modulo 256.
 void SetByteItem(HWND dlg, int id, int value) { SetItemUInt(dlg, id, static_cast<unsigned>(value) % 256); }
 
-bool Refuse(HWND dlg, const char* text)
-{
-    MessageBoxA(dlg, text, "Error", MB_OK);
-    return false;
-}
+const Refusal& kMacEntries = DeclareRefusal("Error", "MAC Address Entries Invalid");
+const Refusal& kMacInvalid = DeclareRefusal("Error", "MAC Address Invalid");
+const Refusal& kMacRange = DeclareRefusal("Error", "MAC Address Out of Range");
+const Refusal& kAddressInvalid = DeclareRefusal("Error", "TCPIP Address Invalid");
+const Refusal& kCameraPortInvalid = DeclareRefusal("Error", "Camera Port Number Invalid");
+const Refusal& kStyleInvalid = DeclareRefusal("Error", "Configuration Number Invalid");
 
 void ShowTransactionFields(HWND dlg, bool shown)
 {
@@ -81,18 +83,18 @@ bool ReadMacAddress(HWND dlg, std::string& mac)
     mac.clear();
     if (filled == 0)
         return true;
-    if (filled < 6)
-        return Refuse(dlg, "MAC Address Entries Invalid");
+    if (!Check(dlg, filled == 6, kMacEntries))
+        return false;
     unsigned bytes[6];
     unsigned sum = 0;
     for (size_t i = 0; i < 6; ++i) {
-        if (parts[i].find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
-            return Refuse(dlg, "MAC Address Invalid");
-        sum += bytes[i] = static_cast<unsigned>(std::stoul(parts[i], nullptr, 16));
+        if (!Check(dlg, parts[i].find_first_not_of("0123456789abcdefABCDEF") == std::string::npos, kMacInvalid))
+            return false;
+        sum += bytes[i] = static_cast<unsigned>(std::strtoul(parts[i].c_str(), nullptr, 16));
     }
     for (const unsigned byte : bytes)
-        if (byte > 255 || sum == 0)
-            return Refuse(dlg, "MAC Address Out of Range");
+        if (!Check(dlg, byte <= 255 && sum != 0, kMacRange))
+            return false;
     char text[32];
     std::snprintf(text, sizeof text, "%02X:%02X:%02X:%02X:%02X:%02X", bytes[0], bytes[1], bytes[2], bytes[3], bytes[4], bytes[5]);
     mac = text;
@@ -104,7 +106,7 @@ bool ReadMacAddress(HWND dlg, std::string& mac)
 void ShowTcpipChCfg(int channel, HWND dlg)
 {
     if (QUELT_MajorVersion() >= 12)
-        SetItemText(dlg, IDC_TM_CAMERA_LABEL, "Camera Number");
+        SetItemText(dlg, IDC_TM_CAMERA_LABEL, "Camera Num&ber");
     SetItemInt(dlg, IDC_TM_CHANNEL, channel);
     SetItemCheck(dlg, IDC_TM_EBCDIC, ReadDeviceInt(channel, "Use EBCDIC", 0) != 0);
     const int type = ReadDeviceInt(channel, "Type", 0);
@@ -157,37 +159,47 @@ void SaveTcpipCond(HWND dlg)
     WriteDeviceFlag(channel, "Condition 2 Ignore Case", IsItemChecked(dlg, IDC_TM_IGNORE_CASE2));
 }
 
-// Each value is written before the next is checked, as the recorder's own tool does: a refusal
-// leaves the values before it stored.
+// Every value is checked before any is written: a refusal stores nothing of the channel.
 bool UpdateTcpipChCfg(HWND dlg)
 {
     const int channel = ShownChannel(dlg);
-    WriteDeviceFlag(channel, "Use EBCDIC", IsItemChecked(dlg, IDC_TM_EBCDIC));
     std::string mac;
     if (!ReadMacAddress(dlg, mac))
         return false;
-    WriteDevice(channel, "MAC Address", mac);
     unsigned octets[4];
+    bool addressValid = true;
     for (size_t i = 0; i < 4; ++i)
-        if ((octets[i] = GetItemUInt(dlg, kAddressBoxes[i])) > 255)
-            return Refuse(dlg, "TCPIP Address Invalid");
+        addressValid = (octets[i] = GetItemUInt(dlg, kAddressBoxes[i])) <= 255 && addressValid;
+    const unsigned port = GetItemUInt(dlg, IDC_TM_CAMERA_PORT), style = GetItemUInt(dlg, IDC_TM_CFG_UNIT);
+    if (!Check(dlg, addressValid, kAddressInvalid) || !Check(dlg, Accepts(kDeviceCameraPortRule, port), kCameraPortInvalid) ||
+        !Check(dlg, Accepts(kDeviceConfigUnitRule, style), kStyleInvalid))
+        return false;
+    WriteDeviceFlag(channel, "Use EBCDIC", IsItemChecked(dlg, IDC_TM_EBCDIC));
+    WriteDevice(channel, "MAC Address", mac);
     char address[48];
     std::snprintf(address, sizeof address, "%u.%u.%u.%u", octets[0], octets[1], octets[2], octets[3]);
     WriteDevice(channel, "Address", address);
-    const unsigned port = GetItemUInt(dlg, IDC_TM_CAMERA_PORT);
-    if (!Accepts(kDeviceCameraPortRule, port))
-        return Refuse(dlg, "Camera Port Number Invalid");
     WriteDevice(channel, "Port", std::to_string(port));
     const int type = GetComboSel(dlg, IDC_TM_TYPE);
     WriteDevice(channel, "Type", std::to_string(type));
     if (type == kTransactionData)
         SaveTcpipCond(dlg);
-    const unsigned style = GetItemUInt(dlg, IDC_TM_CFG_UNIT);
-    if (!Accepts(kDeviceConfigUnitRule, style))
-        return Refuse(dlg, "Configuration Number Invalid");
     WriteDevice(channel, "Cfg Unit", std::to_string(style));
     return true;
 }
+
+namespace {
+
+// OK: the channel shown, and monitoring switched on or off with it.
+bool SaveTcpipMon(HWND dlg)
+{
+    if (!UpdateTcpipChCfg(dlg))
+        return false;
+    WriteFlag(SystemIni(), "Transaction", "TCPIP Events", IsItemChecked(dlg, IDC_TM_ENABLED));
+    return true;
+}
+
+} // namespace
 
 INT_PTR CALLBACK TcpipMonProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noexcept
 {
@@ -196,6 +208,7 @@ INT_PTR CALLBACK TcpipMonProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noexcep
         case IDC_TM_NEXT: // moving to another channel discards what was not updated
         case IDC_TM_PREVIOUS:
             ShowTcpipChCfg(StepItemInt(dlg, IDC_TM_CHANNEL, LOWORD(wParam) == IDC_TM_NEXT ? 1 : -1, 1, Channels()), dlg);
+            Rehearse(dlg, SaveTcpipMon);
             return TRUE;
         case IDC_TM_UPDATE:
             WriteNow(dlg, [&] { UpdateTcpipChCfg(dlg); });
@@ -220,11 +233,5 @@ INT_PTR CALLBACK TcpipMonProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noexcep
             FillCombo(d, IDC_TM_TYPE, TcpipDeviceText);
             ShowTcpipChCfg(1, d);
         },
-        [](HWND d) {
-            // Monitoring is switched only with a channel that was stored whole.
-            if (!UpdateTcpipChCfg(d))
-                return false;
-            WriteFlag(SystemIni(), "Transaction", "TCPIP Events", IsItemChecked(d, IDC_TM_ENABLED));
-            return true;
-        });
+        SaveTcpipMon);
 }

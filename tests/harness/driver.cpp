@@ -135,6 +135,10 @@ HWND Control(HWND surface, const std::string& label)
 {
     if (!label.empty() && std::all_of(label.begin(), label.end(), ::isdigit))
         return GetDlgItem(surface, std::stoi(label));
+    if (label.starts_with("#")) { // a window by its class: a control of the surface, else a window of its own
+        const HWND child = FindWindowExA(surface, nullptr, label.c_str() + 1, nullptr);
+        return child ? child : FindWindowA(label.c_str() + 1, nullptr);
+    }
     for (const bool whole : {true, false})
         for (HWND c = GetWindow(surface, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
             std::string text;
@@ -224,6 +228,10 @@ void RunStep(HWND dlg, const std::string& step)
             SendMessageA(c, WM_CHAR, static_cast<unsigned char>(ch), 0);
     } else if (verb == "click") {
         PostMessageA(c, BM_CLICK, 0, 0); // a dialog it opens runs its own loop, where the next steps go
+    } else if (verb == "press" || verb == "drag" || verb == "release") { // the left button, at x,y of the window
+        const int x = std::stoi(value), y = std::stoi(value.substr(value.find(',') + 1));
+        const UINT msg = verb == "press" ? WM_LBUTTONDOWN : verb == "drag" ? WM_MOUSEMOVE : WM_LBUTTONUP;
+        SendMessageA(c, msg, verb == "release" ? 0 : MK_LBUTTON, MAKELPARAM(x, y));
     } else if (verb == "focus") {
         SendMessageA(surface, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(c), TRUE);
     } else if (verb == "choose") {

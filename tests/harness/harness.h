@@ -35,16 +35,20 @@ public:
     std::string PathOf(const std::string& file) const;
     std::string SystemIniPath() const { return PathOf("S"); }
     // Sets keys from KeyLines; a line "local" switches to the local site, "locked F" keeps the file
-    // open for reading only, as another program may, so that writing it fails.
+    // open for reading only, as another program may, so that writing it fails; "unlocked" lets go.
     void Seed(const std::string& lines);
     // Replaces a file's whole text (for damaged files).
     void WriteRaw(const std::string& path, const std::string& text) const;
     // A file's bytes, or nothing when it cannot be read.
     static std::string ReadRaw(const std::string& path);
 
+    // Copies the bundled sample site's files into the site folder.
+    void CopySample() const;
+
     // "F [section] key=new value" (or "F [section] key removed") for every key changed since the
-    // last MarkClean, sorted.
+    // last MarkClean, sorted; the second only those of keys that were there at the mark.
     std::vector<std::string> ChangesSinceMark() const;
+    std::vector<std::string> StoredKeysChangedSinceMark() const;
     void MarkClean() { mark = Snapshot(); }
 
     std::string siteDir; // the remote site's folder, with a trailing backslash
@@ -103,7 +107,8 @@ std::string ClassOf(HWND wnd);
 //   type L = text, keys L = text (each character typed, so the box's limit holds), click L,
 //   choose L = item, focus L, see L = value (text; on/off for a check box or radio button; a
 //   list's selected item or <none>), items L = a, b, c, enabled L, disabled L, shown L, hidden L, absent N,
-//   page N (1-based), ok, apply, cancel; see @caption = text, and for a sheet see @tabs = N: last title,
+//   press L = x,y, drag L = x,y, release L = x,y (the left button on a window; L may be #class, a
+//   window by its class), page N (1-based), ok, apply, cancel; see @caption = text, and for a sheet see @tabs = N: last title,
 //   see @ok = OK or Close, enabled @apply, disabled @apply.
 // The dialog must stay open for every step, and close on a last ok or cancel. A "*" in a box's
 // expected text stands for any text (a path, the system's words).

@@ -121,6 +121,9 @@ void SiteFixture::Seed(const std::string& lines)
         const size_t open = line.find(" ["), close = line.find("] "), eq = line.find('=', close);
         if (line == "local")
             UseLocalSite();
+        else if (line == "unlocked")
+            for (const HANDLE lock : std::exchange(locks, {}))
+                CloseHandle(lock);
         else if (line.starts_with("locked "))
             locks.push_back(CreateFileA(PathOf(line.substr(7)).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, 0, nullptr));
         else if (open == std::string::npos || close == std::string::npos || eq == std::string::npos)
@@ -160,6 +163,24 @@ Keys SiteFixture::Snapshot() const
         ReadIni(path, label, keys);
     }
     return keys;
+}
+
+void SiteFixture::CopySample() const
+{
+    for (const auto& entry : std::filesystem::directory_iterator(ORVA_SAMPLE_DIR))
+        if (entry.is_regular_file())
+            CopyFileA(entry.path().string().c_str(), (siteDir + entry.path().filename().string()).c_str(), FALSE);
+}
+
+std::vector<std::string> SiteFixture::StoredKeysChangedSinceMark() const
+{
+    std::vector<std::string> out;
+    for (const std::string& change : ChangesSinceMark()) {
+        const std::string name = change.ends_with(" removed") ? change.substr(0, change.size() - 8) : change.substr(0, change.find('=', change.find("] ")));
+        if (mark.count(Upper(name)))
+            out.push_back(change);
+    }
+    return out;
 }
 
 std::vector<std::string> SiteFixture::ChangesSinceMark() const
