@@ -14,6 +14,8 @@ add_library(orva_harness STATIC ${ORVA_HARNESS_SOURCES})
 target_include_directories(orva_harness PUBLIC tests/harness)
 target_compile_options(orva_harness PRIVATE ${ORVA_WARNINGS})
 target_link_libraries(orva_harness PUBLIC orva_lib GTest::gtest comctl32)
+# Tests read the sample site's files (through Wine's Z: drive).
+target_compile_definitions(orva_harness PUBLIC ORVA_SAMPLE_DIR="Z:${CMAKE_SOURCE_DIR}/sample/")
 
 # One test program per area: tests/<area>_test.cpp, plus the portable tests in their own program.
 function(orva_test name)
@@ -32,10 +34,6 @@ file(GLOB ORVA_AREA_TESTS CONFIGURE_DEPENDS tests/*_test.cpp)
 foreach(src IN LISTS ORVA_AREA_TESTS)
     get_filename_component(name ${src} NAME_WE)
     orva_test(${name} ${src})
-endforeach()
-# The map, site check and end-to-end tests read the sample site's pictures (through Wine's Z: drive).
-foreach(t sitemap_test e2e_test sitecheck_test)
-    target_compile_definitions(${t} PRIVATE ORVA_SAMPLE_DIR="Z:${CMAKE_SOURCE_DIR}/sample/")
 endforeach()
 # The keyboard test names dialog templates as resource.h does.
 target_compile_definitions(keyboard_test PRIVATE ORVA_RESOURCE_H="Z:${CMAKE_SOURCE_DIR}/src/resources/resource.h")

@@ -172,19 +172,6 @@ std::vector<std::string> RunCommand(HWND main, UINT command)
     return boxes;
 }
 
-// Copies the sample site into the test's site folder.
-void CopySample(const std::string& to)
-{
-    WIN32_FIND_DATAA file;
-    const HANDLE find = FindFirstFileA(ORVA_SAMPLE_DIR "*", &file);
-    ASSERT_NE(find, INVALID_HANDLE_VALUE);
-    do
-        if (!(file.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            CopyFileA((std::string(ORVA_SAMPLE_DIR) + file.cFileName).c_str(), (to + file.cFileName).c_str(), FALSE);
-    while (FindNextFileA(find, &file));
-    FindClose(find);
-}
-
 } // namespace
 
 // Every menu command on the sample site, for each kind of unit the menu tells apart, in normal and
@@ -206,7 +193,7 @@ TEST_F(EndToEnd, EveryCommandOnTheSampleSite)
         for (const char* advanced : {"0", "1"}) {
             SCOPED_TRACE(std::string(unit) + ", advanced " + advanced);
             NewSite();
-            CopySample(siteDir);
+            CopySample();
             Seed("C [Config] Advanced Menu=" + std::string(advanced) + "\n" + unit);
             Program program(SystemIniPath());
             const HWND main = program.WaitForWindow("ORVA_Configuration", nullptr);
@@ -302,7 +289,7 @@ TEST_F(EndToEnd, DiffFromTheCommandLine)
 // orva_config.exe /report writes the page and says so by its exit code.
 TEST_F(EndToEnd, ReportFromTheCommandLine)
 {
-    CopySample(siteDir);
+    CopySample();
     const std::string out = siteDir + "report.html";
     Program written("/report \"" + SystemIniPath() + "\" \"" + out + "\"");
     EXPECT_EQ(written.ExitCode(), 0);

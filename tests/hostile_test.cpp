@@ -101,11 +101,12 @@ TEST_F(Hostile, EveryCommandOpensAndWritesOnlyItsOwnKeys)
         for (const char* advanced : {"-99999999999", "junk"}) { // read as advanced and as basic
             if (variant < 0) {
                 NewSite();
-                // Keys that open the parts of dialogs an empty site hides: S617 relays (advanced
-                // run), a transaction data device, a printed-field ATM unit, a placed receipt line.
+                // The advanced run opens the parts of dialogs an empty site hides: S617 relays, a
+                // transaction data device, a printed-field ATM unit, a placed receipt line. An
+                // untouched OK keeps those stored values, so the basic run has none of them.
                 Seed(std::string("C [Config] Advanced Menu=") + advanced + "\nS [Global] QUELT Version=QUELT V12.1\n" +
-                     (advanced[0] == '-' ? "S [Global] Image Card=S617\n" : "") +
-                     "S [TCPIP] Device 1 Type=5\nS [ATM Config] Unit 1 Camera Field=0\nT [Line 1] Y=17");
+                     (advanced[0] == '-' ? "S [Global] Image Card=S617\nS [TCPIP] Device 1 Type=5\n"
+                                           "S [ATM Config] Unit 1 Camera Field=0\nT [Line 1] Y=17" : ""));
             } else {
                 FillHostile(*this, static_cast<size_t>(variant), advanced);
             }
@@ -126,6 +127,8 @@ TEST_F(Hostile, EveryCommandOpensAndWritesOnlyItsOwnKeys)
                     EXPECT_FALSE(entry.empty()) << change << " is not in the keys of command " << command;
                     written.insert(entry);
                 }
+                for (const std::string& change : StoredKeysChangedSinceMark())
+                    EXPECT_TRUE(ReplacedOnOpening(command, change)) << "a stored value changed: " << change;
                 EXPECT_TRUE(IsWindow(wnd));
             }
             CloseMainWindow(wnd);

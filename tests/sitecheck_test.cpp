@@ -35,11 +35,6 @@ protected:
             lines.push_back(FormatFinding(f).substr(f.file.find_last_of('\\') + 1)); // from the file's name on
         return lines;
     }
-    void CopySample()
-    {
-        for (const char* name : {"ORVANT.INI", "SiteDef.DAT", "TRANDATA.INI", "BRANCH.PCX", "BRANCH.JPG"})
-            CopyFileA((std::string(ORVA_SAMPLE_DIR) + name).c_str(), (siteDir + name).c_str(), FALSE);
-    }
     HWND wnd = nullptr;
 };
 
