@@ -3,11 +3,21 @@
 set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
 add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
+# Each test program runs in a prefix of its own, copied from this prepared one (scripts/wine-test.sh),
+# so that CTest runs them side by side; the fixture prepares it once.
 set(ORVA_WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)
 configure_file(cmake/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh @ONLY
                FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
                                 WORLD_READ WORLD_EXECUTE)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run.sh)
+add_test(NAME wine_prefix COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/wine-prefix.sh ${ORVA_WINE_PREFIX})
+set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine)
+
+# The long test programs run as shards of similar length (GoogleTest's own sharding: test k of
+# the program in shard k modulo the count), each a CTest entry. Long entries start first (COST),
+# so that the short ones fill in beside them.
+set(ORVA_SHARDS e2e_test=4 hostile_test=2 sweep_test=5)
+set(ORVA_LONG_TESTS cameras_test sitecheck_test)
 
 file(GLOB ORVA_HARNESS_SOURCES CONFIGURE_DEPENDS tests/harness/*.cpp)
 add_library(orva_harness STATIC ${ORVA_HARNESS_SOURCES})
@@ -23,8 +33,26 @@ function(orva_test name)
     target_compile_options(${name} PRIVATE ${ORVA_WARNINGS})
     target_link_libraries(${name} PRIVATE orva_harness)
     target_link_options(${name} PRIVATE ${ORVA_LINK_STATIC})
-    add_test(NAME ${name} COMMAND ${name})
-    set_tests_properties(${name} PROPERTIES TIMEOUT 600)
+    set(shards 1)
+    foreach(entry IN LISTS ORVA_SHARDS)
+        if(entry MATCHES "^${name}=([0-9]+)$")
+            set(shards ${CMAKE_MATCH_1})
+        endif()
+    endforeach()
+    if(shards EQUAL 1)
+        add_test(NAME ${name} COMMAND ${name})
+        set_tests_properties(${name} PROPERTIES TIMEOUT 600 FIXTURES_REQUIRED wine)
+        if(name IN_LIST ORVA_LONG_TESTS)
+            set_tests_properties(${name} PROPERTIES COST 10)
+        endif()
+        return()
+    endif()
+    math(EXPR last "${shards} - 1")
+    foreach(shard RANGE ${last})
+        add_test(NAME ${name}_${shard} COMMAND ${name})
+        set_tests_properties(${name}_${shard} PROPERTIES TIMEOUT 600 FIXTURES_REQUIRED wine COST 20
+                             ENVIRONMENT "GTEST_TOTAL_SHARDS=${shards};GTEST_SHARD_INDEX=${shard}")
+    endforeach()
 endfunction()
 
 file(GLOB ORVA_PORTABLE_TESTS CONFIGURE_DEPENDS tests/portable/*_test.cpp)
@@ -45,6 +73,7 @@ endif()
 
 # The zip holds what a technician needs, and the program in it runs on the sample in it.
 add_test(NAME package COMMAND sh ${CMAKE_SOURCE_DIR}/scripts/check-package.sh ${CMAKE_BINARY_DIR} $<TARGET_FILE:e2e_test>)
+set_tests_properties(package PROPERTIES FIXTURES_REQUIRED wine)
 
 # The program ships as one file: it may import nothing but Windows' own DLLs.
 add_test(NAME imports_only_windows

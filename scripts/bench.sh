@@ -26,7 +26,7 @@ ensure_packages "${BUILD_PACKAGES[@]}"
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 -j "$(nproc)" --target orva_config minimal_window bench_startup bench_sheet \
     bench_dialogs floor_dialogs >/dev/null
-prefix="$root/build/win64/wineprefix"
+prefix="$root/build/win64/wineprefix-bench"
 wine_prefix_ready "$prefix" null
 wine_server_start "$prefix"
 trap 'wine_server_stop "$prefix"' EXIT

@@ -145,11 +145,12 @@ std::vector<std::string> RunCommand(HWND main, UINT command)
     PostMessageA(main, WM_COMMAND, command, 0);
     std::vector<std::string> boxes;
     int pressed = 0, idle = 0;
-    for (int tick = 0; tick < 500 && idle < 5; ++tick) {
-        Sleep(20);
+    for (int tick = 0; tick < 2500 && idle < 2; ++tick) {
+        Sleep(4);
         const HWND dlg = ActiveDialog(thread);
+        // The command is over once it has shown something and the main window takes input again.
         if (!dlg) {
-            idle += pressed > 0 || tick > 100 ? 1 : 0;
+            idle = (pressed > 0 || !boxes.empty()) && IsWindowEnabled(main) ? idle + 1 : 0;
             continue;
         }
         idle = 0;
@@ -163,7 +164,7 @@ std::vector<std::string> RunCommand(HWND main, UINT command)
             for (LRESULT page = 0, pages = tabs ? SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0) : 0; page < pages; ++page)
                 SendMessageA(dlg, PSM_SETCURSEL, static_cast<WPARAM>(page), 0);
             PostMessageA(dlg, tabs ? PSM_PRESSBUTTON : WM_COMMAND, tabs ? PSBTN_OK : IDOK, 0);
-        } else if (pressed % 10 == 0) {
+        } else if (pressed % 50 == 0) {
             PostMessageA(dlg, tabs ? PSM_PRESSBUTTON : WM_COMMAND, tabs ? PSBTN_CANCEL : IDCANCEL, 0);
         }
     }
@@ -177,47 +178,47 @@ std::vector<std::string> RunCommand(HWND main, UINT command)
 // Every menu command on the sample site, for each kind of unit the menu tells apart, in normal and
 // advanced mode: the dialog (every page of a sheet) opens and takes OK without a complaint, the
 // program keeps running, and only the command's own keys change.
-TEST_F(EndToEnd, EveryCommandOnTheSampleSite)
+class EveryCommand : public SiteFixture, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(EveryCommand, OnTheSampleSite)
 {
-    const char* units[] = {
-        "", // the sample as shipped: an S617 unit with two cards, 16 channels, version 12.1
-        "S [Global] Wendrel=0; Halden=0; Image Card=Osprey 100; QUELT Version=QUELT V10.02",
-        "S [Global] Wendrel=4; Image Card=Osprey 100; QUELT Version=QUELT V11.00",
-        "S [Global] Wendrel=16; Image Card=Osprey 100; QUELT Version=QUELT V12.00",
-        "S [Global] Wendrel=32; Video Channels=32; Image Card=Osprey 100",
-        "S [Global] Halden=1; Image Card=Osprey 100",
-        "S [Global] QUELT Version=QUELT V11.02",
-        "S [Global] Video Channels=32",
-    };
-    for (const char* unit : units) {
-        for (const char* advanced : {"0", "1"}) {
-            SCOPED_TRACE(std::string(unit) + ", advanced " + advanced);
-            NewSite();
-            CopySample();
-            Seed("C [Config] Advanced Menu=" + std::string(advanced) + "\n" + unit);
-            Program program(SystemIniPath());
-            const HWND main = program.WaitForWindow("ORVA_Configuration", nullptr);
-            ASSERT_NE(main, nullptr);
-            for (const CommandKeys& table : CommandTable()) {
-                const UINT command = table.id;
-                if (command == IDM_ADVANCED)
-                    continue;
-                SCOPED_TRACE("command " + std::to_string(command));
-                MarkClean();
-                for (const std::string& box : RunCommand(main, command))
-                    ADD_FAILURE() << "message box: " << box;
-                for (const std::string& change : ChangesSinceMark()) {
-                    EXPECT_TRUE(OwnedBy(command, change)) << change;
-                    // The sample as shipped holds every value its dialogs show, as they store it.
-                    EXPECT_FALSE(*unit == '\0') << "the sample lacks " << change;
-                }
-                ASSERT_TRUE(IsWindow(main));
+    const char* unit = GetParam();
+    for (const char* advanced : {"0", "1"}) {
+        SCOPED_TRACE(std::string(unit) + ", advanced " + advanced);
+        NewSite();
+        CopySample();
+        Seed("C [Config] Advanced Menu=" + std::string(advanced) + "\n" + unit);
+        Program program(SystemIniPath());
+        const HWND main = program.WaitForWindow("ORVA_Configuration", nullptr);
+        ASSERT_NE(main, nullptr);
+        for (const CommandKeys& table : CommandTable()) {
+            const UINT command = table.id;
+            if (command == IDM_ADVANCED)
+                continue;
+            SCOPED_TRACE("command " + std::to_string(command));
+            MarkClean();
+            for (const std::string& box : RunCommand(main, command))
+                ADD_FAILURE() << "message box: " << box;
+            for (const std::string& change : ChangesSinceMark()) {
+                EXPECT_TRUE(OwnedBy(command, change)) << change;
+                // The sample as shipped holds every value its dialogs show, as they store it.
+                EXPECT_FALSE(*unit == '\0') << "the sample lacks " << change;
             }
-            PostMessageA(main, WM_COMMAND, IDM_EXIT, 0);
-            EXPECT_EQ(program.ExitCode(), 0);
+            ASSERT_TRUE(IsWindow(main));
         }
+        PostMessageA(main, WM_COMMAND, IDM_EXIT, 0);
+        EXPECT_EQ(program.ExitCode(), 0);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Units, EveryCommand,
+                         ::testing::Values("", // the sample as shipped: an S617 unit with two cards, 16 channels, version 12.1
+                                           "S [Global] Wendrel=0; Halden=0; Image Card=Osprey 100; QUELT Version=QUELT V10.02",
+                                           "S [Global] Wendrel=4; Image Card=Osprey 100; QUELT Version=QUELT V11.00",
+                                           "S [Global] Wendrel=16; Image Card=Osprey 100; QUELT Version=QUELT V12.00",
+                                           "S [Global] Wendrel=32; Video Channels=32; Image Card=Osprey 100",
+                                           "S [Global] Halden=1; Image Card=Osprey 100", "S [Global] QUELT Version=QUELT V11.02",
+                                           "S [Global] Video Channels=32"));
 
 // orva_config.exe /history prints the site's history, newest first, as the dialog lists it.
 TEST_F(EndToEnd, HistoryFromTheCommandLine)

@@ -88,51 +88,58 @@ void VisitAndConfirm(HWND dlg)
     SendMessageA(dlg, sheet ? PSM_PRESSBUTTON : WM_COMMAND, sheet ? PSBTN_OK : IDOK, 0);
 }
 
+// One run of every command on the site as it stands: each opens, and OK (Cancel after a refusal)
+// writes nothing but its own keys and changes no stored value; returns the entries written.
+std::set<std::string> RunEveryCommand(SiteFixture& site, const std::string& trace)
+{
+    std::set<std::string> written;
+    const HWND wnd = OpenMainWindow("orva_config.exe " + site.SystemIniPath());
+    EXPECT_NE(wnd, nullptr);
+    for (const CommandKeys& table : CommandTable()) {
+        const UINT command = table.id;
+        SCOPED_TRACE(trace + ", command " + table.name);
+        site.MarkClean();
+        const ModalRun run = DriveModal([&] { return SendMessageA(wnd, WM_COMMAND, command, 0); },
+                                        {VisitAndConfirm, [](HWND dlg) { SendMessageA(dlg, WM_COMMAND, IDCANCEL, 0); }});
+        // Every command but the mode switch shows something: its dialog, or the camera
+        // sheet's explanation when the stored camera count leaves no page.
+        EXPECT_TRUE(run.opened || !run.boxes.empty() || command == IDM_ADVANCED);
+        for (const std::string& change : site.ChangesSinceMark()) {
+            const std::string entry = OwningEntry(command, change);
+            EXPECT_FALSE(entry.empty()) << change << " is not in the keys of command " << command;
+            written.insert(entry);
+        }
+        for (const std::string& change : site.StoredKeysChangedSinceMark())
+            EXPECT_TRUE(ReplacedOnOpening(command, change)) << "a stored value changed: " << change;
+        EXPECT_TRUE(IsWindow(wnd));
+    }
+    CloseMainWindow(wnd);
+    return written;
+}
+
+// Read as advanced and as basic.
+constexpr const char* kModes[] = {"-99999999999", "junk"};
+
+class HostileFiles : public SiteFixture, public ::testing::WithParamInterface<std::tuple<size_t, const char*>> {};
+
 } // namespace
 
 // Also holds the table of owned keys to the dialogs: every change a command makes is in its table,
-// and every key its table says it writes is written in some run (the first two runs are on an
-// empty site of a version 12.1 unit, where OK stores every default), except those written only by a button inside the
-// dialog (Update, a nested dialog, the USB question).
-TEST_F(Hostile, EveryCommandOpensAndWritesOnlyItsOwnKeys)
+// and every key its table says it writes is written on an empty site of a version 12.1 unit, where
+// OK stores every default, except those written only by a button inside the dialog (Update, a
+// nested dialog, the USB question).
+TEST_F(Hostile, EveryCommandOnAnEmptySiteWritesItsTable)
 {
     std::set<std::string> written;
-    for (int variant = -1; variant < 4; ++variant) {
-        for (const char* advanced : {"-99999999999", "junk"}) { // read as advanced and as basic
-            if (variant < 0) {
-                NewSite();
-                // The advanced run opens the parts of dialogs an empty site hides: S617 relays, a
-                // transaction data device, a printed-field ATM unit, a placed receipt line. An
-                // untouched OK keeps those stored values, so the basic run has none of them.
-                Seed(std::string("C [Config] Advanced Menu=") + advanced + "\nS [Global] QUELT Version=QUELT V12.1\n" +
-                     (advanced[0] == '-' ? "S [Global] Image Card=S617\nS [TCPIP] Device 1 Type=5\n"
-                                           "S [ATM Config] Unit 1 Camera Field=0\nT [Line 1] Y=17" : ""));
-            } else {
-                FillHostile(*this, static_cast<size_t>(variant), advanced);
-            }
-            const HWND wnd = OpenMainWindow("orva_config.exe " + SystemIniPath());
-            ASSERT_NE(wnd, nullptr);
-            for (const CommandKeys& table : CommandTable()) {
-                const UINT command = table.id;
-                SCOPED_TRACE("variant " + std::to_string(variant) + ", advanced " + advanced + ", command " +
-                             std::to_string(command));
-                MarkClean();
-                const ModalRun run = DriveModal([&] { return SendMessageA(wnd, WM_COMMAND, command, 0); },
-                                                {VisitAndConfirm, [](HWND dlg) { SendMessageA(dlg, WM_COMMAND, IDCANCEL, 0); }});
-                // Every command but the mode switch shows something: its dialog, or the camera
-                // sheet's explanation when the stored camera count leaves no page.
-                EXPECT_TRUE(run.opened || !run.boxes.empty() || command == IDM_ADVANCED);
-                for (const std::string& change : ChangesSinceMark()) {
-                    const std::string entry = OwningEntry(command, change);
-                    EXPECT_FALSE(entry.empty()) << change << " is not in the keys of command " << command;
-                    written.insert(entry);
-                }
-                for (const std::string& change : StoredKeysChangedSinceMark())
-                    EXPECT_TRUE(ReplacedOnOpening(command, change)) << "a stored value changed: " << change;
-                EXPECT_TRUE(IsWindow(wnd));
-            }
-            CloseMainWindow(wnd);
-        }
+    for (const char* advanced : kModes) {
+        NewSite();
+        // The advanced run opens the parts of dialogs an empty site hides: S617 relays, a
+        // transaction data device, a printed-field ATM unit, a placed receipt line. An untouched
+        // OK keeps those stored values, so the basic run has none of them.
+        Seed(std::string("C [Config] Advanced Menu=") + advanced + "\nS [Global] QUELT Version=QUELT V12.1\n" +
+             (advanced[0] == '-' ? "S [Global] Image Card=S617\nS [TCPIP] Device 1 Type=5\n"
+                                   "S [ATM Config] Unit 1 Camera Field=0\nT [Line 1] Y=17" : ""));
+        written.merge(RunEveryCommand(*this, std::string("empty site, advanced ") + advanced));
     }
     const std::set<std::string> onlyByButtons = {"Email/Host", "Email/Snmp User", "Email/From", "Email/To Name", "Email/PW",
                                                  "Map/%d", "USB/Unit %d ID", "Lan Monitoring/Selected Adapter", "Line %d/Y"};
@@ -144,3 +151,12 @@ TEST_F(Hostile, EveryCommandOpensAndWritesOnlyItsOwnKeys)
             }
         }
 }
+
+TEST_P(HostileFiles, EveryCommandOpensAndWritesOnlyItsOwnKeys)
+{
+    const auto [variant, advanced] = GetParam();
+    FillHostile(*this, variant, advanced);
+    RunEveryCommand(*this, "variant " + std::to_string(variant) + ", advanced " + advanced);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rotations, HostileFiles, ::testing::Combine(::testing::Range<size_t>(0, 4), ::testing::ValuesIn(kModes)));

@@ -86,25 +86,25 @@ std::string Text(const Sections& sections)
 // Facts of the unit that the commands only read: the sweep leaves them to the unit's kind.
 bool UnitFact(const OwnedKey& entry) { return !entry.written; }
 
+// The kinds of unit the menu tells apart, by their [Global] keys over the sample's.
+const char* const kUnits[] = {"", "S [Global] Wendrel=0; Halden=0; Image Card=Osprey 100; QUELT Version=QUELT V10.02",
+                              "S [Global] Wendrel=32; Video Channels=32; Image Card=Osprey 100", "S [Global] Halden=1; Image Card=Osprey 100"};
+
 class Sweep : public SiteFixture {
 protected:
     // The sample site as the unit of the given kind, in one menu mode, with every key a command
     // owns at the edge; the commands opened one after another in the real main window.
-    void UntouchedOk(const std::string& unit)
+    void LookAtEveryCommand(const std::string& unit, Edge edge, const char* advanced)
     {
-        for (const Edge edge : {Edge::Lowest, Edge::Highest, Edge::Beyond})
-            for (const char* advanced : {"0", "1"}) {
-                SCOPED_TRACE(std::string("edge ") + "0123"[static_cast<int>(edge)] + ", advanced " + advanced);
-                MakeSite(unit, edge, advanced);
-                const HWND wnd = OpenMainWindow("orva_config.exe " + SystemIniPath());
-                ASSERT_NE(wnd, nullptr);
-                // The mode switch is no dialog; commands that own no key store nothing (the hostile
-                // sweep holds them to that).
-                for (const CommandKeys& command : CommandTable())
-                    if (command.id != IDM_ADVANCED && !command.keys.empty())
-                        LookAndConfirm(wnd, command);
-                CloseMainWindow(wnd);
-            }
+        MakeSite(unit, edge, advanced);
+        const HWND wnd = OpenMainWindow("orva_config.exe " + SystemIniPath());
+        ASSERT_NE(wnd, nullptr);
+        // The mode switch is no dialog; commands that own no key store nothing (the hostile
+        // sweep holds them to that).
+        for (const CommandKeys& command : CommandTable())
+            if (command.id != IDM_ADVANCED && !command.keys.empty())
+                LookAndConfirm(wnd, command);
+        CloseMainWindow(wnd);
     }
 
 private:
@@ -153,13 +153,17 @@ private:
 
 } // namespace
 
-TEST_F(Sweep, UntouchedOkOnTheSampleUnit) { UntouchedOk(""); }
-TEST_F(Sweep, UntouchedOkOnAVersion10Unit)
+class UntouchedOk : public Sweep, public ::testing::WithParamInterface<std::tuple<size_t, const char*, Edge>> {};
+
+TEST_P(UntouchedOk, KeepsEveryStoredValue)
 {
-    UntouchedOk("S [Global] Wendrel=0; Halden=0; Image Card=Osprey 100; QUELT Version=QUELT V10.02");
+    const auto [unit, advanced, edge] = GetParam();
+    LookAtEveryCommand(kUnits[unit], edge, advanced);
 }
-TEST_F(Sweep, UntouchedOkOnA32ChannelUnit) { UntouchedOk("S [Global] Wendrel=32; Video Channels=32; Image Card=Osprey 100"); }
-TEST_F(Sweep, UntouchedOkOnAHaldenUnit) { UntouchedOk("S [Global] Halden=1; Image Card=Osprey 100"); }
+
+INSTANTIATE_TEST_SUITE_P(Units, UntouchedOk,
+                         ::testing::Combine(::testing::Range<size_t>(0, std::size(kUnits)), ::testing::Values("0", "1"),
+                                            ::testing::Values(Edge::Lowest, Edge::Highest, Edge::Beyond)));
 
 namespace {
 

@@ -23,9 +23,12 @@ void Refresh(HWND dlg)
     const SiteCheckResult result = CheckSite();
     shown = result.findings;
     const HWND list = GetDlgItem(dlg, IDC_CK_LIST);
-    SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
-    for (size_t i = 0; i < shown.size(); ++i)
-        AddListRow(list, static_cast<LPARAM>(i), {FileName(shown[i].file), "[" + shown[i].section + "] " + shown[i].key, shown[i].value, shown[i].rule});
+    {
+        const ListRefill refill(list, shown.size());
+        for (size_t i = 0; i < shown.size(); ++i)
+            AddListRow(list, static_cast<LPARAM>(i),
+                       {FileName(shown[i].file), "[" + shown[i].section + "] " + shown[i].key, shown[i].value, shown[i].rule});
+    }
     if (!shown.empty())
         SelectListRow(list, 0);
     SetItemText(dlg, IDC_CK_SUMMARY, std::to_string(shown.size()) + (shown.size() == 1 ? " problem in " : " problems in ") +

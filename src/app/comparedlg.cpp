@@ -37,11 +37,13 @@ void Refresh(HWND dlg)
 {
     shown = CompareSites(ReadSite(), ReadOther());
     const HWND list = GetDlgItem(dlg, IDC_CO_LIST);
-    SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
-    for (size_t i = 0; i < shown.size(); ++i) {
-        const Difference& d = shown[i];
-        AddListRow(list, static_cast<LPARAM>(i),
-                   {d.group, "[" + d.section + "] " + d.key + (d.siteSpecific ? " (site-specific)" : ""), Shown(d.a), Shown(d.b)});
+    {
+        const ListRefill refill(list, shown.size());
+        for (size_t i = 0; i < shown.size(); ++i) {
+            const Difference& d = shown[i];
+            AddListRow(list, static_cast<LPARAM>(i),
+                       {d.group, "[" + d.section + "] " + d.key + (d.siteSpecific ? " (site-specific)" : ""), Shown(d.a), Shown(d.b)});
+        }
     }
     SetItemText(dlg, IDC_CO_SUMMARY, std::to_string(shown.size()) + (shown.size() == 1 ? " value differs" : " values differ"));
 }

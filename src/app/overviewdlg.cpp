@@ -223,9 +223,11 @@ void Refresh(HWND dlg)
     const HWND list = GetDlgItem(dlg, IDC_OV_LIST);
     const LPARAM selected = SelectedListData(list);
     ReadRows();
-    SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
-    for (const Row& row : rows)
-        AddListRow(list, row.camera.number, row.cells);
+    {
+        const ListRefill refill(list, rows.size());
+        for (const Row& row : rows)
+            AddListRow(list, row.camera.number, row.cells);
+    }
     SortList(dlg);
     LVFINDINFOA find{};
     find.flags = LVFI_PARAM;

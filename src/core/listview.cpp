@@ -33,6 +33,19 @@ void AddListRow(HWND list, LPARAM data, const std::vector<std::string>& cells)
     }
 }
 
+ListRefill::ListRefill(HWND list, size_t rows) : list(list)
+{
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+    SendMessageA(list, LVM_SETITEMCOUNT, rows, 0);
+}
+
+ListRefill::~ListRefill()
+{
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
+}
+
 int ListRowCount(HWND list) { return static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); }
 
 LPARAM ListRowData(HWND list, int row)

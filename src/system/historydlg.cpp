@@ -31,12 +31,12 @@ int Selected(HWND dlg) { return static_cast<int>(SelectedListData(List(dlg, IDC_
 void ShowValues(HWND dlg)
 {
     const HWND list = List(dlg, IDC_HI_VALUES);
-    SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
     const int index = Selected(dlg);
     EnableItem(dlg, IDC_HI_UNDO, index >= 0 && !shown[static_cast<size_t>(index)].values.empty());
-    if (index < 0)
-        return;
-    for (const HistoryValue& v : shown[static_cast<size_t>(index)].values)
+    const std::vector<HistoryValue> none;
+    const std::vector<HistoryValue>& values = index < 0 ? none : shown[static_cast<size_t>(index)].values;
+    const ListRefill refill(list, values.size());
+    for (const HistoryValue& v : values)
         AddListRow(list, 0, {v.file, v.section, v.key, Shown(v.before), Shown(v.after)});
 }
 
@@ -49,11 +49,13 @@ void Reload(HWND dlg)
         MessageBoxA(dlg, ("The change history cannot be read:\n" + HistoryPath()).c_str(), "Change History", MB_OK | MB_ICONEXCLAMATION);
     shown = history.value_or(std::vector<Confirmation>{});
     const HWND list = List(dlg, IDC_HI_CONFIRMATIONS);
-    SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
-    for (size_t i = shown.size(); i-- > 0;) {
-        const Confirmation& c = shown[i];
-        AddListRow(list, static_cast<LPARAM>(i), {c.time.empty() ? "(no time)" : c.time, c.command.empty() ? "(unknown)" : c.command,
-                                             std::to_string(c.values.size())});
+    {
+        const ListRefill refill(list, shown.size());
+        for (size_t i = shown.size(); i-- > 0;) {
+            const Confirmation& c = shown[i];
+            AddListRow(list, static_cast<LPARAM>(i), {c.time.empty() ? "(no time)" : c.time, c.command.empty() ? "(unknown)" : c.command,
+                                                 std::to_string(c.values.size())});
+        }
     }
     SelectListRow(list, 0);
     ShowValues(dlg);

@@ -88,7 +88,7 @@ void SiteFixture::NewSite()
     CreateDirectoryA(root.c_str(), nullptr);
     siteDir = root + "site_" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++serial) + "\\";
     CreateDirectoryA(siteDir.c_str(), nullptr);
-    for (const char* file : {"ORVA_CONFIG.INI", "ORVANT.INI", "TRANDATA.INI"})
+    for (const char* file : {"ORVA_CONFIG.INI", "ORVANT.INI", "TRANDATA.INI", "ORVA_HISTORY.LOG"})
         DeleteFileA((winDir + file).c_str());
     // A remote site is edited from its own folder, which is then the working folder.
     SetCurrentDirectoryA(siteDir.c_str());
