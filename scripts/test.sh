@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Runs every test: the Windows program and its tests under Wine (win64), the 32-bit build
 # (built and linked), and the portable code natively with ASan/UBSan plus bounded fuzzing (host).
-# The host tests and fuzzers run side by side with the Windows tests, each Windows test program
-# in a Wine prefix of its own, as many at once as the machine has cores.
+# The host tests and fuzzers run side by side with the Windows tests, one at a time and at the
+# lowest priority: the fuzzers take the time the Windows tests leave, and stop at their bound.
+# Each Windows test program runs in a Wine prefix of its own, as many at once as the machine has
+# cores.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -18,7 +20,7 @@ done
 
 host_log="$root/build/host/test.log"
 echo "== host tests (sanitizers, fuzzing), beside the Windows tests; their output follows them"
-ctest --preset host -j "$jobs" >"$host_log" 2>&1 &
+nice -n 19 ctest --preset host -j 1 >"$host_log" 2>&1 &
 host=$!
 echo "== Windows tests under Wine"
 status=0
