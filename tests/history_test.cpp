@@ -105,6 +105,28 @@ TEST_F(History, ConfirmationsAreRecordedUnderTheirCommandAndUndone)
     }
 }
 
+// The writes of a confirmation are held until it is stored: reads see them meanwhile, and a
+// refused confirmation leaves the files and the history as they were.
+TEST_F(History, HeldWritesAreSeenUntilDroppedWhole)
+{
+    Seed("S [OrvaFile] Status Log Size=100; Activity Log Storage=30");
+    MarkClean();
+    const std::string ini = SystemIniPath();
+    BeginWrites();
+    WriteString(ini.c_str(), "OrvaFile", "Status Log Size", "200");
+    RemoveKey(ini.c_str(), "OrvaFile", "Activity Log Storage");
+    WriteString(ini.c_str(), "Modem", "Ring", "3");
+    EXPECT_EQ(ReadInt(ini.c_str(), "OrvaFile", "Status Log Size", 0), 200);
+    EXPECT_EQ(StoredValue(ini.c_str(), "OrvaFile", "Activity Log Storage"), std::nullopt);
+    EXPECT_EQ(ReadSection(ini.c_str(), "orvafile"), (std::vector<std::pair<std::string, std::string>>{{"Status Log Size", "200"}}));
+    const std::vector<std::string> sections = ReadSectionNames(ini.c_str());
+    EXPECT_NE(std::find(sections.begin(), sections.end(), "Modem"), sections.end());
+    DropWrites();
+    EXPECT_EQ(ReadInt(ini.c_str(), "OrvaFile", "Activity Log Storage", 0), 30);
+    EXPECT_TRUE(ChangesSinceMark().empty());
+    EXPECT_EQ(ReadRaw(siteDir + kHistoryFile), "");
+}
+
 TEST_F(History, OddValuesRoundTripAndAFullLogIsMovedAside)
 {
     Open();

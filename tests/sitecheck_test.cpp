@@ -4,6 +4,7 @@
 #include "app/comparedlg.h"
 #include "app/sitecheck.h"
 #include "app/sitereport.h"
+#include "app/ownedkeys.h"
 #include "defines.h"
 #include "history.h"
 #include "harness.h"
@@ -12,6 +13,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <climits>
 #include <map>
 #include <set>
 
@@ -45,6 +48,47 @@ TEST_F(Check, TheSampleSiteHasNoProblem)
     int checked = 0;
     EXPECT_EQ(Findings("", &checked), std::vector<std::string>{});
     EXPECT_GT(checked, 900);
+}
+
+// How far each numbered family of keys reaches on the recorder. The owned-keys table must reach
+// exactly so far: a bad value at either end of a family is found, one just past it is no key of ours.
+TEST_F(Check, NumberedKeysReachAsFarAsTheRecorders)
+{
+    struct Reach {
+        const char *section, *keyStart;
+        int first, last;
+    };
+    const Reach reaches[] = {{"OrvaBank", "", 1, 32},  {"IP Camera", "", 1, 32}, {"Camera Names", "", 1, 32}, {"OrvaVideo", "", 1, 32},
+                             {"Alarms", "", 1, 4},     {"TCPIP", "", 1, 32},     {"TDI Port", "", 1, 8},      {"Schedule", "", 0, 23},
+                             {"Line %d", "", 1, 12},   {"ATM Config", "", 1, 4}, {"USB", "", 1, 2}};
+    const auto bad = [](const ValueRule& rule) -> std::string {
+        switch (rule.kind) {
+        case ValueKind::Number: return rule.high < INT_MAX ? std::to_string(rule.high + 1) : "x";
+        case ValueKind::Choice: return std::to_string(rule.high + 1);
+        case ValueKind::Flag: return "7";
+        case ValueKind::YesNo: return "maybe";
+        case ValueKind::Text: return std::string(rule.maxChars + 1, 'z');
+        case ValueKind::Address: return "300.1.1.1";
+        default: return "";
+        }
+    };
+    std::string planted;
+    std::vector<std::pair<std::string, bool>> expected; // "[section] key = ", found or not
+    for (const CommandKeys& command : CommandTable())
+        for (const OwnedKey& entry : command.keys) {
+            const bool numbered = std::string(entry.section).find("%d") != std::string::npos || std::string(entry.key).find("%d") != std::string::npos;
+            const auto reach = std::find_if(std::begin(reaches), std::end(reaches), [&](const Reach& r) { return std::string(entry.section) == r.section; });
+            if (!numbered || (entry.file != 'S' && entry.file != 'T') || bad(entry.rule).empty() || reach == std::end(reaches))
+                continue;
+            for (const int n : {reach->first, reach->last, reach->first - 1, reach->last + 1}) {
+                const std::string section = EntrySection(entry, n), key = EntryKey(entry, n);
+                planted += std::string(1, entry.file) + " [" + section + "] " + key + "=" + bad(entry.rule) + "\n";
+                expected.emplace_back("[" + section + "] " + key + " = ", n >= reach->first && n <= reach->last);
+            }
+        }
+    const std::vector<std::string> found = Findings(planted);
+    for (const auto& [key, inRange] : expected)
+        EXPECT_EQ(std::any_of(found.begin(), found.end(), [&](const std::string& f) { return f.find(key) != std::string::npos; }), inRange) << key;
 }
 
 TEST_F(Check, EachKindOfFaultIsFoundWithItsLine)
