@@ -1,7 +1,7 @@
 // The real orva_config.exe, started as its own process and driven from outside.
 #include "harness.h"
 #include "owned_keys.h"
-#include "app/ownedkeys.h"
+#include "site/ownedkeys.h"
 #include "resource.h"
 
 #include <windows.h>

@@ -1,9 +1,9 @@
 // The site check (nothing on the sample site, each kind of fault found with its line, the menu's
 // list), the comparison with another site, and the site report.
 #include "app/orva_config.h"
-#include "app/comparedlg.h"
-#include "app/sitecheck.h"
-#include "app/sitereport.h"
+#include "site/comparedlg.h"
+#include "site/sitecheck.h"
+#include "site/sitereport.h"
 #include "defines.h"
 #include "history.h"
 #include "harness.h"

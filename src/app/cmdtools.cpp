@@ -3,10 +3,10 @@
 #include "defines.h"
 #include "history.h"
 #include "numtext.h"
-#include "sitecheck.h"
-#include "sitediff.h"
-#include "sitefiles.h"
-#include "sitereport.h"
+#include "site/sitecheck.h"
+#include "site/sitediff.h"
+#include "site/sitefiles.h"
+#include "site/sitereport.h"
 
 #include <windows.h>
 
