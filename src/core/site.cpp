@@ -1,5 +1,7 @@
 #include "site.h"
 
+#include "profile.h"
+
 #include "defines.h"
 #include "sitepath.h"
 
@@ -132,6 +134,18 @@ bool ChooseFile(HWND owner, const char* title, const char* filterText, const cha
 bool ChooseSaveFile(HWND owner, const char* title, const char* filterText, const char* defExt, std::string& fileName)
 {
     return FileDialog(owner, title, filterText, defExt, MAX_PATH, fileName, OFN_OVERWRITEPROMPT, "GetSaveFileNameA");
+}
+
+std::string WriteTextFile(const std::string& path, const std::string& text)
+{
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return SystemErrorText(GetLastError());
+    DWORD written = 0;
+    const bool ok = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) && written == text.size();
+    const DWORD error = ok ? 0 : GetLastError();
+    CloseHandle(file);
+    return ok ? std::string() : SystemErrorText(error ? error : ERROR_WRITE_FAULT);
 }
 
 void OpenInBrowser(HWND owner, const std::string& path)

@@ -28,5 +28,7 @@ bool ChooseFile(HWND owner, const char* title, const char* filter, const char* d
                 bool mustExist);
 // The save-file dialog, offering fileName first; asks before replacing a file.
 bool ChooseSaveFile(HWND owner, const char* title, const char* filter, const char* defExt, std::string& fileName);
+// Writes a whole text file (a report, a page); an empty text when written, else the system's words why not.
+std::string WriteTextFile(const std::string& path, const std::string& text);
 // Opens a file with the program the system has for it (a web page in the browser).
 void OpenInBrowser(HWND owner, const std::string& path);
