@@ -26,6 +26,7 @@
 #include "sitedata/siteid.h"
 #include "system/diskalloc.h"
 #include "site/historydlg.h"
+#include "site/rolloutdlg.h"
 #include "system/logs.h"
 #include "system/rmtmonitor.h"
 #include "system/scanvideo.h"
@@ -108,6 +109,7 @@ const SheetCommand kSheetCommands[] = {
     {IDM_CHECK_SITE, [](HINSTANCE instance, HWND owner) { DisplaySiteCheck(instance, owner, DispatchCommand); }},
     {IDM_COMPARE_SITE, DisplaySiteComparison},
     {IDM_SITE_REPORT, SaveSiteReport},
+    {IDM_ROLL_OUT, DisplayRollOut},
     {IDM_CAMERA_OVERVIEW, DisplayCameraOverview},
 };
 

@@ -1,5 +1,7 @@
 #include "site.h"
 
+#include <shlobj.h>
+
 #include "profile.h"
 
 #include "defines.h"
@@ -146,6 +148,32 @@ std::string WriteTextFile(const std::string& path, const std::string& text)
     const DWORD error = ok ? 0 : GetLastError();
     CloseHandle(file);
     return ok ? std::string() : SystemErrorText(error ? error : ERROR_WRITE_FAULT);
+}
+
+bool ChooseFolder(HWND owner, const char* title, std::string& folder)
+{
+    // The shell is loaded only here, for the same reason as the common dialogs.
+    const HMODULE shell = LoadLibraryA("shell32.dll");
+    const auto browse = reinterpret_cast<PIDLIST_ABSOLUTE(WINAPI*)(BROWSEINFOA*)>(
+        reinterpret_cast<void*>(shell ? GetProcAddress(shell, "SHBrowseForFolderA") : nullptr));
+    const auto pathOf = reinterpret_cast<BOOL(WINAPI*)(PCIDLIST_ABSOLUTE, char*)>(
+        reinterpret_cast<void*>(shell ? GetProcAddress(shell, "SHGetPathFromIDListA") : nullptr));
+    if (!browse || !pathOf)
+        return false;
+    char path[MAX_PATH] = "";
+    BROWSEINFOA info{};
+    info.hwndOwner = owner;
+    info.pszDisplayName = path;
+    info.lpszTitle = title;
+    info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+    const PIDLIST_ABSOLUTE chosen = browse(&info);
+    if (!chosen)
+        return false;
+    const bool named = pathOf(chosen, path);
+    CoTaskMemFree(chosen);
+    if (named)
+        folder = path;
+    return named;
 }
 
 void OpenInBrowser(HWND owner, const std::string& path)

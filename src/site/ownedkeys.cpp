@@ -171,6 +171,7 @@ const std::vector<CommandKeys> kTable = {
     {IDM_HISTORY, "History", {}},
     {IDM_CHECK_SITE, "Check Site", {}},
     {IDM_COMPARE_SITE, "Compare with Site", {}},
+    {IDM_ROLL_OUT, "Roll Out to Sites", {}},
 };
 
 std::string Numbered(const char* pattern, int number)
