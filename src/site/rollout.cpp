@@ -100,6 +100,7 @@ SitePlan PlanSite(const Reference& reference, const std::string& site)
 
 void ApplyPlan(SitePlan& plan, const std::string& referencePath)
 {
+    plan.written = plan.readable && plan.Taken() == 0;
     if (!plan.readable || plan.Taken() == 0 || !UseSite(plan.site))
         return;
     StartHistory();

@@ -119,7 +119,7 @@ void Run(HWND dlg, bool apply)
                                      : std::to_string(done) + " of " + std::to_string(sites.sites.size()) + " sites" +
                                            (apply ? (stopAsked ? " done before Stop: " : " done: ") : " previewed: ") +
                                            std::to_string(level) + " level, " + std::to_string(skippedSites) + " with values skipped, " +
-                                           std::to_string(unchanged) + " not changed; " + std::to_string(taken) +
+                                           std::to_string(unchanged) + " not changed. " + std::to_string(taken) +
                                            (apply ? " values taken, " : " values to take, ") + std::to_string(skipped) + " skipped.";
     SetItemText(dlg, IDC_RO_SUMMARY, summary);
     if (apply)

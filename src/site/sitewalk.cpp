@@ -83,6 +83,9 @@ SiteList SitesBelow(const std::string& path)
         folder.pop_back();
     Walk(list).Folder(folder);
     std::sort(list.sites.begin(), list.sites.end(), PathLess);
+    // A folder without a site is most likely the wrong folder: better said than passed over.
+    if (list.sites.empty() && list.problems.empty())
+        list.problems.push_back(folder + ": no site below this folder (no folder holding an ORVANT.INI)");
     return list;
 }
 

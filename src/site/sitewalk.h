@@ -8,7 +8,7 @@
 
 struct SiteList {
     std::vector<std::string> sites;    // the system INI files, in path order
-    std::vector<std::string> problems; // "<folder>: the folder cannot be read (<why>)"
+    std::vector<std::string> problems; // "<folder>: the folder cannot be read (<why>)", or holds no site
 };
 
 // The sites below one path. A folder that cannot be read is reported and the walk goes on; a
