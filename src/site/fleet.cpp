@@ -157,6 +157,7 @@ FleetResult WriteFleetPage(const std::string& folder, const std::string& page, c
             result.rows.push_back(row);
             continue;
         }
+        const ReadSession session;
         SiteFiles files;
         row.name = files.Value('S', "OrvaBank", "Bank Name").value_or("");
         row.version = files.Value('S', "Global", "QUELT Version").value_or("");

@@ -389,7 +389,11 @@ std::string HtmlText(std::string_view text)
     return safe;
 }
 
-std::string SiteReportHtml(const SiteCheckResult& check) { return Report(check).Build(); }
+std::string SiteReportHtml(const SiteCheckResult& check)
+{
+    const ReadSession session;
+    return Report(check).Build();
+}
 std::string SiteReportHtml() { return SiteReportHtml(CheckSite()); }
 
 std::string WriteSiteReport(const std::string& path, const SiteCheckResult& check) { return WriteTextFile(path, SiteReportHtml(check)); }
