@@ -15,6 +15,9 @@
 # files by a lower-case path, and under Wine each folder of that path whose name has capitals is
 # searched for on every INI access: a mixed-case temporary folder in a large /tmp made every
 # read several times slower, so the copy's folder is named in lower case.
+# - many sites: 2,000 sites made from the sample (six kinds of unit, a fault in one site of fifty),
+#   and the time and peak memory of /check of their folder, /fleet with a reference, and /take of
+#   the e-mail settings with and without /dry-run.
 # Timings vary with other load on the machine; compare a figure with its floor from the same run.
 #   scripts/bench.sh [RUNS]   (default 15)
 set -euo pipefail
@@ -22,7 +25,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 . scripts/deps.sh
 . scripts/wine-env.sh
-ensure_packages "${BUILD_PACKAGES[@]}"
+ensure_packages "${BUILD_PACKAGES[@]}" time
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 -j "$(nproc)" --target orva_config minimal_window bench_startup bench_sheet \
     bench_dialogs floor_dialogs >/dev/null
@@ -44,3 +47,20 @@ echo "== camera sheet"
 echo "== dialogs"
 "$WINE" "$root/build/win64/bench_dialogs.exe" "${1:-15}" "$root/build/win64/orva_config.exe" "$ini" \
     "$root/build/win64/floor_dialogs.exe" --controls </dev/null
+echo "== many sites"
+fleet="$root/build/fleet-bench"
+python3 "$root/scripts/make-fleet.py" "$root/sample" "$fleet/sites" 2000
+mkdir -p "$fleet/reference" "$fleet/page"
+cp -p "$root"/sample/* "$fleet/reference"/
+sed -i 's/^Host=.*/Host=mail.bank.example/' "$fleet/reference/ORVANT.INI"
+win() { "$WINE" winepath -w "$1" 2>/dev/null; }
+sites="$(win "$fleet/sites")" reference="$(win "$fleet/reference/ORVANT.INI")"
+measure() {
+    local label="$1"
+    shift
+    /usr/bin/time -f "$label: %e s, peak memory %M KB" "$WINE" "$root/build/win64/orva_config.exe" "$@" </dev/null >/dev/null || true
+}
+measure "/check of 2000 sites" /check "$sites"
+measure "/fleet of 2000 sites" /fleet "$sites" "$(win "$fleet/page")\\fleet.html" /reference "$reference"
+measure "/take E-mail, dry run" /take "$reference" "$sites" /only E-mail /dry-run
+measure "/take E-mail" /take "$reference" "$sites" /only E-mail

@@ -6,6 +6,8 @@
 . "$(dirname "$0")/wine-env.sh"
 template="$1"
 shift
+# Prepared by the CTest fixture; made here when a program is run by hand before any test.
+[ -f "$template/.orva-ready-3" ] || flock "$template.lock" bash -c ". '$(dirname "$0")/wine-env.sh'; wine_prefix_ready '$template' null"
 prefix="$(mktemp -d "$template.XXXXXX")"
 cleanup() { wine_server_stop "$prefix"; rm -rf "$prefix"; }
 trap cleanup EXIT

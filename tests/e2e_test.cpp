@@ -1,7 +1,7 @@
 // The real orva_config.exe, started as its own process and driven from outside.
 #include "harness.h"
 #include "owned_keys.h"
-#include "app/ownedkeys.h"
+#include "site/ownedkeys.h"
 #include "resource.h"
 
 #include <windows.h>
@@ -302,4 +302,40 @@ TEST_F(EndToEnd, ReportFromTheCommandLine)
     EXPECT_EQ(noSite.ExitCode(), 2);
     Program noFolder("/report \"" + SystemIniPath() + "\" \"" + siteDir + "none\\report.html\"");
     EXPECT_EQ(noFolder.ExitCode(), 2);
+}
+
+// orva_config.exe /take and /fleet over a folder of sites: what a dry run would take is printed and
+// nothing written; the roll-out stores it; exit codes say what happened.
+TEST_F(EndToEnd, TakeAndFleetFromTheCommandLine)
+{
+    CopySample();
+    Seed("S [Email] Host=mail.bank.example\nS [OrvaBank] Ch 20 Motion Amount=33");
+    const std::string reference = SystemIniPath(), fleet = siteDir + "fleet";
+    for (const char* branch : {"\\A", "\\B"}) {
+        CreateDirectoryA(fleet.c_str(), nullptr);
+        CreateDirectoryA((fleet + branch).c_str(), nullptr);
+        CopyFileA(ORVA_SAMPLE_DIR "ORVANT.INI", (fleet + branch + "\\ORVANT.INI").c_str(), FALSE);
+    }
+    WritePrivateProfileStringA("Global", "Video Channels", "32", (fleet + "\\B\\ORVANT.INI").c_str());
+    const std::string before = ReadRaw(fleet + "\\A\\ORVANT.INI"), out = siteDir + "take.txt";
+    const std::string take = "/take \"" + reference + "\" \"" + fleet + "\" /only \"E-mail, Port Configuration\" ";
+    Program dry(take + "/dry-run /out \"" + out + "\"");
+    EXPECT_EQ(dry.ExitCode(), 1) << "a value skipped";
+    EXPECT_EQ(ReadRaw(fleet + "\\A\\ORVANT.INI"), before);
+    const std::string a = fleet + "\\A\\ORVANT.INI";
+    EXPECT_NE(ReadRaw(out).find(a + ": system INI [OrvaBank] Ch 20 Motion Amount: 5 -> 33 skipped: camera 20 is beyond the 16 video channels "
+                                    "of this unit\r\n"), std::string::npos) << ReadRaw(out);
+    EXPECT_NE(ReadRaw(out).find("2 sites: 1 to bring level, 1 with values skipped, 0 already level, 0 not changed; "), std::string::npos);
+    EXPECT_TRUE(ReadRaw(out).ends_with(" skipped (nothing written)\r\n"));
+    Program real(take);
+    EXPECT_EQ(real.ExitCode(), 1);
+    EXPECT_EQ(GetPrivateProfileIntA("OrvaBank", "Ch 20 Motion Amount", 0, (fleet + "\\B\\ORVANT.INI").c_str()), 33);
+    Program level("/take \"" + reference + "\" \"" + fleet + "\\B\" /only E-mail");
+    EXPECT_EQ(level.ExitCode(), 0) << "already level";
+    Program page("/fleet \"" + fleet + "\" \"" + siteDir + "fleet.html\"");
+    EXPECT_EQ(page.ExitCode(), 0);
+    EXPECT_TRUE(ReadRaw(siteDir + "fleet.html").ends_with("</html>\n"));
+    CreateDirectoryA((siteDir + "nothing").c_str(), nullptr);
+    Program none("/check \"" + siteDir + "nothing\"");
+    EXPECT_EQ(none.ExitCode(), 2) << "a folder that names no site";
 }

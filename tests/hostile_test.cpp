@@ -3,7 +3,7 @@
 #include "resource.h"
 #include "harness.h"
 #include "owned_keys.h"
-#include "app/ownedkeys.h"
+#include "site/ownedkeys.h"
 
 #include <set>
 

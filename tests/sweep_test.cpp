@@ -6,7 +6,7 @@
 // finds no key changed.
 #include "harness.h"
 #include "owned_keys.h"
-#include "app/ownedkeys.h"
+#include "site/ownedkeys.h"
 #include "dlgctl.h"
 #include "resource.h"
 

@@ -9,7 +9,7 @@
 #include "propsheet.h"
 #include "defines.h"
 #include "harness.h"
-#include "app/sitecheck.h"
+#include "site/sitecheck.h"
 #include "history.h"
 #include "profile.h"
 

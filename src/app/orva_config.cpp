@@ -3,12 +3,12 @@
 #include "defines.h"
 #include "dlgctl.h"
 #include "history.h"
-#include "checkdlg.h"
-#include "comparedlg.h"
-#include "sitereport.h"
+#include "site/checkdlg.h"
+#include "site/comparedlg.h"
+#include "site/sitereport.h"
 #include "overviewdlg.h"
 #include "menu.h"
-#include "ownedkeys.h"
+#include "site/ownedkeys.h"
 #include "statusline.h"
 #include "site.h"
 #include "sitepath.h"
@@ -25,7 +25,8 @@
 #include "sitedata/muxcomm.h"
 #include "sitedata/siteid.h"
 #include "system/diskalloc.h"
-#include "system/historydlg.h"
+#include "site/historydlg.h"
+#include "site/rolloutdlg.h"
 #include "system/logs.h"
 #include "system/rmtmonitor.h"
 #include "system/scanvideo.h"
@@ -105,9 +106,10 @@ const SheetCommand kSheetCommands[] = {
     {IDM_SCHEDULE, DisplaySchedProperties},
     {IDM_TDI_PORTS, DisplaySerialPortProperties},
     {IDM_HISTORY, DisplayHistory},
-    {IDM_CHECK_SITE, DisplaySiteCheck},
+    {IDM_CHECK_SITE, [](HINSTANCE instance, HWND owner) { DisplaySiteCheck(instance, owner, DispatchCommand); }},
     {IDM_COMPARE_SITE, DisplaySiteComparison},
     {IDM_SITE_REPORT, SaveSiteReport},
+    {IDM_ROLL_OUT, DisplayRollOut},
     {IDM_CAMERA_OVERVIEW, DisplayCameraOverview},
 };
 

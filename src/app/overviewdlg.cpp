@@ -1,7 +1,7 @@
 #include "overviewdlg.h"
 
-#include "ownedkeys.h"
-#include "sitecheck.h"
+#include "site/ownedkeys.h"
+#include "site/sitecheck.h"
 
 #include "defines.h"
 #include "dlgctl.h"

@@ -36,7 +36,7 @@ INT_PTR CcPropertySheet(const PROPSHEETHEADERA* header)
 bool CcInitListViews()
 {
     using Fn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES};
+    const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS};
     const auto fn = Proc<Fn>("InitCommonControlsEx");
     return fn && fn(&classes);
 }

@@ -10,5 +10,6 @@
 HPROPSHEETPAGE CcCreatePropertySheetPage(const PROPSHEETPAGEA* page);
 // -1 when the library or the function cannot be found.
 INT_PTR CcPropertySheet(const PROPSHEETHEADERA* header);
-// Registers the list view class, for dialogs that show one; false when it cannot be.
+// Registers the list view and progress bar classes, for dialogs that show them; false when they
+// cannot be.
 bool CcInitListViews();

@@ -30,6 +30,8 @@ std::optional<unsigned> ParseUnsignedText(std::string_view text);
 bool EqualNoCase(std::string_view a, std::string_view b) noexcept;
 // The text with its ASCII letters in capitals, for looking names up without regard to case.
 std::string UpperAscii(std::string text);
+// The text without the blanks and tabs at either end.
+std::string_view Trimmed(std::string_view text);
 // A "YES"/"NO" flag counts as set only when it reads "YES", in any case.
 bool IsYesText(std::string_view text) noexcept;
 

@@ -49,6 +49,10 @@ const Held* LastHeld(const char* file, const char* section, const char* key)
     return nullptr;
 }
 
+// Within a read session, a value is looked up in its section, read once (nullopt: the session
+// has nothing to say and the file is read as usual; an inner nullopt: the key is absent).
+std::optional<std::optional<std::string>> SessionLookup(const char* file, const char* section, const char* key);
+
 } // namespace
 
 ProfileCounts ProfileUse() { return counts; }
@@ -60,6 +64,10 @@ std::string ReadString(const char* file, const char* section, const char* key, c
         return {};
     if (const Held* held = LastHeld(file, section, key)) {
         const std::string value = held->value.value_or(def ? def : "");
+        return value.substr(0, std::min(value.size(), bufSize - 1));
+    }
+    if (const auto looked = SessionLookup(file, section, key)) {
+        const std::string value = looked->value_or(def ? def : "");
         return value.substr(0, std::min(value.size(), bufSize - 1));
     }
     ++counts.reads;
@@ -80,6 +88,8 @@ std::optional<std::string> StoredValue(const char* file, const char* section, co
 {
     if (const Held* held = LastHeld(file, section, key))
         return held->value;
+    if (const auto looked = SessionLookup(file, section, key))
+        return *looked;
     // Two different defaults tell an absent key from one that holds either of them.
     const auto read = [&](const char* def) {
         for (DWORD size = 256;; size *= 4) {
@@ -108,6 +118,72 @@ std::vector<char> ProfileList(Fill fill)
 }
 
 } // namespace
+
+// ---- Read sessions ----------------------------------------------------------------------------
+
+namespace {
+
+// A section as the profile service reads a key from it: the first key of a name (without regard to
+// case), its value with the blanks round it gone (the service drops them as it reads the file) and
+// one pair of quotes round it taken off, as GetPrivateProfileString takes them off.
+struct SessionSection {
+    std::string file, section;
+    std::map<std::string, std::string> values; // by upper-case key
+};
+int sessionDepth = 0;
+std::vector<SessionSection> sessionSections;
+
+std::string WithoutQuotes(std::string value)
+{
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        return value.substr(1, value.size() - 2);
+    return value;
+}
+
+const SessionSection& SessionRead(const char* file, const char* section)
+{
+    for (const SessionSection& known : sessionSections)
+        if (EqualNoCase(known.section, section) && EqualNoCase(known.file, file))
+            return known;
+    ++counts.reads;
+    const std::vector<char> buf = ProfileList([&](char* b, DWORD n) { return GetPrivateProfileSectionA(section, b, n, file); });
+    SessionSection& read = sessionSections.emplace_back(SessionSection{file, section, {}});
+    for (const char* line = buf.data(); *line; line += std::strlen(line) + 1) {
+        const char* eq = std::strchr(line, '=');
+        if (!eq)
+            continue;
+        std::string name(line, static_cast<size_t>(eq - line)), value(eq + 1);
+        while (!name.empty() && (name.back() == ' ' || name.back() == '\t'))
+            name.pop_back();
+        read.values.emplace(UpperAscii(name), WithoutQuotes(std::string(Trimmed(value))));
+    }
+    return read;
+}
+
+std::optional<std::optional<std::string>> SessionLookup(const char* file, const char* section, const char* key)
+{
+    if (sessionDepth == 0 || !file || !section || !key)
+        return std::nullopt;
+    const SessionSection& read = SessionRead(file, section);
+    const auto found = read.values.find(UpperAscii(key));
+    return found == read.values.end() ? std::optional<std::string>() : std::optional<std::string>(found->second);
+}
+
+// A stored write makes what a session read of the file stale.
+void ForgetSessionFile(const char* file)
+{
+    std::erase_if(sessionSections, [&](const SessionSection& s) { return EqualNoCase(s.file, file); });
+}
+
+} // namespace
+
+ReadSession::ReadSession() { ++sessionDepth; }
+
+ReadSession::~ReadSession()
+{
+    if (--sessionDepth == 0)
+        sessionSections.clear();
+}
 
 std::vector<std::pair<std::string, std::string>> ReadSection(const char* file, const char* section)
 {
@@ -199,6 +275,7 @@ std::optional<std::string> CachedValue(const char* file, const char* section, co
 bool StoreNow(const char* file, const char* section, const char* key, const char* value)
 {
     ++counts.writes;
+    ForgetSessionFile(file);
     if (!IniFile.empty() && HistoryOn()) {
         std::map<std::string, std::string>& values = CachedValues(file, section);
         const auto found = values.find(UpperAscii(key));

@@ -13,15 +13,6 @@ std::string Range(const ValueRule& rule)
     return "a whole number from " + std::to_string(rule.low) + " to " + std::to_string(rule.high);
 }
 
-std::string_view Trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
-
 bool IsAddress(std::string_view text)
 {
     const std::vector<std::string_view> fields = Tokens(text, '.');

@@ -1,5 +1,9 @@
 #include "site.h"
 
+#include <shlobj.h>
+
+#include "profile.h"
+
 #include "defines.h"
 #include "sitepath.h"
 
@@ -132,6 +136,47 @@ bool ChooseFile(HWND owner, const char* title, const char* filterText, const cha
 bool ChooseSaveFile(HWND owner, const char* title, const char* filterText, const char* defExt, std::string& fileName)
 {
     return FileDialog(owner, title, filterText, defExt, MAX_PATH, fileName, OFN_OVERWRITEPROMPT, "GetSaveFileNameA");
+}
+
+std::string WriteTextFile(const std::string& path, const std::string& text)
+{
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return SystemErrorText(GetLastError());
+    DWORD written = 0;
+    const bool ok = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) && written == text.size();
+    const DWORD error = ok ? 0 : GetLastError();
+    CloseHandle(file);
+    return ok ? std::string() : SystemErrorText(error ? error : ERROR_WRITE_FAULT);
+}
+
+bool ChooseFolder(HWND owner, const char* title, std::string& folder)
+{
+    // The shell is loaded only here, for the same reason as the common dialogs.
+    const HMODULE shell = LoadLibraryA("shell32.dll");
+    const auto browse = reinterpret_cast<PIDLIST_ABSOLUTE(WINAPI*)(BROWSEINFOA*)>(
+        reinterpret_cast<void*>(shell ? GetProcAddress(shell, "SHBrowseForFolderA") : nullptr));
+    const auto pathOf = reinterpret_cast<BOOL(WINAPI*)(PCIDLIST_ABSOLUTE, char*)>(
+        reinterpret_cast<void*>(shell ? GetProcAddress(shell, "SHGetPathFromIDListA") : nullptr));
+    if (!browse || !pathOf)
+        return false;
+    char path[MAX_PATH] = "";
+    BROWSEINFOA info{};
+    info.hwndOwner = owner;
+    info.pszDisplayName = path;
+    info.lpszTitle = title;
+    info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+    const PIDLIST_ABSOLUTE chosen = browse(&info);
+    if (!chosen)
+        return false;
+    const bool named = pathOf(chosen, path);
+    // The folder's name was given in the shell's memory, freed by COM's allocator (loaded with the shell).
+    const HMODULE com = LoadLibraryA("ole32.dll");
+    if (const auto free = reinterpret_cast<void(WINAPI*)(void*)>(reinterpret_cast<void*>(com ? GetProcAddress(com, "CoTaskMemFree") : nullptr)))
+        free(chosen);
+    if (named)
+        folder = path;
+    return named;
 }
 
 void OpenInBrowser(HWND owner, const std::string& path)

@@ -26,7 +26,11 @@ bool GetLocalFileName(HWND owner, const char* title, std::string& fileName, bool
 // The open-file dialog: filter as "Name|pattern|...|", a name of at most nameBuf - 1 characters.
 bool ChooseFile(HWND owner, const char* title, const char* filter, const char* defExt, size_t nameBuf, std::string& fileName,
                 bool mustExist);
+// The folder dialog; false when the user chose none.
+bool ChooseFolder(HWND owner, const char* title, std::string& folder);
 // The save-file dialog, offering fileName first; asks before replacing a file.
 bool ChooseSaveFile(HWND owner, const char* title, const char* filter, const char* defExt, std::string& fileName);
+// Writes a whole text file (a report, a page); an empty text when written, else the system's words why not.
+std::string WriteTextFile(const std::string& path, const std::string& text);
 // Opens a file with the program the system has for it (a web page in the browser).
 void OpenInBrowser(HWND owner, const std::string& path);

@@ -39,6 +39,7 @@
 #define IDM_CHECK_SITE         51802
 #define IDM_COMPARE_SITE       51803
 #define IDM_SITE_REPORT        51805
+#define IDM_ROLL_OUT           51806
 #define IDM_CAMERA_OVERVIEW    51804
 
 // Help button present, hidden, on most dialogs
@@ -410,3 +411,14 @@
 #define IDC_CS_ONOFF           1048
 // Confirming the copy
 #define IDC_CC_LIST            1051
+// Rolling settings out to many sites
+#define IDC_RO_REFERENCE       1061
+#define IDC_RO_GROUPS          1062
+#define IDC_RO_FOLDER          1063
+#define IDC_RO_BROWSE          1064
+#define IDC_RO_RESULTS         1065
+#define IDC_RO_PROGRESS        1066
+#define IDC_RO_SUMMARY         1067
+#define IDC_RO_PREVIEW         1068
+#define IDC_RO_RUN             1069
+#define IDC_RO_STOP            1070

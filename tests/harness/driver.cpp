@@ -241,6 +241,16 @@ void RunStep(HWND dlg, const std::string& step)
         // Selecting by program sends no notices: send what a user's choice sends.
         for (const WORD code : {CBN_SELENDOK, CBN_SELCHANGE})
             SendMessageA(surface, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(c));
+    } else if (verb == "tick") { // the check box of a list's row, found by its first cell
+        LVFINDINFOA find{};
+        find.flags = LVFI_STRING;
+        find.psz = value.c_str();
+        const auto row = SendMessageA(c, LVM_FINDITEMA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find));
+        ASSERT_GE(row, 0) << "no row " << value;
+        LVITEMA state{};
+        state.stateMask = LVIS_STATEIMAGEMASK;
+        state.state = INDEXTOSTATEIMAGEMASK(2);
+        SendMessageA(c, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
     } else if (verb == "see") {
         EXPECT_EQ(Shown(dlg, c, label), value);
     } else if (verb == "items") {

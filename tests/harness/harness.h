@@ -107,6 +107,7 @@ std::string ClassOf(HWND wnd);
 //   type L = text, keys L = text (each character typed, so the box's limit holds), click L,
 //   choose L = item, focus L, see L = value (text; on/off for a check box or radio button; a
 //   list's selected item or <none>), items L = a, b, c, enabled L, disabled L, shown L, hidden L, absent N,
+//   tick L = row (the check box of a list's row, by its first cell),
 //   press L = x,y, drag L = x,y, release L = x,y (the left button on a window; L may be #class, a
 //   window by its class), page N (1-based), ok, apply, cancel; see @caption = text, and for a sheet see @tabs = N: last title,
 //   see @ok = OK or Close, enabled @apply, disabled @apply.
@@ -123,6 +124,11 @@ std::vector<Step> StepsOf(const std::string& text);
 
 // Runs every case of one command; common is seeded before each case's own files.
 void RunScenarios(SiteFixture& site, UINT command, const std::string& common, const std::vector<Scenario>& cases);
+
+// What keeps a page of the program's (a site report, the fleet page) from being read or printed on
+// its own: tags that do not nest, a second document, a script, or anything fetched from
+// elsewhere. Empty when there is nothing.
+std::string HtmlProblem(const std::string& html);
 
 // Lines from a format whose %d (up to eight) are first to last: Each(5, 32, "S [OrvaBank] Lobby Camera %d On=NO").
 std::string Each(int first, int last, const char* format);

@@ -1,6 +1,6 @@
 #include "owned_keys.h"
 
-#include "app/ownedkeys.h"
+#include "site/ownedkeys.h"
 #include "resource.h"
 
 std::string OwningEntry(UINT command, const std::string& change)

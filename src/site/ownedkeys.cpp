@@ -1,6 +1,8 @@
 #include "ownedkeys.h"
 
 #include "numtext.h"
+#include "profile.h"
+#include "unit.h"
 #include "resource.h"
 #include "alarms/alarmprop.h"
 #include "cameras/camerapage.h"
@@ -13,6 +15,7 @@
 #include "transactions/bankprotocol.h"
 #include "transactions/tcpipmon.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -168,6 +171,7 @@ const std::vector<CommandKeys> kTable = {
     {IDM_HISTORY, "History", {}},
     {IDM_CHECK_SITE, "Check Site", {}},
     {IDM_COMPARE_SITE, "Compare with Site", {}},
+    {IDM_ROLL_OUT, "Roll Out to Sites", {}},
 };
 
 std::string Numbered(const char* pattern, int number)
@@ -218,4 +222,90 @@ bool EntryMatches(const OwnedKey& entry, char file, const std::string& section, 
         if (EqualNoCase(EntrySection(entry, n), section) && EqualNoCase(EntryKey(entry, n), key))
             return true;
     return !numberedSection && EqualNoCase(entry.section, section) && PatternMatches(entry.key, entry.first, entry.last, key);
+}
+
+bool SiteSpecificKey(char file, const std::string& section, const std::string& key)
+{
+    const auto is = [&](char f, const char* s) { return file == f && EqualNoCase(section, s); };
+    const std::string k = UpperAscii(key);
+    return (is('S', "OrvaBank") && k == "BANK NAME") || is('D', "Map") || (is('S', "IP Camera") && k.ends_with(" ADDRESS")) ||
+           (is('S', "IP Camera") && k.ends_with(" ACCESS")) || (is('S', "Alarms") && k == "REPORT LAN ADDR") ||
+           (is('S', "TCPIP") && (k.ends_with(" ADDRESS") || k.ends_with(" MAC ADDRESS")));
+}
+
+UnitFacts ReadUnitFacts()
+{
+    UnitFacts unit;
+    unit.channels = VideoChannels() == 32 ? 32 : 16;
+    unit.major = QUELT_MajorVersion();
+    unit.minor = QUELT_VersionSameOrLater(unit.major, 1) ? 1 : 0;
+    unit.s617 = HasS617Card(40);
+    unit.halden = IsHaldenUnit();
+    unit.cards = std::clamp(ReadInt(SystemIni(), "Global", "Nbr Image Card", 0), 1, 2);
+    return unit;
+}
+
+namespace {
+
+std::string Beyond(const char* what, int number, int count, const char* of)
+{
+    return what + std::string(" ") + std::to_string(number) + " is beyond the " + std::to_string(count) + " " + of + " of this unit";
+}
+
+std::optional<std::string> Needs(bool met, const char* what)
+{
+    return met ? std::nullopt : std::optional<std::string>(what);
+}
+
+} // namespace
+
+std::optional<std::string> RefusedOnUnit(const OwnedKey& entry, int number, const std::string& value, const UnitFacts& unit)
+{
+    if (std::optional<std::string> broken = Violation(entry.rule, value))
+        return broken;
+    const std::string section = entry.section, key = entry.key;
+    const bool numbered = key.find("%d") != std::string::npos || section.find("%d") != std::string::npos;
+    const bool cameraKey = numbered && (((section == "OrvaBank") && (key.starts_with("Lobby Camera") || key.starts_with("Ch "))) ||
+                                        section == "IP Camera" || section == "Camera Names" || section == "Cameras Enabled");
+    if (cameraKey && number > unit.channels)
+        return Beyond("camera", number, unit.channels, "video channels");
+    if (section == "OrvaBank" && key == "Ch %d Capture Rate")
+        return Needs(unit.major >= 11, "capture rates are chosen from recorder version 11 on");
+    if (section == "IP Camera")
+        return Needs(unit.major >= 12, "IP cameras need recorder version 12 or later");
+    if (section == "Email")
+        return Needs(unit.major > 12 || (unit.major == 12 && unit.minor >= 1), "e-mail notification needs recorder version 12.1 or later");
+    if (section == "TCPIP" && numbered) {
+        const int devices = unit.major >= 11 ? 16 : 8;
+        return number > devices ? std::optional(Beyond("device", number, devices, "TCP/IP devices")) : std::nullopt;
+    }
+    if (section == "TDI Port") {
+        if (unit.major < 12)
+            return "TDI ports need recorder version 12 or later";
+        if (number > 4 * unit.cards)
+            return Beyond("port", number, 4 * unit.cards, "TDI ports");
+        if (key == "Port %d Camera" && LeadingInt(value) > unit.channels)
+            return Beyond("camera", LeadingInt(value), unit.channels, "video channels");
+    }
+    if (section == "OrvaBank" && key == "Last Remote View Lobby Camera" && LeadingInt(value) > unit.channels)
+        return Beyond("camera", LeadingInt(value), unit.channels, "video channels");
+    if (section == "OrvaVideo" && key == "Camera Scan %d On") {
+        const int ports = unit.s617 ? unit.channels : 4;
+        return number > ports ? std::optional(Beyond("video output port", number, ports, "scanned ports")) : std::nullopt;
+    }
+    if (section == "Alarms" && key.starts_with("Ch %d")) {
+        if (unit.halden)
+            return "a Halden unit has no alarm inputs to set";
+        const int inputs = unit.s617 && unit.channels == 32 ? 4 : 2;
+        return number > inputs ? std::optional(Beyond("alarm input", number, inputs, "alarm inputs")) : std::nullopt;
+    }
+    if (section == "Alarms" && (key == "Alarm Relay Enabled %d" || key == "Alarm Output Mask %d")) {
+        if (!unit.s617 || unit.halden)
+            return "conditional relays need an S617 card";
+        const int relays = unit.channels == 32 ? 4 : 2;
+        return number > relays ? std::optional(Beyond("relay", number, relays, "conditional relays")) : std::nullopt;
+    }
+    if (section == "Alarms" && (key == "Alarm Relay Enabled" || key == "Alarm Relay Channel"))
+        return Needs(!unit.s617 && !unit.halden, "this unit has conditional relays instead of the single alarm relay");
+    return std::nullopt;
 }

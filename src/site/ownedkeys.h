@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,3 +34,21 @@ std::string EntrySection(const OwnedKey& entry, int number);
 std::string EntryKey(const OwnedKey& entry, int number);
 // Whether a key of a file ("S", "[Schedule]", "MON6") is one of the entry's, without regard to case.
 bool EntryMatches(const OwnedKey& entry, char file, const std::string& section, const std::string& key);
+
+// Keys that differ from branch to branch by nature (its name, its map and icon places, addresses):
+// copying them would make one branch claim to be another.
+bool SiteSpecificKey(char file, const std::string& section, const std::string& key);
+
+// The facts of a unit that decide which of a command's keys its dialogs show and take.
+struct UnitFacts {
+    int channels = 32; // video channels: 32 or 16
+    int major = 0, minor = 0; // recorder version
+    bool s617 = false, halden = false;
+    int cards = 1; // image cards, 1 or 2
+};
+// The facts of the unit of the site being edited.
+UnitFacts ReadUnitFacts();
+// Why a value of an entry (its number put in) is one this unit's dialog would not show or take, in
+// plain words ("camera 17 is beyond the 16 video channels of this unit"); nullopt when it would.
+// The entry's own rule first, then what the unit has.
+std::optional<std::string> RefusedOnUnit(const OwnedKey& entry, int number, const std::string& value, const UnitFacts& unit);

@@ -26,17 +26,6 @@ UINT Owner(char file, const std::string& section, const std::string& key)
     return 0;
 }
 
-// Keys that differ from branch to branch by nature: copying them would make one branch claim to be
-// another.
-bool SiteSpecific(char file, const std::string& section, const std::string& key)
-{
-    const auto is = [&](char f, const char* s) { return file == f && EqualNoCase(section, s); };
-    const std::string k = UpperAscii(key);
-    return (is('S', "OrvaBank") && k == "BANK NAME") || is('D', "Map") || (is('S', "IP Camera") && k.ends_with(" ADDRESS")) ||
-           (is('S', "IP Camera") && k.ends_with(" ACCESS")) || (is('S', "Alarms") && k == "REPORT LAN ADDR") ||
-           (is('S', "TCPIP") && (k.ends_with(" ADDRESS") || k.ends_with(" MAC ADDRESS")));
-}
-
 int CommandOrder(UINT command)
 {
     const auto& table = CommandTable();
@@ -56,7 +45,7 @@ SiteSnapshot ReadSite()
         for (const std::string& section : files.Sections(file))
             for (const auto& [key, value] : files.Keys(file, section)) {
                 const UINT owner = Owner(file, section, key);
-                site.values.push_back({owner, "", file, section, key, value, std::nullopt, SiteSpecific(file, section, key)});
+                site.values.push_back({owner, "", file, section, key, value, std::nullopt, SiteSpecificKey(file, section, key)});
             }
     return site;
 }

@@ -60,6 +60,8 @@ struct Setting {
 
 class Report {
 public:
+    explicit Report(const SiteCheckResult& check) : check(check) {}
+
     std::string Build()
     {
         const std::string bank = Value("OrvaBank", "Bank Name").value_or("");
@@ -351,7 +353,7 @@ private:
     void Findings()
     {
         Heading("Site check");
-        const SiteCheckResult result = CheckSite();
+        const SiteCheckResult& result = check;
         if (result.findings.empty()) {
             out += "<p>No problem found in " + std::to_string(result.valuesChecked) + " values checked.</p>\n";
             return;
@@ -363,6 +365,7 @@ private:
         out += "</ul>\n";
     }
 
+    const SiteCheckResult& check;
     SiteFiles files;
     std::string out;
 };
@@ -386,20 +389,15 @@ std::string HtmlText(std::string_view text)
     return safe;
 }
 
-std::string SiteReportHtml() { return Report().Build(); }
-
-std::string WriteSiteReport(const std::string& path)
+std::string SiteReportHtml(const SiteCheckResult& check)
 {
-    const std::string html = SiteReportHtml();
-    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return SystemErrorText(GetLastError());
-    DWORD written = 0;
-    const bool ok = WriteFile(file, html.data(), static_cast<DWORD>(html.size()), &written, nullptr) && written == html.size();
-    const DWORD error = ok ? 0 : GetLastError();
-    CloseHandle(file);
-    return ok ? std::string() : SystemErrorText(error ? error : ERROR_WRITE_FAULT);
+    const ReadSession session;
+    return Report(check).Build();
 }
+std::string SiteReportHtml() { return SiteReportHtml(CheckSite()); }
+
+std::string WriteSiteReport(const std::string& path, const SiteCheckResult& check) { return WriteTextFile(path, SiteReportHtml(check)); }
+std::string WriteSiteReport(const std::string& path) { return WriteSiteReport(path, CheckSite()); }
 
 void SaveSiteReport(HINSTANCE, HWND parent)
 {

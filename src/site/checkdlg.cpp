@@ -1,6 +1,5 @@
 #include "checkdlg.h"
 
-#include "orva_config.h"
 #include "sitecheck.h"
 
 #include "dlgctl.h"
@@ -15,6 +14,7 @@
 namespace {
 
 std::vector<Finding> shown;
+OpenCommand openOwner = nullptr;
 
 std::string FileName(const std::string& path) { return path.substr(path.find_last_of("\\/") + 1); }
 
@@ -43,7 +43,7 @@ void OpenOwner(HWND dlg)
     const LPARAM index = SelectedListData(GetDlgItem(dlg, IDC_CK_LIST));
     if (index < 0 || static_cast<size_t>(index) >= shown.size() || shown[static_cast<size_t>(index)].command == IDM_ADVANCED)
         return;
-    DispatchCommand(dlg, shown[static_cast<size_t>(index)].command);
+    openOwner(dlg, shown[static_cast<size_t>(index)].command);
     Refresh(dlg);
 }
 
@@ -74,4 +74,8 @@ INT_PTR CALLBACK CheckSiteProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam)
     }
 }
 
-void DisplaySiteCheck(HINSTANCE instance, HWND owner) { ShowListDialog(instance, owner, "IDD_CHECKSITE", CheckSiteProc, "Check Site"); }
+void DisplaySiteCheck(HINSTANCE instance, HWND owner, OpenCommand openCommand)
+{
+    openOwner = openCommand;
+    ShowListDialog(instance, owner, "IDD_CHECKSITE", CheckSiteProc, "Check Site");
+}

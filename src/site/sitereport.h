@@ -8,11 +8,16 @@
 #include <string>
 #include <string_view>
 
-// The report of the site being edited (IniFile and the files found beside it).
+struct SiteCheckResult;
+
+// The report of the site being edited (IniFile and the files found beside it), with the site
+// check's findings (made here when not given).
 std::string SiteReportHtml();
+std::string SiteReportHtml(const SiteCheckResult& check);
 
 // Writes the report of the site being edited; an empty text when written, else why not.
 std::string WriteSiteReport(const std::string& path);
+std::string WriteSiteReport(const std::string& path, const SiteCheckResult& check);
 
 // Files > Site Report: asks where to save the report, writes it and opens it in the browser.
 void SaveSiteReport(HINSTANCE instance, HWND parent);
