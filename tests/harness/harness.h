@@ -127,6 +127,13 @@ void RunScenarios(SiteFixture& site, UINT command, const std::string& common, co
 // Lines from a format whose %d (up to eight) are first to last: Each(5, 32, "S [OrvaBank] Lobby Camera %d On=NO").
 std::string Each(int first, int last, const char* format);
 
+// What keeps a page the program writes or ships (the site report, the guide) from being read or
+// printed on its own: tags that do not nest, a second document, a script, two elements with one
+// id, a link to a section the page lacks, or anything fetched from elsewhere. A picture or link
+// may name only a file of the given folder that is there (none without a folder). Empty when
+// there is nothing.
+std::string HtmlProblem(const std::string& html, const std::string& folder = "");
+
 // The real main window, created hidden in the test process for a command line; null when start-up
 // refused it. CloseMainWindow destroys it and drops the quit message it posts.
 HWND OpenMainWindow(const std::string& commandLine);
