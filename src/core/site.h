@@ -28,5 +28,8 @@ bool ChooseFile(HWND owner, const char* title, const char* filter, const char* d
                 bool mustExist);
 // The save-file dialog, offering fileName first; asks before replacing a file.
 bool ChooseSaveFile(HWND owner, const char* title, const char* filter, const char* defExt, std::string& fileName);
-// Opens a file with the program the system has for it (a web page in the browser).
+// Opens a file with the program the system has for it (a web page in the browser); false when
+// there is none or it cannot be started.
+bool ShellOpen(HWND owner, const std::string& path);
+// Opens the site report the same way, saying so when nothing here opens it.
 void OpenInBrowser(HWND owner, const std::string& path);
