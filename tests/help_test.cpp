@@ -3,11 +3,13 @@
 // calls Windows help when the old help file lies beside the program, and opens the guide when not.
 #include "app/help.h"
 #include "app/orva_config.h"
+#include "app/ownedkeys.h"
 #include "defines.h"
 #include "harness.h"
 #include "resource.h"
 
 #include <cstring>
+#include <set>
 
 namespace {
 
@@ -58,7 +60,52 @@ protected:
     HWND wnd = nullptr;
 };
 
+std::string Guide() { return SiteFixture::ReadRaw(GuidePath()); }
+
+// Every command of a menu and its submenus.
+void MenuCommands(HMENU menu, std::set<UINT>& ids)
+{
+    for (int i = 0; i < GetMenuItemCount(menu); ++i)
+        if (const HMENU sub = GetSubMenu(menu, i))
+            MenuCommands(sub, ids);
+        else if (const UINT id = GetMenuItemID(menu, i); id != 0 && id != static_cast<UINT>(-1))
+            ids.insert(id);
+}
+
 } // namespace
+
+// The guide stands on its own as the site report does, every picture it shows is beside it, and
+// every command of the menu (those the program puts in too) and every dialog template the program
+// holds opens a section of it whose heading names it.
+TEST_F(Help, EveryCommandAndDialogHasItsSection)
+{
+    const std::string guide = Guide(), folder = GuidePath().substr(0, GuidePath().rfind('\\') + 1);
+    ASSERT_FALSE(guide.empty()) << GuidePath();
+    EXPECT_EQ(HtmlProblem(guide, folder), "");
+    for (const HelpTopic& topic : HelpTopics()) {
+        const size_t at = guide.find(std::string(" id=\"") + topic.anchor + "\"");
+        ASSERT_NE(at, std::string::npos) << "no section #" << topic.anchor;
+        const std::string heading = guide.substr(guide.find('>', at) + 1, guide.find("</h", at) - guide.find('>', at) - 1);
+        EXPECT_NE(heading.find(topic.title), std::string::npos) << "#" << topic.anchor << " is headed " << heading;
+    }
+    std::set<UINT> commands;
+    const HMENU menu = LoadMenuA(hInst, "ConfigMenu");
+    MenuCommands(menu, commands);
+    DestroyMenu(menu);
+    for (const CommandKeys& command : CommandTable())
+        commands.insert(command.id);
+    for (const UINT id : commands)
+        EXPECT_NE(TopicOfCommand(id), nullptr) << "command " << id;
+    std::vector<std::string> templates;
+    EnumResourceNamesA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(5) /* RT_DIALOG */, [](HMODULE, LPCSTR, LPSTR name, LONG_PTR found) {
+        if (!IS_INTRESOURCE(name))
+            reinterpret_cast<std::vector<std::string>*>(found)->push_back(name);
+        return TRUE;
+    }, reinterpret_cast<LONG_PTR>(&templates));
+    EXPECT_GT(templates.size(), 40u);
+    for (const std::string& name : templates)
+        EXPECT_NE(TopicOfTemplate(name.c_str()), nullptr) << name;
+}
 
 // F1 where the focus is, in a dialog, on a sheet's page (a control of it or the sheet itself), in a
 // dialog a page opens, opens the guide at that dialog's or page's section, as the Help button of
@@ -132,7 +179,7 @@ struct FakeWinHelp {
 
 // Help Topics: the guide from its top; with "Bank ORVA Help.HLP" beside the program, Windows help
 // on that file, and the guide again when Windows cannot show it. F1 on the main window opens the
-// guide's top too.
+// guide's top too, and on a highlighted menu command that command's section.
 TEST_F(Help, HelpTopicsWithAndWithoutTheOldHelpFile)
 {
     FakeWinHelp winHelp;
@@ -147,6 +194,10 @@ TEST_F(Help, HelpTopicsWithAndWithoutTheOldHelpFile)
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
         DispatchMessageA(&msg);
     EXPECT_EQ(Opened(), GuidePath());
+    // F1 on a highlighted menu command: its section.
+    HELPINFO onMenu{sizeof(HELPINFO), HELPINFO_MENUITEM, IDM_MODEM, GetMenu(wnd), 0, {}};
+    SendMessageA(wnd, WM_HELP, 0, reinterpret_cast<LPARAM>(&onMenu));
+    EXPECT_TRUE(SectionOpened().ends_with("/docs/guide/index.html#modem"));
     EXPECT_TRUE(FakeWinHelp::asked.empty());
 
     const std::string helpFile = GuidePath().substr(0, GuidePath().find("docs\\guide\\")) + "Bank ORVA Help.HLP";
