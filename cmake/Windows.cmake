@@ -50,8 +50,14 @@ foreach(tool bench_startup bench_dialogs tour_poke)
 endforeach()
 target_include_directories(bench_dialogs PRIVATE src/resources)
 
+# The technician's guide lies beside the program (docs\guide\index.html), where Help and F1 look for
+# it: in the zip, and in the build folder, where the program and the test programs run.
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/docs)
+file(CREATE_LINK ${CMAKE_SOURCE_DIR}/docs/guide ${CMAKE_BINARY_DIR}/docs/guide SYMBOLIC)
+
 install(TARGETS orva_config RUNTIME DESTINATION .)
 install(FILES README.md LICENSE DESTINATION .)
+install(DIRECTORY docs/guide/ DESTINATION docs/guide)
 install(DIRECTORY sample/ DESTINATION sample PATTERN "*.sh" EXCLUDE)
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_FILE_NAME orva_config-${PROJECT_VERSION}-${CMAKE_SYSTEM_PROCESSOR})

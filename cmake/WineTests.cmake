@@ -75,6 +75,11 @@ endif()
 add_test(NAME package COMMAND sh ${CMAKE_SOURCE_DIR}/scripts/check-package.sh ${CMAKE_BINARY_DIR} $<TARGET_FILE:e2e_test>)
 set_tests_properties(package PROPERTIES FIXTURES_REQUIRED wine)
 
+# The guide and the site report pass axe-core's WCAG 2 A, AA and best-practice rules in headless
+# Chromium; skipped where Chromium or Node.js is not installed (the run command installs them).
+add_test(NAME a11y COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/a11y-test.sh ${CMAKE_BINARY_DIR})
+set_tests_properties(a11y PROPERTIES FIXTURES_REQUIRED wine SKIP_RETURN_CODE 77)
+
 # The program ships as one file: it may import nothing but Windows' own DLLs.
 add_test(NAME imports_only_windows
          COMMAND sh ${CMAKE_SOURCE_DIR}/scripts/check-imports.sh $<TARGET_FILE:orva_config>)

@@ -5,7 +5,7 @@
 # With a display it just opens the window. Without one it runs under Xvfb in a Wine virtual
 # desktop, takes pictures of the main window, of a menu opened and of each dialog, and says
 # where it put them (shots/, or the folder given as the first argument), with the sample site's
-# report drawn by a browser.
+# report and the technician's guide drawn by a browser and checked for accessibility.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -148,3 +148,17 @@ chromium --headless --no-sandbox --disable-gpu --hide-scrollbars --window-size=1
     --screenshot="$shots/zz-site-report.png" "file://$shots/site-report.html" >/dev/null 2>&1
 echo "  $shots/site-report.html"
 echo "  $shots/zz-site-report.png"
+
+# The technician's guide as a browser shows its beginning, and the whole of it as printed.
+guide="$root/docs/guide/index.html"
+chromium --headless --no-sandbox --disable-gpu --hide-scrollbars --window-size=1000,4000 \
+    --screenshot="$shots/zz-guide.png" "file://$guide" >/dev/null 2>&1
+chromium --headless --no-sandbox --disable-gpu --no-pdf-header-footer \
+    --print-to-pdf="$shots/zz-guide.pdf" "file://$guide" >/dev/null 2>&1
+echo "  $shots/zz-guide.png"
+echo "  $shots/zz-guide.pdf"
+
+# Whether the pages written can be read by everyone: axe-core's WCAG 2 A and AA rules and best
+# practice, in the same browser.
+echo "Accessibility of the pages:"
+bash scripts/a11y-check.sh "$shots/site-report.html" "$guide" || true

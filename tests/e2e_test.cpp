@@ -102,16 +102,27 @@ TEST_F(EndToEnd, TheProgramStartsOnASiteAndEnds)
 }
 
 // Run by the package check with the folder the zip was unpacked into: the program there starts on
-// the sample site beside it, shows the sample unit, and ends cleanly.
+// the sample site beside it, shows the sample unit, opens the guide beside it from Help Topics (a
+// viewer registered here notes the file), and ends cleanly.
 TEST_F(EndToEnd, UnpackedPackageRunsOnItsSample)
 {
     const char* folder = std::getenv("ORVA_PACKAGE_DIR");
     if (!folder)
         GTEST_SKIP() << "run by the package check";
+    const std::string noted = siteDir + "opened.txt", viewer = "C:\\windows\\system32\\cmd.exe /c echo %1> \"" + noted + "\"";
+    RegSetValueA(HKEY_CLASSES_ROOT, ".html", REG_SZ, "OrvaTests.Viewer", 0);
+    RegSetValueA(HKEY_CLASSES_ROOT, "OrvaTests.Viewer\\shell\\open\\command", REG_SZ, viewer.c_str(), 0);
     Program program(".\\sample\\ORVANT.INI", folder);
     const HWND wnd = program.WaitForWindow("ORVA_Configuration", nullptr);
     ASSERT_NE(wnd, nullptr);
     EXPECT_NE(WindowText(wnd).find(" - "), std::string::npos) << "the title names the sample's unit";
+    PostMessageA(wnd, WM_COMMAND, IDM_HELP_TOPICS, 0);
+    std::string opened;
+    for (int waited = 0; waited < 10000 && !opened.ends_with("\n"); waited += 50, Sleep(50))
+        opened = ReadRaw(noted);
+    EXPECT_EQ(opened.substr(0, opened.find_last_not_of("\r\n ") + 1), std::string(folder) + "\\docs\\guide\\index.html");
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, "OrvaTests.Viewer");
+    RegDeleteKeyA(HKEY_CLASSES_ROOT, ".html");
     PostMessageA(wnd, WM_COMMAND, 210, 0);
     EXPECT_EQ(program.ExitCode(), 0);
 }

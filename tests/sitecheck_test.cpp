@@ -329,13 +329,14 @@ TEST_F(Check, ReportOfADamagedSite)
 TEST_F(Check, ReportSavedFromTheMenu)
 {
     Findings("");
+    // Wine's shell reads the machine's classes, not the user's (the test prefix is this program's own).
     HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Classes\\.html", 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr), ERROR_SUCCESS);
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, ".html", 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr), ERROR_SUCCESS);
     RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>("OrvaTests.NoViewer"), 19);
     RegCloseKey(key);
     const std::string path = siteDir + "branch.html";
     const ModalRun run = DriveModal([&] { DispatchCommand(wnd, IDM_SITE_REPORT); return INT_PTR{0}; }, StepsOf("type 1148 = " + path + "; ok"));
-    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Classes\\.html");
+    RegDeleteKeyA(HKEY_CLASSES_ROOT, ".html");
     ASSERT_EQ(run.boxes.size(), 1u);
     EXPECT_EQ(run.boxes[0].text, "The report was saved as " + path + ", but no program opens it here.");
     const std::string page = ReadRaw(path);

@@ -3,6 +3,7 @@
 #include "alarmprop.h"
 #include "defines.h"
 #include "dlgctl.h"
+#include "helptopic.h"
 #include "numtext.h"
 #include "profile.h"
 #include "quelt_utils.h"
@@ -114,7 +115,7 @@ void ChangePassword(HWND dlg)
 {
     bVerifyOldPassword = EqualNoCase(GetItemText(dlg, IDC_EM_HOST, kTextMax), ReadEmail("Host", kDefaultHost)) &&
                          EqualNoCase(GetItemText(dlg, IDC_EM_USER, kTextMax), ReadEmail("Snmp User", kDefaultUser));
-    DialogBoxParamA(hParentInst ? hParentInst : hInst, "NewPassword", dlg, NewPasswordProc, 0);
+    ModalDialog(hParentInst ? hParentInst : hInst, "NewPassword", dlg, NewPasswordProc, 0);
 }
 
 // ---- Password dialog ------------------------------------------------------------------------
@@ -286,7 +287,7 @@ INT_PTR CALLBACK EmailDialogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noex
         ChangePassword(dlg);
         return TRUE;
     case IDC_EM_SMS:
-        if (DialogBoxParamA(hParentInst ? hParentInst : hInst, "EmailWizard", dlg, EmailWizardProc, 0) == 1)
+        if (ModalDialog(hParentInst ? hParentInst : hInst, "EmailWizard", dlg, EmailWizardProc, 0) == 1)
             SetItemText(dlg, IDC_EM_TO_ADDRESS, ReadEmail("To Address", ""));
         return TRUE;
     default:

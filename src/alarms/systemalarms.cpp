@@ -3,6 +3,7 @@
 
 #include "defines.h"
 #include "dlgctl.h"
+#include "helptopic.h"
 #include "numtext.h"
 #include "profile.h"
 #include "propsheet.h"
@@ -105,7 +106,7 @@ INT_PTR CALLBACK SystemAlarmsProc(HWND page, UINT msg, WPARAM wParam, LPARAM lPa
 {
     // The e-mail dialog may change the recipient list: shown again after its OK.
     if (msg == WM_COMMAND && LOWORD(wParam) == IDC_SA_CONFIGURE_EMAIL) {
-        if (DialogBoxParamA(hParentInst, "EmailDialog", page, EmailDialogProc, 0) != 0)
+        if (ModalDialog(hParentInst, "EmailDialog", page, EmailDialogProc, 0) != 0)
             SetItemText(page, IDC_SA_PHONE, ReadString(SystemIni(), kSecEmail, "To Address", "", kAddressesMax + 1));
         return TRUE;
     }

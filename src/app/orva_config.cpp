@@ -2,7 +2,9 @@
 
 #include "defines.h"
 #include "dlgctl.h"
+#include "helptopic.h"
 #include "history.h"
+#include "help.h"
 #include "site/checkdlg.h"
 #include "site/comparedlg.h"
 #include "site/sitereport.h"
@@ -41,6 +43,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -139,7 +142,7 @@ void OpenDialogCommand(HWND owner, const DialogCommand& cmd)
     const DLGPROC proc = alt && cmd.altProc ? cmd.altProc : cmd.proc;
     if (cmd.slaveMux)
         iDlgResult = cmd.slaveMux;
-    DialogBoxParamA(hInst, templateName, owner, proc, 0);
+    ModalDialog(hInst, templateName, owner, proc, 0);
 }
 
 // Takes IniFile from the command line. A missing argument ends the program silently; a path too
@@ -214,15 +217,28 @@ std::string CommandName(UINT id)
 
 } // namespace
 
+namespace {
+
+// The command being carried out, for F1 in a window of its own that no dialog holds (the site
+// report's save dialog); 0 between commands.
+UINT runningCommand = 0;
+
+} // namespace
+
 void DispatchCommand(HWND wnd, UINT id)
 {
+    struct Running {
+        UINT outer = std::exchange(runningCommand, 0);
+        ~Running() { runningCommand = outer; }
+    } running;
+    runningCommand = id;
     SetHistoryCommand(CommandName(id));
     switch (id) {
     case IDM_EXIT:
         DestroyWindow(wnd);
         return;
     case IDM_HELP_TOPICS:
-        WinHelpA(wnd, "Bank ORVA Help.HLP", HELP_FINDER, 0);
+        ShowHelpTopics(wnd);
         return;
     case IDM_ADVANCED:
         ToggleAdvancedMode(wnd);
@@ -270,6 +286,11 @@ LRESULT CALLBACK MainWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) n
     case WM_COMMAND:
         DispatchCommand(wnd, LOWORD(wParam));
         return 0;
+    case WM_HELP:
+        // F1 anywhere, handed up from the control to its dialog and from the dialog to its owner.
+        if (lParam)
+            ShowHelp(wnd, *reinterpret_cast<const HELPINFO*>(lParam), runningCommand);
+        return TRUE;
     default:
         return DefWindowProcA(wnd, msg, wParam, lParam);
     }

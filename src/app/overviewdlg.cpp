@@ -5,6 +5,7 @@
 
 #include "defines.h"
 #include "dlgctl.h"
+#include "helptopic.h"
 #include "history.h"
 #include "listview.h"
 #include "numtext.h"
@@ -285,7 +286,7 @@ void OpenCopySettings(HWND dlg)
         MessageBoxA(dlg, "Select the camera whose settings are to be copied.", "Copy Camera Settings", MB_OK | MB_ICONINFORMATION);
         return;
     }
-    if (DialogBoxParamA(hInst, "IDD_COPY_SETTINGS", dlg, CopySettingsProc, source) == 1)
+    if (ModalDialog(hInst, "IDD_COPY_SETTINGS", dlg, CopySettingsProc, source) == 1)
         Refresh(dlg);
 }
 
@@ -376,7 +377,7 @@ void OnCopyOk(HWND dlg)
     if (std::any_of(plan.changes.begin(), plan.changes.end(), [](const CopyChange& c) { return c.group == kCopyOnOff; }))
         lines.push_back("Switching a camera on or off also updates the remote viewer's camera list, and in the basic menu "
                         "the last remote-view camera, as its page does.");
-    if (DialogBoxParamA(hInst, "IDD_COPY_CONFIRM", dlg, ConfirmCopyProc, reinterpret_cast<LPARAM>(&lines)) != IDOK)
+    if (ModalDialog(hInst, "IDD_COPY_CONFIRM", dlg, ConfirmCopyProc, reinterpret_cast<LPARAM>(&lines)) != IDOK)
         return;
     const CopyPlan done = CopyCameraSettings(copySource, targets, groups);
     SetCommand(IDM_CAMERA_OVERVIEW);

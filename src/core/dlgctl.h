@@ -2,6 +2,7 @@
 // code reads as what it does to the settings, not as message sequences.
 #pragma once
 
+#include "helptopic.h"
 #include "profile.h"
 
 #include <windows.h>
@@ -124,7 +125,8 @@ void Rehearse(HWND dlg, Save save)
 // The usual modal dialog: show fills the controls when it opens, and the save is rehearsed; OK
 // calls save, which checks and writes and returns true, or tells the user why not and returns
 // false to keep the dialog open with nothing stored; a value the system could not store keeps it
-// open too. Cancel closes without writing. Both close with result 1.
+// open too. Cancel closes without writing. Both close with result 1. A Help button opens the
+// guide at the dialog's section.
 template <typename Show, typename Save>
 INT_PTR OkCancelDialog(HWND dlg, UINT msg, WPARAM wParam, Show show, Save save)
 {
@@ -140,6 +142,9 @@ INT_PTR OkCancelDialog(HWND dlg, UINT msg, WPARAM wParam, Show show, Save save)
             return TRUE;
         case IDCANCEL:
             EndDialog(dlg, 1);
+            return TRUE;
+        case IDHELP:
+            RequestHelp(dlg);
             return TRUE;
         default:
             return FALSE;

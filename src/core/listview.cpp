@@ -1,6 +1,7 @@
 #include "listview.h"
 
 #include "comctl.h"
+#include "helptopic.h"
 
 #include <commctrl.h>
 
@@ -130,7 +131,7 @@ void ShowListDialog(HINSTANCE instance, HWND owner, const char* templateName, DL
         MessageBoxA(owner, "The list controls of Windows cannot be loaded, so this list cannot be shown.", title, MB_OK | MB_ICONSTOP);
         return;
     }
-    DialogBoxParamA(instance, templateName, owner, proc, 0);
+    ModalDialog(instance, templateName, owner, proc, 0);
 }
 
 void LayoutListDialog(HWND dlg, int listId, int buttonId, int summaryId)

@@ -2,9 +2,11 @@
 
 #include "comctl.h"
 #include "dlgctl.h"
+#include "helptopic.h"
 
 #include <prsht.h>
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -12,12 +14,23 @@ namespace {
 // No sheet of the program has more pages: 32 cameras.
 constexpr LRESULT kMaxSheetPages = 32;
 
+// The templates of the pages of the sheet being created, for help on the page it shows.
+std::span<const char* const> creatingPages;
+
+int CALLBACK SheetCreated(HWND sheet, UINT msg, LPARAM) noexcept
+{
+    if (msg == PSCB_INITIALIZED)
+        MarkSheetPages(sheet, creatingPages);
+    return 0;
+}
+
 } // namespace
 
 INT_PTR ShowPropertySheet(HINSTANCE instance, HWND parent, const char* caption,
                           std::span<const SheetPage> pages, size_t startPage)
 {
     std::vector<HPROPSHEETPAGE> handles;
+    std::vector<const char*> templates;
     handles.reserve(pages.size());
     for (const SheetPage& page : pages) {
         PROPSHEETPAGEA psp{};
@@ -27,15 +40,18 @@ INT_PTR ShowPropertySheet(HINSTANCE instance, HWND parent, const char* caption,
         psp.pszTemplate = page.templateName;
         psp.pszTitle = page.title.c_str();
         psp.pfnDlgProc = page.proc;
-        if (const HPROPSHEETPAGE handle = CcCreatePropertySheetPage(&psp))
+        if (const HPROPSHEETPAGE handle = CcCreatePropertySheetPage(&psp)) {
             handles.push_back(handle);
+            templates.push_back(page.templateName);
+        }
     }
     if (handles.empty())
         return -1;
 
     PROPSHEETHEADERA psh{};
     psh.dwSize = sizeof psh;
-    psh.dwFlags = PSH_USEICONID;
+    psh.dwFlags = PSH_USEICONID | PSH_USECALLBACK;
+    psh.pfnCallback = SheetCreated;
     psh.hwndParent = parent;
     psh.hInstance = instance;
     psh.pszIcon = "OWL";
@@ -43,7 +59,10 @@ INT_PTR ShowPropertySheet(HINSTANCE instance, HWND parent, const char* caption,
     psh.nPages = static_cast<UINT>(handles.size());
     psh.nStartPage = startPage < handles.size() ? static_cast<UINT>(startPage) : 0;
     psh.phpage = handles.data();
-    return CcPropertySheet(&psh);
+    const auto outer = std::exchange(creatingPages, templates);
+    const INT_PTR result = CcPropertySheet(&psh);
+    creatingPages = outer;
+    return result;
 }
 
 void NotifyChanged(HWND page)

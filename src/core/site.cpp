@@ -179,14 +179,18 @@ bool ChooseFolder(HWND owner, const char* title, std::string& folder)
     return named;
 }
 
-void OpenInBrowser(HWND owner, const std::string& path)
+bool ShellOpen(HWND owner, const std::string& path)
 {
     // The shell is loaded only here, for the same reason as the common dialogs.
     const HMODULE shell = LoadLibraryA("shell32.dll");
     const auto execute = reinterpret_cast<HINSTANCE(WINAPI*)(HWND, const char*, const char*, const char*, const char*, INT)>(
         reinterpret_cast<void*>(shell ? GetProcAddress(shell, "ShellExecuteA") : nullptr));
-    const INT_PTR result = execute ? reinterpret_cast<INT_PTR>(execute(owner, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL)) : 0;
-    if (result <= 32)
+    return execute && reinterpret_cast<INT_PTR>(execute(owner, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL)) > 32;
+}
+
+void OpenInBrowser(HWND owner, const std::string& path)
+{
+    if (!ShellOpen(owner, path))
         MessageBoxA(owner, ("The report was saved as " + path + ", but no program opens it here.").c_str(), "Site Report",
                     MB_OK | MB_ICONINFORMATION);
 }

@@ -32,5 +32,8 @@ bool ChooseFolder(HWND owner, const char* title, std::string& folder);
 bool ChooseSaveFile(HWND owner, const char* title, const char* filter, const char* defExt, std::string& fileName);
 // Writes a whole text file (a report, a page); an empty text when written, else the system's words why not.
 std::string WriteTextFile(const std::string& path, const std::string& text);
-// Opens a file with the program the system has for it (a web page in the browser).
+// Opens a file with the program the system has for it (a web page in the browser); false when
+// there is none or it cannot be started.
+bool ShellOpen(HWND owner, const std::string& path);
+// Opens the site report the same way, saying so when nothing here opens it.
 void OpenInBrowser(HWND owner, const std::string& path);

@@ -37,7 +37,7 @@ tr, img, table.grid, table.pairs { break-inside: avoid; page-break-inside: avoid
 thead { display: table-header-group; }
 table.grid td, table.grid th { width: 1.6em; padding: 1px; text-align: center; font-size: 8pt; }
 table.grid td.on { background: #6a6; }
-td.off, span.unset { color: #777; }
+td.off, span.unset { color: #595959; }
 img { max-width: 100%; border: 1px solid #999; }
 * { -webkit-print-color-adjust: exact; print-color-adjust: exact; }
 @page { margin: 12mm; }
@@ -66,7 +66,7 @@ public:
     {
         const std::string bank = Value("OrvaBank", "Bank Name").value_or("");
         out = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"windows-1252\">\n<title>Site report: " +
-              HtmlText(bank.empty() ? IniFile : bank) + "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n";
+              HtmlText(bank.empty() ? IniFile : bank) + "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n<main>\n";
         Unit(bank);
         Cameras();
         Schedule();
@@ -76,7 +76,7 @@ public:
         Storage();
         Map();
         Findings();
-        out += "</body>\n</html>\n";
+        out += "</main>\n</body>\n</html>\n";
         return out;
     }
 
@@ -168,7 +168,7 @@ private:
                                                 {"Motion detection while off", "Schedule", "MD When Off", Setting::Flag, "1"}};
         Pairs(kSchedule);
         static constexpr std::array<const char*, 7> kDays = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
-        out += "<table class=\"grid\">\n<thead><tr><th></th>";
+        out += "<table class=\"grid\">\n<thead><tr><th>Day</th>";
         for (int hour = 0; hour < 24; ++hour)
             out += "<th>" + std::to_string(hour) + "</th>";
         out += "</tr></thead>\n";

@@ -135,6 +135,10 @@ LRESULT CALLBACK ViewMapProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_SETCURSOR:
         SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(PlaceCamIcon ? IDC_CROSS : IDC_ARROW)));
         return 0;
+    case WM_HELP:
+        // Help on the map is help on the site map dialog that owns it; a window that is neither a
+        // child nor a pop-up hands F1 to nobody by itself.
+        return SendMessageA(GetWindow(wnd, GW_OWNER), WM_HELP, wParam, lParam);
     case WM_DESTROY:
         delete data;
         SetWindowLongPtrA(wnd, GWLP_USERDATA, 0);

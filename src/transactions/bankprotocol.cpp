@@ -53,8 +53,6 @@ INT_PTR CALLBACK BankProtocolProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noe
         case IDC_BP_MINUS: // never fewer than one image
             StepItemInt(dlg, IDC_BP_IMAGES, -1, 1, INT_MAX);
             return TRUE;
-        case IDHELP:
-            return TRUE;
         default:
             break;
         }

@@ -218,6 +218,11 @@ void RunStep(HWND dlg, const std::string& step)
         EXPECT_EQ(GetDlgItem(surface, std::stoi(label)), nullptr) << "control " << label << " is there";
     } else if (verb == "see" && label.starts_with("@")) {
         EXPECT_EQ(Shown(dlg, c, label), value);
+    } else if (verb == "f1") {
+        // What the system does with the key: WM_KEYF1 to the window that has the focus, which hands
+        // WM_HELP up to its dialog and on to the dialog's owner.
+        const HWND focus = GetFocus();
+        PostMessageA(focus ? focus : dlg, 0x004D /* WM_KEYF1, which the headers leave out */, 0, 0);
     } else if (!c) {
         ADD_FAILURE() << "no control";
     } else if (verb == "type") {

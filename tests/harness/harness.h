@@ -109,7 +109,8 @@ std::string ClassOf(HWND wnd);
 //   list's selected item or <none>), items L = a, b, c, enabled L, disabled L, shown L, hidden L, absent N,
 //   tick L = row (the check box of a list's row, by its first cell),
 //   press L = x,y, drag L = x,y, release L = x,y (the left button on a window; L may be #class, a
-//   window by its class), page N (1-based), ok, apply, cancel; see @caption = text, and for a sheet see @tabs = N: last title,
+//   window by its class), page N (1-based), ok, apply, cancel, f1 (the key, where the focus is);
+//   see @caption = text, and for a sheet see @tabs = N: last title,
 //   see @ok = OK or Close, enabled @apply, disabled @apply.
 // The dialog must stay open for every step, and close on a last ok or cancel. A "*" in a box's
 // expected text stands for any text (a path, the system's words).
@@ -125,13 +126,15 @@ std::vector<Step> StepsOf(const std::string& text);
 // Runs every case of one command; common is seeded before each case's own files.
 void RunScenarios(SiteFixture& site, UINT command, const std::string& common, const std::vector<Scenario>& cases);
 
-// What keeps a page of the program's (a site report, the fleet page) from being read or printed on
-// its own: tags that do not nest, a second document, a script, or anything fetched from
-// elsewhere. Empty when there is nothing.
-std::string HtmlProblem(const std::string& html);
-
 // Lines from a format whose %d (up to eight) are first to last: Each(5, 32, "S [OrvaBank] Lobby Camera %d On=NO").
 std::string Each(int first, int last, const char* format);
+
+// What keeps a page the program writes or ships (the site report, the guide) from being read or
+// printed on its own: tags that do not nest, a second document, a script, two elements with one
+// id, a link to a section the page lacks, or anything fetched from elsewhere. A picture or link
+// may name only a file of the given folder that is there (none without a folder). Empty when
+// there is nothing.
+std::string HtmlProblem(const std::string& html, const std::string& folder = "");
 
 // The real main window, created hidden in the test process for a command line; null when start-up
 // refused it. CloseMainWindow destroys it and drops the quit message it posts.

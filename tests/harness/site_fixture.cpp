@@ -195,37 +195,3 @@ std::vector<std::string> SiteFixture::ChangesSinceMark() const
     return out;
 }
 
-std::string HtmlProblem(const std::string& html)
-{
-    static const std::set<std::string> kVoid = {"meta", "img", "br", "hr", "link", "input"};
-    std::vector<std::string> open;
-    std::map<std::string, int> count;
-    for (size_t at = html.find('<'); at != std::string::npos; at = html.find('<', at + 1)) {
-        const size_t end = html.find('>', at);
-        if (end == std::string::npos)
-            return "a tag that does not end";
-        const std::string tag = html.substr(at + 1, end - at - 1);
-        if (tag.starts_with("!"))
-            continue;
-        const bool closing = tag.starts_with("/");
-        const std::string name = tag.substr(closing, tag.find_first_of(" />", closing) - closing);
-        if (name == "script" || name == "link" || name == "iframe" || name == "object")
-            return "a <" + name + ">";
-        if (tag.find("src=") != std::string::npos && tag.find("src=\"data:") == std::string::npos)
-            return "a source outside the page: " + tag.substr(0, 80);
-        if (closing) {
-            if (open.empty() || open.back() != name)
-                return "</" + name + "> closes <" + (open.empty() ? "" : open.back()) + ">";
-            open.pop_back();
-        } else if (!kVoid.contains(name)) {
-            open.push_back(name);
-            ++count[name];
-        }
-    }
-    if (!open.empty())
-        return "<" + open.back() + "> is never closed";
-    for (const char* once : {"html", "head", "title", "body"})
-        if (count[once] != 1)
-            return std::string("not one <") + once + ">";
-    return html.find("http:") != std::string::npos || html.find("https:") != std::string::npos ? "a network address" : "";
-}
