@@ -56,7 +56,7 @@ TEST_F(Ports, Schedule)
 {
     RunScenarios(*this, IDM_SCHEDULE, "", {
         {"empty configuration: schedule off, motion images in OFF periods on, every hour off; a day opened writes all 24 keys", "",
-         "see @caption = Surveillance Schedule for All Cameras; see @tabs = 8: Saturday; see Enable schedule = off; "
+         "see @caption = Surveillance Schedule for All Cameras; see @tabs = 9: Week; see Enable schedule = off; "
          "see Save motion detection = on; page 3; see 06:00 - 06:59 AM = off; see 11:00 - 11:59 PM = off; "
          "click 06:00 - 06:59 AM; ok",
          kPropsDefault + Day("MON", {6})},
@@ -73,6 +73,52 @@ TEST_F(Ports, Schedule)
          "page 2; click 12:00 - 12:59 PM; apply; see @ok = Close; page 3; click 01:00 - 01:59 AM; cancel",
          kPropsDefault + Day("SUN", {12})},
         {"Cancel stores nothing", "", "click Enable schedule; page 4; click 02:00 - 02:59 AM; cancel", ""},
+    });
+}
+
+// The week page's grid on the sheet as the test prefix's dialog font lays it out: the cell of day d
+// (0 Sunday) and hour h has its middle at x = 100 + 17h, y = 41 + 21d; the days' names are at
+// x = 40 and the hours' headings at y = 20.
+TEST_F(Ports, ScheduleWeek)
+{
+    const std::string stored = "S [Schedule] Enabled=1; MD When Off=1\n" +
+                               Each(0, 23, "S [Schedule] SUN%d=0; MON%d=0; TUE%d=0; WED%d=0; THU%d=0; FRI%d=0; SAT%d=0");
+    RunScenarios(*this, IDM_SCHEDULE, stored, {
+        {"a drag paints the rectangle from the pressed cell to the pointer with that cell's new state", "S [Schedule] TUE8=1; MON20=1; TUE20=1",
+         "page 9; see @tabs = 9: Week; press #OrvaWeekGrid = 219,62; drag #OrvaWeekGrid = 236,83; drag #OrvaWeekGrid = 253,104; "
+         "release #OrvaWeekGrid = 253,104; press #OrvaWeekGrid = 440,83; drag #OrvaWeekGrid = 457,62; release #OrvaWeekGrid = 457,62; "
+         "see 1062 = Monday, 09:00 - 09:59 PM: OFF; see 1063 = ON hours in the week: 9 of 168; ok",
+         "S [Schedule] MON7=1; MON8=1; MON9=1; TUE7=1; TUE9=1; WED7=1; WED8=1; WED9=1; MON20=0; TUE20=0"},
+        {"an hour's heading paints its column and a day's name its row, by the first cell's new state; a drag from a name takes whole days",
+         "S [Schedule] WED0=1; THU3=1",
+         "page 9; press #OrvaWeekGrid = 236,20; release #OrvaWeekGrid = 236,20; press #OrvaWeekGrid = 40,83; release #OrvaWeekGrid = 40,83; "
+         "press #OrvaWeekGrid = 40,104; drag #OrvaWeekGrid = 40,125; release #OrvaWeekGrid = 40,125; ok",
+         Each(0, 23, "S [Schedule] TUE%d=1") + "S [Schedule] SUN8=1; MON8=1; FRI8=1; SAT8=1; WED0=0; THU3=0"},
+        {"the keyboard: arrows move the focus cell and stay in the grid, Space turns it, Home and End go to the row's ends, "
+         "Shift and the arrows draw a rectangle that Space sets to the focus cell's inverse", "S [Schedule] TUE1=1",
+         "page 9; focus #OrvaWeekGrid; key #OrvaWeekGrid = Down; key #OrvaWeekGrid = Space; key #OrvaWeekGrid = End; "
+         "key #OrvaWeekGrid = Space; see 1062 = Monday, 11:00 - 11:59 PM: ON; key #OrvaWeekGrid = Home; key #OrvaWeekGrid = Left; "
+         "key #OrvaWeekGrid = Shift+Right; key #OrvaWeekGrid = Shift+Down; key #OrvaWeekGrid = Shift+Right; "
+         "see 1062 = Tuesday, 02:00 - 02:59 AM: OFF; key #OrvaWeekGrid = Space; key #OrvaWeekGrid = Right; key #OrvaWeekGrid = Space; "
+         "see 1063 = ON hours in the week: 8 of 168; ok",
+         "S [Schedule] MON0=1; MON1=1; MON2=1; MON23=1; TUE0=1; TUE2=1; TUE3=1"},
+        {"the week and the day pages show one schedule: a change on either is on the other when its tab is selected; "
+         "the text names the cell under the pointer", "",
+         "page 9; press #OrvaWeekGrid = 219,62; release #OrvaWeekGrid = 219,62; page 3; see 07:00 - 07:59 AM = on; "
+         "click 05:00 - 05:50 PM; page 4; click 08:00 - 08:59 AM; page 9; hover #OrvaWeekGrid = 389,62; "
+         "see 1062 = Monday, 05:00 - 05:50 PM: ON; hover #OrvaWeekGrid = 236,83; see 1062 = Tuesday, 08:00 - 08:59 AM: ON; "
+         "press #OrvaWeekGrid = 236,83; release #OrvaWeekGrid = 236,83; page 4; see 08:00 - 08:59 AM = off; ok",
+         "S [Schedule] MON7=1; MON17=1"},
+        {"Copy Day: Weekdays ticks Monday to Friday, less the day copied; OK copies its hours onto them", "S [Schedule] MON7=1; MON8=1; FRI20=1; SUN9=1",
+         "page 9; click Copy Day; choose Copy the hours of = Monday; disabled 1073; click Weekdays; see Sunday = off; "
+         "see Friday = on; ok; see 1063 = ON hours in the week: 11 of 168; ok",
+         "S [Schedule] TUE7=1; TUE8=1; WED7=1; WED8=1; THU7=1; THU8=1; FRI7=1; FRI8=1; FRI20=0"},
+        {"Cancel stores nothing, whichever view changed the hours", "",
+         "page 9; press #OrvaWeekGrid = 219,62; release #OrvaWeekGrid = 219,62; page 3; click 01:00 - 01:59 AM; cancel", ""},
+        {"an untouched OK keeps every stored value, one shown as ON but not 1 too", "S [Schedule] MON8=2; THU3=-1; FRI0=7",
+         "page 9; page 3; page 6; see 03:00 - 03:59 AM = on; ok", ""},
+        {"such a value is stored as 1 or 0 only when its hour is changed", "S [Schedule] MON8=2; FRI0=7",
+         "page 9; press #OrvaWeekGrid = 236,62; release #OrvaWeekGrid = 236,62; ok", "S [Schedule] MON8=0"},
     });
 }
 
