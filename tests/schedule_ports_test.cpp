@@ -1,7 +1,10 @@
 // Camera names, the surveillance schedule, the TDI ports and the multiplexer ports, as a
 // technician uses them: what they show for the stored keys and what they store.
+#include "app/orva_config.h"
 #include "resource.h"
 #include "harness.h"
+
+#include <prsht.h>
 
 namespace {
 
@@ -120,6 +123,51 @@ TEST_F(Ports, ScheduleWeek)
         {"such a value is stored as 1 or 0 only when its hour is changed", "S [Schedule] MON8=2; FRI0=7",
          "page 9; press #OrvaWeekGrid = 236,62; release #OrvaWeekGrid = 236,62; ok", "S [Schedule] MON8=0"},
     });
+}
+
+// What the grid draws is what it holds, where the pointer finds it: an ON hour filled in the
+// selection colour and marked in its middle (so that it reads in black and white too), an OFF hour
+// in the window colour; every day's name and every hour's heading drawn beside them.
+TEST_F(Ports, TheWeekGridDrawsTheHoursItHolds)
+{
+    Seed("S [Schedule] SUN0=1; MON7=1; MON8=1; TUE17=2; SAT23=1");
+    const std::vector<std::pair<int, int>> on = {{0, 0}, {1, 7}, {1, 8}, {2, 17}, {6, 23}};
+    const auto look = [&](HWND sheet) {
+        const HWND grid = FindWindowExA(reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)), nullptr, "OrvaWeekGrid", nullptr);
+        RECT rc{};
+        GetClientRect(grid, &rc);
+        BITMAPINFO info{{sizeof(BITMAPINFOHEADER), rc.right, -rc.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+        void* bits = nullptr;
+        const HDC dc = CreateCompatibleDC(nullptr);
+        const HBITMAP picture = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        SelectObject(dc, picture);
+        SendMessageA(grid, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+        for (int day = 0; day < 7; ++day)
+            for (int hour = 0; hour < 24; ++hour) {
+                const bool isOn = std::find(on.begin(), on.end(), std::pair{day, hour}) != on.end();
+                const int x = 100 + 17 * hour, y = 41 + 21 * day;
+                EXPECT_EQ(GetPixel(dc, x - 5, y), GetSysColor(isOn ? COLOR_HIGHLIGHT : COLOR_WINDOW)) << day << " " << hour;
+                EXPECT_EQ(GetPixel(dc, x, y), GetSysColor(isOn ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOW)) << day << " " << hour;
+            }
+        // Text drawn in a heading's place: something there is not the page's colour, as in the corner.
+        const COLORREF page = GetPixel(dc, 0, 0);
+        const auto inked = [&](int left, int top, int right, int bottom) {
+            for (int x = left; x < right; ++x)
+                for (int y = top; y < bottom; ++y)
+                    if (GetPixel(dc, x, y) != page)
+                        return true;
+            return false;
+        };
+        for (int day = 0; day < 7; ++day)
+            EXPECT_TRUE(inked(0, 32 + 21 * day, 91, 51 + 21 * day)) << "no name for day " << day;
+        for (int hour = 0; hour < 24; ++hour)
+            EXPECT_TRUE(inked(93 + 17 * hour, 16, 108 + 17 * hour, 30)) << "no heading for hour " << hour;
+        DeleteDC(dc);
+        DeleteObject(picture);
+    };
+    const HWND wnd = OpenMainWindow("orva_config.exe " + SystemIniPath());
+    DriveModal([&] { DispatchCommand(wnd, IDM_SCHEDULE); return INT_PTR{0}; }, {StepsOf("page 9")[0], look});
+    CloseMainWindow(wnd);
 }
 
 TEST_F(Ports, TdiPorts)

@@ -186,10 +186,9 @@ void Render(HWND wnd, Grid& grid, HDC dc, const RECT& client)
     SelectObject(dc, oldFont);
 }
 
-void Paint(HWND wnd, Grid& grid)
+// The picture, drawn again only when something in it changed, into a bitmap compatible with dc.
+HBITMAP Picture(HWND wnd, Grid& grid, HDC dc)
 {
-    PAINTSTRUCT ps;
-    const HDC dc = BeginPaint(wnd, &ps);
     RECT client{};
     GetClientRect(wnd, &client);
     if (!grid.bitmap || grid.bitmapSize.cx != client.right || grid.bitmapSize.cy != client.bottom) {
@@ -199,16 +198,31 @@ void Paint(HWND wnd, Grid& grid)
         grid.bitmapSize = {client.right, client.bottom};
         grid.dirty = true;
     }
-    const HDC mem = CreateCompatibleDC(dc);
-    const HGDIOBJ old = SelectObject(mem, grid.bitmap);
     if (grid.dirty) {
+        const HDC mem = CreateCompatibleDC(dc);
+        const HGDIOBJ old = SelectObject(mem, grid.bitmap);
         Render(wnd, grid, mem, client);
+        SelectObject(mem, old);
+        DeleteDC(mem);
         grid.dirty = false;
     }
-    BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left, ps.rcPaint.bottom - ps.rcPaint.top, mem,
-           ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
+    return grid.bitmap;
+}
+
+void Blit(HWND wnd, Grid& grid, HDC dc, const RECT& part)
+{
+    const HDC mem = CreateCompatibleDC(dc);
+    const HGDIOBJ old = SelectObject(mem, Picture(wnd, grid, dc));
+    BitBlt(dc, part.left, part.top, part.right - part.left, part.bottom - part.top, mem, part.left, part.top, SRCCOPY);
     SelectObject(mem, old);
     DeleteDC(mem);
+}
+
+void Paint(HWND wnd, Grid& grid)
+{
+    PAINTSTRUCT ps;
+    const HDC dc = BeginPaint(wnd, &ps);
+    Blit(wnd, grid, dc, ps.rcPaint);
     EndPaint(wnd, &ps);
 }
 
@@ -396,6 +410,12 @@ LRESULT CALLBACK WeekGridProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) 
     case WM_PAINT:
         Paint(wnd, *grid);
         return 0;
+    case WM_PRINTCLIENT: {
+        RECT client{};
+        GetClientRect(wnd, &client);
+        Blit(wnd, *grid, reinterpret_cast<HDC>(wParam), client);
+        return 0;
+    }
     case WM_SYSCOLORCHANGE:
     case WM_SETTINGCHANGE:
     case WM_THEMECHANGED:
