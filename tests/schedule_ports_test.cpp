@@ -64,11 +64,11 @@ TEST_F(Ports, Schedule)
          "click 06:00 - 06:59 AM; ok",
          kPropsDefault + Day("MON", {6})},
         {"stored hours shown; a value shown as on but not 1 is kept unless its hour is changed; days not opened keep theirs",
-         "S [Schedule] Enabled=1; MD When Off=0; WED5=2; WED23=1; WED0=-1; THU3=1; SUN4=junk",
+         "S [Schedule] Enabled=1; MD When Off=0; WED5=2; WED23=1; WED0=-1; WED6=\"1\"; WED7='0'; THU3=1; SUN4=junk",
          "see Enable schedule = on; see Save motion detection = off; click Enable schedule; click Save motion detection; "
-         "page 5; see 05:00 - 05:59 AM = on; see 12:00 - 12:59 AM = on; see 11:00 - 11:59 PM = on; "
-         "see 04:00 - 04:59 AM = off; click 11:00 - 11:59 PM; page 2; see 04:00 - 04:59 AM = off; ok",
-         "S [Schedule] Enabled=0; MD When Off=1\n" + Day("WED", {}, {0, 5}) + Day("SUN", {}, {4})},
+         "page 5; see 05:00 - 05:59 AM = on; see 12:00 - 12:59 AM = on; see 11:00 - 11:59 PM = on; see 06:00 - 06:59 AM = on; "
+         "see 07:00 - 07:59 AM = off; see 04:00 - 04:59 AM = off; click 11:00 - 11:59 PM; page 2; see 04:00 - 04:59 AM = off; ok",
+         "S [Schedule] Enabled=0; MD When Off=1\n" + Day("WED", {}, {0, 5, 6, 7}) + Day("SUN", {}, {4})},
         {"the box labelled 05:00 - 05:50 PM is hour 17", "S [Schedule] FRI17=5",
          "page 7; see 05:00 - 05:50 PM = on; page 8; click 05:00 - 05:50 PM; ok",
          kPropsDefault + Day("FRI", {}, {17}) + Day("SAT", {17})},

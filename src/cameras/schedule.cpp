@@ -93,11 +93,14 @@ void StoreHours(const SheetHours& sheet, bool everyDay)
             WriteFlag(SystemIni(), kSecSchedule, HourKey(day + 1, hour).c_str(), sheet.hours[static_cast<size_t>(day)][static_cast<size_t>(hour)]);
 }
 
+// The section is read whole: under Wine each key read alone is a trip to the file, and the week
+// has 168 of them.
 void ReadHours(SheetHours& sheet)
 {
+    const SectionReader stored(SystemIni(), kSecSchedule);
     for (int day = 0; day < 7; ++day)
         for (int hour = 0; hour < 24; ++hour)
-            sheet.hours[static_cast<size_t>(day)][static_cast<size_t>(hour)] = ReadInt(SystemIni(), kSecSchedule, HourKey(day + 1, hour).c_str(), 0) != 0;
+            sheet.hours[static_cast<size_t>(day)][static_cast<size_t>(hour)] = stored.Int(HourKey(day + 1, hour), 0) != 0;
     sheet.rehearsal = BeginRehearsal();
     StoreHours(sheet, true);
     EndRehearsal();

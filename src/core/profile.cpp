@@ -139,6 +139,22 @@ std::vector<std::pair<std::string, std::string>> ReadSection(const char* file, c
     return keys;
 }
 
+SectionReader::SectionReader(const char* file, const char* section)
+{
+    for (auto& [key, value] : ReadSection(file, section)) {
+        if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+            value = value.substr(1, value.size() - 2);
+        values.emplace(UpperAscii(key), std::move(value));
+    }
+}
+
+int SectionReader::Int(const std::string& key, int def) const
+{
+    const auto found = values.find(UpperAscii(key));
+    // ReadInt's buffer: the first 63 characters.
+    return found == values.end() || found->second.empty() ? def : LeadingInt(std::string_view(found->second).substr(0, 63));
+}
+
 std::vector<std::string> ReadSectionNames(const char* file)
 {
     const std::vector<char> buf = ProfileList([&](char* b, DWORD n) { return GetPrivateProfileSectionNamesA(b, n, file); });

@@ -2,6 +2,7 @@
 // one key at a time, with no caching: a dialog reads when it opens and writes when confirmed.
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 #include <utility>
@@ -23,6 +24,17 @@ std::optional<std::string> StoredValue(const char* file, const char* section, co
 // A whole section as the file holds it: each key (blanks round the name and before the value
 // dropped) with its value, in file order; a line without "=" is skipped.
 std::vector<std::pair<std::string, std::string>> ReadSection(const char* file, const char* section);
+// A whole section read at once, each key's value as ReadInt reads it one key at a time (quotes
+// round a value dropped, the first of duplicate keys), for a dialog that shows many keys of one
+// section: one access to the file rather than one a key.
+class SectionReader {
+public:
+    SectionReader(const char* file, const char* section);
+    int Int(const std::string& key, int def) const;
+
+private:
+    std::map<std::string, std::string> values; // by upper-case key
+};
 // The names of a file's sections, in file order.
 std::vector<std::string> ReadSectionNames(const char* file);
 
