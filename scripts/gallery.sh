@@ -15,7 +15,7 @@ pictures=(
     "01-main-window main-window"
     "*-camera-sheet-advanced camera-sheet"
     "*-alarm-sheet-page-02 alarm-input-page"
-    "*-schedule-page-03 schedule-monday"
+    "*-schedule-page-09 schedule-week"
     "*-tcpip-monitoring tcpip-monitoring"
     "*-site-map-map-view site-map"
 )
