@@ -116,6 +116,9 @@ TEST_F(Ports, ScheduleWeek)
          "page 9; click Copy Day; choose Copy the hours of = Monday; disabled 1073; click Weekdays; see Sunday = off; "
          "see Friday = on; ok; see 1063 = ON hours in the week: 11 of 168; ok",
          "S [Schedule] TUE7=1; TUE8=1; WED7=1; WED8=1; THU7=1; THU8=1; FRI7=1; FRI8=1; FRI20=0"},
+        {"Escape during a drag puts the hours back as they were and leaves the sheet open", "S [Schedule] TUE8=1",
+         "page 9; press #OrvaWeekGrid = 219,62; drag #OrvaWeekGrid = 253,104; key #OrvaWeekGrid = Escape; "
+         "release #OrvaWeekGrid = 253,104; see 1063 = ON hours in the week: 1 of 168; ok", ""},
         {"Cancel stores nothing, whichever view changed the hours", "",
          "page 9; press #OrvaWeekGrid = 219,62; release #OrvaWeekGrid = 219,62; page 3; click 01:00 - 01:59 AM; cancel", ""},
         {"an untouched OK keeps every stored value, one shown as ON but not 1 too", "S [Schedule] MON8=2; THU3=-1; FRI0=7",
