@@ -93,10 +93,10 @@ TEST_F(Ports, ScheduleWeek)
          "see 1062 = Monday, 09:00 - 09:59 PM: OFF; see 1063 = ON hours in the week: 9 of 168; ok",
          "S [Schedule] MON7=1; MON8=1; MON9=1; TUE7=1; TUE9=1; WED7=1; WED8=1; WED9=1; MON20=0; TUE20=0"},
         {"an hour's heading paints its column and a day's name its row, by the first cell's new state; a drag from a name takes whole days",
-         "S [Schedule] WED0=1; THU3=1",
+         "S [Schedule] WED0=1; THU3=1; MON8=1",
          "page 9; press #OrvaWeekGrid = 236,20; release #OrvaWeekGrid = 236,20; press #OrvaWeekGrid = 40,83; release #OrvaWeekGrid = 40,83; "
          "press #OrvaWeekGrid = 40,104; drag #OrvaWeekGrid = 40,125; release #OrvaWeekGrid = 40,125; ok",
-         Each(0, 23, "S [Schedule] TUE%d=1") + "S [Schedule] SUN8=1; MON8=1; FRI8=1; SAT8=1; WED0=0; THU3=0"},
+         Each(0, 23, "S [Schedule] TUE%d=1") + "S [Schedule] SUN8=1; FRI8=1; SAT8=1; WED0=0; THU3=0"},
         {"the keyboard: arrows move the focus cell and stay in the grid, Space turns it, Home and End go to the row's ends, "
          "Shift and the arrows draw a rectangle that Space sets to the focus cell's inverse", "S [Schedule] TUE1=1",
          "page 9; focus #OrvaWeekGrid; key #OrvaWeekGrid = Down; key #OrvaWeekGrid = Space; key #OrvaWeekGrid = End; "
@@ -130,7 +130,7 @@ TEST_F(Ports, ScheduleWeek)
 
 // What the grid draws is what it holds, where the pointer finds it: an ON hour filled in the
 // selection colour and marked in its middle (so that it reads in black and white too), an OFF hour
-// in the window colour; every day's name and every hour's heading drawn beside them.
+// in the window colour, lines between them; every day's name and every hour's heading beside them.
 TEST_F(Ports, TheWeekGridDrawsTheHoursItHolds)
 {
     Seed("S [Schedule] SUN0=1; MON7=1; MON8=1; TUE17=2; SAT23=1");
@@ -151,6 +151,8 @@ TEST_F(Ports, TheWeekGridDrawsTheHoursItHolds)
                 const int x = 100 + 17 * hour, y = 41 + 21 * day;
                 EXPECT_EQ(GetPixel(dc, x - 5, y), GetSysColor(isOn ? COLOR_HIGHLIGHT : COLOR_WINDOW)) << day << " " << hour;
                 EXPECT_EQ(GetPixel(dc, x, y), GetSysColor(isOn ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOW)) << day << " " << hour;
+                // The line before the hour: noon's in the text colour.
+                EXPECT_EQ(GetPixel(dc, x - 8, y), GetSysColor(hour == 12 ? COLOR_WINDOWTEXT : COLOR_BTNSHADOW)) << day << " " << hour;
             }
         // Text drawn in a heading's place: something there is not the page's colour, as in the corner.
         const COLORREF page = GetPixel(dc, 0, 0);
