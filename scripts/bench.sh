@@ -9,7 +9,9 @@
 #   ready for input, beside an empty dialog of the same size and style opened the same way (a
 #   sheet: an empty sheet with one empty page of that size), and beside the same template with
 #   its controls but a procedure that does nothing (what the controls alone cost under Wine);
-#   commands over 1.5 times their floor or over 100 ms are marked.
+#   commands over 1.5 times their floor or over 100 ms are marked. The schedule's week page is
+#   timed from choosing its tab, beside an empty sheet of as many pages, and a drag step over its
+#   whole grid is timed to the grid being drawn again (over 30 ms is marked).
 # The configurator runs on a copy of sample/ in build/bench-site (opening the camera sheet may
 # switch off unused cameras there), so the bundled site never changes. The program opens its INI
 # files by a lower-case path, and under Wine each folder of that path whose name has capitals is

@@ -33,7 +33,7 @@ readme=(
     "01-main-window main-window"
     "*-camera-sheet-advanced camera-sheet"
     "*-alarm-sheet-page-02 alarm-input-page"
-    "*-schedule-page-03 schedule-monday"
+    "*-schedule-page-09 schedule-week"
     "*-tcpip-monitoring tcpip-monitoring"
     "*-site-map-map-view site-map"
 )
@@ -55,6 +55,7 @@ guide=(
     "*-video-output video-output"
     "*-schedule schedule"
     "*-schedule-page-03 schedule-day"
+    "*-schedule-page-09 schedule-week"
     "[0-9]*-tdi-ports tdi-port"
     "*-transaction-setup transaction-setup"
     "*-atm-receipt-text atm-receipt"

@@ -127,6 +127,21 @@ TEST_F(History, HeldWritesAreSeenUntilDroppedWhole)
     EXPECT_EQ(ReadRaw(siteDir + kHistoryFile), "");
 }
 
+// The schedule's two views store the hours once per OK or Apply: one confirmation each, holding
+// only the hours changed since the last.
+TEST_F(History, TheScheduleIsOneConfirmationForEachOkOrApply)
+{
+    Seed("S [Schedule] Enabled=1; MD When Off=1\n" + Each(0, 23, "S [Schedule] SUN%d=0; MON%d=0; TUE%d=0; WED%d=0; THU%d=0; FRI%d=0; SAT%d=0"));
+    Open();
+    Run(IDM_SCHEDULE, "page 9; press #OrvaWeekGrid = 219,62; release #OrvaWeekGrid = 219,62; page 3; click 08:00 - 08:59 AM; "
+                      "page 4; click 09:00 - 09:59 AM; apply; page 9; press #OrvaWeekGrid = 253,83; release #OrvaWeekGrid = 253,83; ok");
+    const std::string ini = Lower(SystemIniPath());
+    EXPECT_EQ(Summary(Log()), (std::vector<std::string>{"Schedule: 3", "  " + ini + " [Schedule] MON7: \"0\" -> \"1\"",
+                                                        "  " + ini + " [Schedule] MON8: \"0\" -> \"1\"",
+                                                        "  " + ini + " [Schedule] TUE9: \"0\" -> \"1\"", "Schedule: 1",
+                                                        "  " + ini + " [Schedule] TUE9: \"1\" -> \"0\""}));
+}
+
 TEST_F(History, OddValuesRoundTripAndAFullLogIsMovedAside)
 {
     Open();

@@ -2,7 +2,7 @@
 // procedure that does nothing, and its controls are walked in z-order, which is the tab order.
 //
 // Inputs are edits that are not read-only, combo and list boxes, list and tree views, check boxes,
-// radio buttons and push buttons. A control the template both hides and disables (a spare Help
+// radio buttons, push buttons and the program's own week grid. A control the template both hides and disables (a spare Help
 // button) is never offered and is left out; any other hidden or disabled control may be shown or
 // enabled by the program, so it counts.
 // - Every input is a tab stop, but for a radio button after a tab stop of its group (WS_GROUP
@@ -24,6 +24,7 @@
 // controls whose texts differ only in their digits (the hours of a day, the camera ports): the
 // digits do not go round and letters would be arbitrary. Such a control still counts for
 // collisions when it has a mnemonic.
+#include "cameras/weekgrid.h"
 #include "defines.h"
 #include "harness.h"
 
@@ -51,7 +52,7 @@ struct Control {
     bool Input() const
     {
         return (cls == "Edit" && !Has(ES_READONLY)) || cls == "ComboBox" || cls == "ListBox" || cls == "SysListView32" ||
-               cls == "SysTreeView32" || (cls == "Button" && Button() != BS_GROUPBOX);
+               cls == "SysTreeView32" || (cls == "Button" && Button() != BS_GROUPBOX) || cls == kWeekGridClass;
     }
     // The key that the text's mnemonic mark gives, or 0; "&&" is a plain ampersand.
     char Mnemonic() const
@@ -176,6 +177,8 @@ INT_PTR CALLBACK Quiet(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
 TEST(Keyboard, EveryDialogByTabAndMnemonic)
 {
+    // The program's own controls are registered before a template that holds one is shown.
+    ASSERT_TRUE(RegisterWeekGrid(hInst));
     std::vector<Template> templates;
     EnumResourceNamesA(hInst, RT_DIALOG, AddTemplate, reinterpret_cast<LONG_PTR>(&templates));
     const std::map<int, std::string> names = TemplateNames();

@@ -1,7 +1,10 @@
 // Camera names, the surveillance schedule, the TDI ports and the multiplexer ports, as a
 // technician uses them: what they show for the stored keys and what they store.
+#include "app/orva_config.h"
 #include "resource.h"
 #include "harness.h"
+
+#include <prsht.h>
 
 namespace {
 
@@ -56,16 +59,16 @@ TEST_F(Ports, Schedule)
 {
     RunScenarios(*this, IDM_SCHEDULE, "", {
         {"empty configuration: schedule off, motion images in OFF periods on, every hour off; a day opened writes all 24 keys", "",
-         "see @caption = Surveillance Schedule for All Cameras; see @tabs = 8: Saturday; see Enable schedule = off; "
+         "see @caption = Surveillance Schedule for All Cameras; see @tabs = 9: Week; see Enable schedule = off; "
          "see Save motion detection = on; page 3; see 06:00 - 06:59 AM = off; see 11:00 - 11:59 PM = off; "
          "click 06:00 - 06:59 AM; ok",
          kPropsDefault + Day("MON", {6})},
         {"stored hours shown; a value shown as on but not 1 is kept unless its hour is changed; days not opened keep theirs",
-         "S [Schedule] Enabled=1; MD When Off=0; WED5=2; WED23=1; WED0=-1; THU3=1; SUN4=junk",
+         "S [Schedule] Enabled=1; MD When Off=0; WED5=2; WED23=1; WED0=-1; WED6=\"1\"; WED7='0'; THU3=1; SUN4=junk",
          "see Enable schedule = on; see Save motion detection = off; click Enable schedule; click Save motion detection; "
-         "page 5; see 05:00 - 05:59 AM = on; see 12:00 - 12:59 AM = on; see 11:00 - 11:59 PM = on; "
-         "see 04:00 - 04:59 AM = off; click 11:00 - 11:59 PM; page 2; see 04:00 - 04:59 AM = off; ok",
-         "S [Schedule] Enabled=0; MD When Off=1\n" + Day("WED", {}, {0, 5}) + Day("SUN", {}, {4})},
+         "page 5; see 05:00 - 05:59 AM = on; see 12:00 - 12:59 AM = on; see 11:00 - 11:59 PM = on; see 06:00 - 06:59 AM = on; "
+         "see 07:00 - 07:59 AM = off; see 04:00 - 04:59 AM = off; click 11:00 - 11:59 PM; page 2; see 04:00 - 04:59 AM = off; ok",
+         "S [Schedule] Enabled=0; MD When Off=1\n" + Day("WED", {}, {0, 5, 6, 7}) + Day("SUN", {}, {4})},
         {"the box labelled 05:00 - 05:50 PM is hour 17", "S [Schedule] FRI17=5",
          "page 7; see 05:00 - 05:50 PM = on; page 8; click 05:00 - 05:50 PM; ok",
          kPropsDefault + Day("FRI", {}, {17}) + Day("SAT", {17})},
@@ -74,6 +77,102 @@ TEST_F(Ports, Schedule)
          kPropsDefault + Day("SUN", {12})},
         {"Cancel stores nothing", "", "click Enable schedule; page 4; click 02:00 - 02:59 AM; cancel", ""},
     });
+}
+
+// The week page's grid on the sheet as the test prefix's dialog font lays it out: the cell of day d
+// (0 Sunday) and hour h has its middle at x = 100 + 17h, y = 41 + 21d; the days' names are at
+// x = 40 and the hours' headings at y = 20.
+TEST_F(Ports, ScheduleWeek)
+{
+    const std::string stored = "S [Schedule] Enabled=1; MD When Off=1\n" +
+                               Each(0, 23, "S [Schedule] SUN%d=0; MON%d=0; TUE%d=0; WED%d=0; THU%d=0; FRI%d=0; SAT%d=0");
+    RunScenarios(*this, IDM_SCHEDULE, stored, {
+        {"a drag paints the rectangle from the pressed cell to the pointer with that cell's new state", "S [Schedule] TUE8=1; MON20=1; TUE20=1",
+         "page 9; see @tabs = 9: Week; press #OrvaWeekGrid = 219,62; drag #OrvaWeekGrid = 236,83; drag #OrvaWeekGrid = 253,104; "
+         "release #OrvaWeekGrid = 253,104; press #OrvaWeekGrid = 440,83; drag #OrvaWeekGrid = 457,62; release #OrvaWeekGrid = 457,62; "
+         "see 1062 = Monday, 09:00 - 09:59 PM: OFF; see 1063 = ON hours in the week: 9 of 168; ok",
+         "S [Schedule] MON7=1; MON8=1; MON9=1; TUE7=1; TUE9=1; WED7=1; WED8=1; WED9=1; MON20=0; TUE20=0"},
+        {"an hour's heading paints its column and a day's name its row, by the first cell's new state; a drag from a name takes whole days",
+         "S [Schedule] WED0=1; THU3=1; MON8=1",
+         "page 9; press #OrvaWeekGrid = 236,20; release #OrvaWeekGrid = 236,20; press #OrvaWeekGrid = 40,83; release #OrvaWeekGrid = 40,83; "
+         "press #OrvaWeekGrid = 40,104; drag #OrvaWeekGrid = 40,125; release #OrvaWeekGrid = 40,125; ok",
+         Each(0, 23, "S [Schedule] TUE%d=1") + "S [Schedule] SUN8=1; FRI8=1; SAT8=1; WED0=0; THU3=0"},
+        {"the keyboard: arrows move the focus cell and stay in the grid, Space turns it, Home and End go to the row's ends, "
+         "Shift and the arrows draw a rectangle that Space sets to the focus cell's inverse", "S [Schedule] TUE1=1",
+         "page 9; focus #OrvaWeekGrid; key #OrvaWeekGrid = Down; key #OrvaWeekGrid = Space; key #OrvaWeekGrid = End; "
+         "key #OrvaWeekGrid = Space; see 1062 = Monday, 11:00 - 11:59 PM: ON; key #OrvaWeekGrid = Home; key #OrvaWeekGrid = Left; "
+         "key #OrvaWeekGrid = Shift+Right; key #OrvaWeekGrid = Shift+Down; key #OrvaWeekGrid = Shift+Right; "
+         "see 1062 = Tuesday, 02:00 - 02:59 AM: OFF; key #OrvaWeekGrid = Space; key #OrvaWeekGrid = Right; key #OrvaWeekGrid = Space; "
+         "see 1063 = ON hours in the week: 8 of 168; ok",
+         "S [Schedule] MON0=1; MON1=1; MON2=1; MON23=1; TUE0=1; TUE2=1; TUE3=1"},
+        {"the week and the day pages show one schedule: a change on either is on the other when its tab is selected; "
+         "the text names the cell under the pointer", "",
+         "page 9; press #OrvaWeekGrid = 219,62; release #OrvaWeekGrid = 219,62; page 3; see 07:00 - 07:59 AM = on; "
+         "click 05:00 - 05:50 PM; page 4; click 08:00 - 08:59 AM; page 9; hover #OrvaWeekGrid = 389,62; "
+         "see 1062 = Monday, 05:00 - 05:50 PM: ON; hover #OrvaWeekGrid = 236,83; see 1062 = Tuesday, 08:00 - 08:59 AM: ON; "
+         "press #OrvaWeekGrid = 236,83; release #OrvaWeekGrid = 236,83; page 4; see 08:00 - 08:59 AM = off; ok",
+         "S [Schedule] MON7=1; MON17=1"},
+        {"Copy Day: Weekdays ticks Monday to Friday, less the day copied; OK copies its hours onto them", "S [Schedule] MON7=1; MON8=1; FRI20=1; SUN9=1",
+         "page 9; click Copy Day; choose Copy the hours of = Monday; disabled 1073; click Weekdays; see Sunday = off; "
+         "see Friday = on; ok; see 1063 = ON hours in the week: 11 of 168; ok",
+         "S [Schedule] TUE7=1; TUE8=1; WED7=1; WED8=1; THU7=1; THU8=1; FRI7=1; FRI8=1; FRI20=0"},
+        {"Escape during a drag puts the hours back as they were and leaves the sheet open", "S [Schedule] TUE8=1",
+         "page 9; press #OrvaWeekGrid = 219,62; drag #OrvaWeekGrid = 253,104; key #OrvaWeekGrid = Escape; "
+         "release #OrvaWeekGrid = 253,104; see 1063 = ON hours in the week: 1 of 168; ok", ""},
+        {"Cancel stores nothing, whichever view changed the hours", "",
+         "page 9; press #OrvaWeekGrid = 219,62; release #OrvaWeekGrid = 219,62; page 3; click 01:00 - 01:59 AM; cancel", ""},
+        {"an untouched OK keeps every stored value, one shown as ON but not 1 too", "S [Schedule] MON8=2; THU3=-1; FRI0=7",
+         "page 9; page 3; page 6; see 03:00 - 03:59 AM = on; ok", ""},
+        {"such a value is stored as 1 or 0 only when its hour is changed", "S [Schedule] MON8=2; FRI0=7",
+         "page 9; press #OrvaWeekGrid = 236,62; release #OrvaWeekGrid = 236,62; ok", "S [Schedule] MON8=0"},
+    });
+}
+
+// What the grid draws is what it holds, where the pointer finds it: an ON hour filled in the
+// selection colour and marked in its middle (so that it reads in black and white too), an OFF hour
+// in the window colour, lines between them; every day's name and every hour's heading beside them.
+TEST_F(Ports, TheWeekGridDrawsTheHoursItHolds)
+{
+    Seed("S [Schedule] SUN0=1; MON7=1; MON8=1; TUE17=2; SAT23=1");
+    const std::vector<std::pair<int, int>> on = {{0, 0}, {1, 7}, {1, 8}, {2, 17}, {6, 23}};
+    const auto look = [&](HWND sheet) {
+        const HWND grid = FindWindowExA(reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)), nullptr, "OrvaWeekGrid", nullptr);
+        RECT rc{};
+        GetClientRect(grid, &rc);
+        BITMAPINFO info{{sizeof(BITMAPINFOHEADER), rc.right, -rc.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+        void* bits = nullptr;
+        const HDC dc = CreateCompatibleDC(nullptr);
+        const HBITMAP picture = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        SelectObject(dc, picture);
+        SendMessageA(grid, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+        for (int day = 0; day < 7; ++day)
+            for (int hour = 0; hour < 24; ++hour) {
+                const bool isOn = std::find(on.begin(), on.end(), std::pair{day, hour}) != on.end();
+                const int x = 100 + 17 * hour, y = 41 + 21 * day;
+                EXPECT_EQ(GetPixel(dc, x - 5, y), GetSysColor(isOn ? COLOR_HIGHLIGHT : COLOR_WINDOW)) << day << " " << hour;
+                EXPECT_EQ(GetPixel(dc, x, y), GetSysColor(isOn ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOW)) << day << " " << hour;
+                // The line before the hour: noon's in the text colour.
+                EXPECT_EQ(GetPixel(dc, x - 8, y), GetSysColor(hour == 12 ? COLOR_WINDOWTEXT : COLOR_BTNSHADOW)) << day << " " << hour;
+            }
+        // Text drawn in a heading's place: something there is not the page's colour, as in the corner.
+        const COLORREF page = GetPixel(dc, 0, 0);
+        const auto inked = [&](int left, int top, int right, int bottom) {
+            for (int x = left; x < right; ++x)
+                for (int y = top; y < bottom; ++y)
+                    if (GetPixel(dc, x, y) != page)
+                        return true;
+            return false;
+        };
+        for (int day = 0; day < 7; ++day)
+            EXPECT_TRUE(inked(0, 32 + 21 * day, 91, 51 + 21 * day)) << "no name for day " << day;
+        for (int hour = 0; hour < 24; ++hour)
+            EXPECT_TRUE(inked(93 + 17 * hour, 16, 108 + 17 * hour, 30)) << "no heading for hour " << hour;
+        DeleteDC(dc);
+        DeleteObject(picture);
+    };
+    const HWND wnd = OpenMainWindow("orva_config.exe " + SystemIniPath());
+    DriveModal([&] { DispatchCommand(wnd, IDM_SCHEDULE); return INT_PTR{0}; }, {StepsOf("page 9")[0], look});
+    CloseMainWindow(wnd);
 }
 
 TEST_F(Ports, TdiPorts)

@@ -1,7 +1,10 @@
 // Dialog timing: how long from choosing a menu command (the main window receiving WM_COMMAND) to
 // its dialog, or its property sheet's first page, being ready for input, as a median over many
 // runs, beside the same figure for an empty dialog of the same size and style opened the same way
-// by floor_dialogs (for a sheet: an empty sheet with one empty page of the first page's size).
+// by floor_dialogs (for a sheet: an empty sheet with one empty page of the first page's size). A
+// sheet page other than the first is timed from choosing its tab on the sheet, once the sheet is
+// up, to the page being ready, beside an empty sheet with as many pages; the week page of the
+// schedule also times a drag step that paints its whole grid.
 //   bench_dialogs RUNS PROGRAM ARG FLOOR_PROGRAM [--controls]
 // --controls adds a column: the same templates, controls and all, opened by floor_dialogs with a
 // procedure that does nothing (a sheet: one such page); what is left above it is the program's
@@ -39,6 +42,9 @@ struct Command {
     // The dialog's template, or the sheet's first page's; where the program chooses between two
     // by the site or the mode, both, and the one whose size the opened window has is used.
     std::vector<const char*> templates;
+    // A sheet's page timed on its own (0-based), and its title; 0 for the dialog or first page.
+    int page = 0;
+    const char* pageTitle = nullptr;
 };
 
 // Every command that opens a dialog or a sheet; Advanced (a toggle), Exit and Help Topics do not.
@@ -69,6 +75,7 @@ const std::vector<Command> kCommands = {
     {IDM_STATUS_LOG, false, nullptr, {"IDD_STATUSLOG"}},
     {IDM_SYSTEM_HEALTH, false, nullptr, {"IDD_SYSTEM_HEALTH"}},
     {IDM_SCHEDULE, true, nullptr, {"IDD_SCHED_MAIN"}},
+    {IDM_SCHEDULE, true, nullptr, {"IDD_SCHED_WEEK"}, 8, "Week"},
     {IDM_TCPIP_CAPTURE, false, nullptr, {"IDD_ADAPTER_INFO"}},
     {IDM_CAPTIONS, false, "Captions", {"IDD_CAPTIONS"}},
     {IDM_TDI_PORTS, true, "TDI Ports", {"IDD_SERIALPORT"}},
@@ -76,6 +83,7 @@ const std::vector<Command> kCommands = {
 
 constexpr double kMaxRatio = 1.5;
 constexpr double kMaxMs = 100.0;
+constexpr double kMaxDragMs = 30.0;
 
 double Now()
 {
@@ -204,23 +212,63 @@ bool NothingToPaint(const std::vector<HWND>& windows)
 
 struct Opened {
     double ms = -1;
+    double dragMs = -1; // the week grid's drag step, where the page has the grid
     HWND dlg = nullptr;
     SIZE client{}; // of the dialog, or of the sheet's page
     std::string caption;
 };
 
-// Chooses the command and waits until its dialog is ready for input.
+// Sends a message as the user's mouse would post it, and returns once it has been handled.
+void SendMouse(HWND wnd, UINT msg, WPARAM keys, int x, int y)
+{
+    DWORD_PTR result;
+    SendMessageTimeoutA(wnd, msg, keys, MAKELPARAM(x, y), SMTO_NORMAL, 10000, &result);
+}
+
+// Waits until nothing in the dialog is left to paint and its thread takes messages again.
+void WaitDrawn(HWND dlg, const std::vector<HWND>& windows)
+{
+    const double start = Now();
+    while (Ping(dlg, 10000) && !NothingToPaint(windows) && Now() - start < 10000) {
+    }
+}
+
+// A drag step over the page's whole week grid: the button pressed on the grid's last cell, then
+// the pointer taken past its first, so that every cell is painted; the time from that move to the
+// grid and the texts under it being drawn again. -1 for a page without the grid.
+double TimeDrag(HWND dlg, HWND page)
+{
+    const HWND grid = FindWindowExA(page, nullptr, "OrvaWeekGrid", nullptr);
+    if (!grid)
+        return -1;
+    RECT rc{};
+    GetClientRect(grid, &rc);
+    const std::vector<HWND> windows = InPaintOrderReversed(dlg);
+    SendMouse(grid, WM_LBUTTONDOWN, MK_LBUTTON, rc.right - 2, rc.bottom - 2);
+    WaitDrawn(dlg, windows);
+    const double start = Now();
+    SendMouse(grid, WM_MOUSEMOVE, MK_LBUTTON, 0, 0);
+    WaitDrawn(dlg, windows);
+    const double ms = Now() - start;
+    SendMouse(grid, WM_LBUTTONUP, 0, 0, 0);
+    WaitDrawn(dlg, windows);
+    return ms;
+}
+
+// Chooses the command and waits until its dialog is ready for input; for a page other than the
+// first, then chooses that page's tab and waits until the page is ready.
 Opened Open(const Process& p, const Command& cmd)
 {
     Opened o;
     std::vector<HWND> windows;
-    const double start = Now();
+    double start = Now();
+    HWND first = nullptr; // the sheet's first page, once it is ready, when another page is timed
     PostMessageA(p.main, WM_COMMAND, cmd.id, 0);
     while (Now() - start < 20000) {
         const HWND dlg = FindWindowOf(p.pi.dwProcessId, p.main);
         const HWND page = dlg && cmd.sheet ? VisiblePage(dlg) : nullptr;
-        if (!dlg || (cmd.sheet && !page)) {
-            Ping(p.main, 20); // returns when the program next takes its messages
+        if (!dlg || (cmd.sheet && !page) || (first && page == first)) {
+            Ping(dlg ? dlg : p.main, 20); // returns when the program next takes its messages
             continue;
         }
         if (!Ping(dlg, 10000))
@@ -229,7 +277,16 @@ Opened Open(const Process& p, const Command& cmd)
             windows = InPaintOrderReversed(dlg);
         if (!NothingToPaint(windows))
             continue;
+        if (cmd.page > 0 && !first) {
+            first = page;
+            windows.clear();
+            start = Now();
+            PostMessageA(dlg, PSM_SETCURSEL, static_cast<WPARAM>(cmd.page), 0);
+            continue;
+        }
         o.ms = Now() - start;
+        if (cmd.page > 0)
+            o.dragMs = TimeDrag(dlg, page);
         o.dlg = dlg;
         RECT rc{};
         GetClientRect(page ? page : dlg, &rc);
@@ -256,7 +313,7 @@ bool Close(const Process& p, const Command& cmd, HWND dlg)
 
 // Times every command once, in the given order; ms[i] is the time of kCommands[i].
 bool TimeAll(const std::string& commandLine, const std::vector<size_t>& order, std::vector<double>& ms,
-             std::vector<Opened>* seen = nullptr)
+             std::vector<Opened>* seen = nullptr, std::vector<double>* dragMs = nullptr)
 {
     Process p;
     if (!Start(commandLine, p)) {
@@ -265,6 +322,8 @@ bool TimeAll(const std::string& commandLine, const std::vector<size_t>& order, s
         return false;
     }
     ms.assign(kCommands.size(), -1);
+    if (dragMs)
+        dragMs->assign(kCommands.size(), -1);
     if (seen)
         seen->assign(kCommands.size(), {});
     bool ok = true;
@@ -278,6 +337,8 @@ bool TimeAll(const std::string& commandLine, const std::vector<size_t>& order, s
             break;
         }
         ms[i] = o.ms;
+        if (dragMs)
+            (*dragMs)[i] = o.dragMs;
         if (seen)
             (*seen)[i] = o;
     }
@@ -369,9 +430,10 @@ int main(int argc, char** argv)
         if (best != 0 && !cmd.sheet)
             std::fprintf(stderr, "warning: command %u opened \"%s\", %ldx%ld, which matches no template exactly\n",
                          cmd.id, seen[i].caption.c_str(), seen[i].client.cx, seen[i].client.cy);
-        names[i] = cmd.addedText ? cmd.addedText : MenuText(menu, cmd.id);
-        floor += " " + std::to_string(cmd.id) + (cmd.sheet ? ":S:" : ":D:") + used[i];
-        controls += " " + std::to_string(cmd.id) + (cmd.sheet ? ":s:" : ":d:") + used[i];
+        names[i] = (cmd.addedText ? cmd.addedText : MenuText(menu, cmd.id)) + (cmd.pageTitle ? std::string(": ") + cmd.pageTitle : "");
+        const std::string page = cmd.page > 0 ? "@" + std::to_string(cmd.page) : "";
+        floor += " " + std::to_string(cmd.id) + (cmd.sheet ? ":S" : ":D") + page + ":" + used[i];
+        controls += " " + std::to_string(cmd.id) + (cmd.sheet ? ":s" : ":d") + page + ":" + used[i];
     }
     DestroyWindow(pageParent);
 
@@ -385,6 +447,8 @@ int main(int argc, char** argv)
             return 1;
     std::vector<std::vector<std::vector<double>>> times(
         lines.size(), std::vector<std::vector<double>>(kCommands.size()));
+    auto drags = times;
+    std::vector<double> dragMs;
     std::mt19937 shuffle(12345);
     for (int run = 0; run < runs; ++run) {
         std::shuffle(order.begin(), order.end(), shuffle);
@@ -392,10 +456,13 @@ int main(int argc, char** argv)
         for (size_t k = 0; k < lines.size(); ++k) {
             const size_t which = (k + static_cast<size_t>(run)) % lines.size();
             Sleep(150);
-            if (!TimeAll(lines[which], order, ms))
+            if (!TimeAll(lines[which], order, ms, nullptr, &dragMs))
                 return 1;
-            for (size_t i = 0; i < kCommands.size(); ++i)
+            for (size_t i = 0; i < kCommands.size(); ++i) {
                 times[which][i].push_back(ms[i]);
+                if (dragMs[i] >= 0)
+                    drags[which][i].push_back(dragMs[i]);
+            }
         }
     }
 
@@ -403,7 +470,7 @@ int main(int argc, char** argv)
     std::printf("menu mode: %s\n",
                 GetPrivateProfileIntA("Config", "Advanced Menu", 0, "ORVA_CONFIG.INI") ? "advanced" : "basic");
     std::printf("runs: %d; median ms from WM_COMMAND to the dialog (a sheet: its first page) ready "
-                "for input\n", runs);
+                "for input; for a later page, from choosing its tab\n", runs);
     std::printf("%6s  %-22s %-31s %7s %7s %6s%s\n", "id", "command", "template", "ms", "floor", "ratio",
                 withControls ? " controls" : "");
     int over = 0;
@@ -425,5 +492,13 @@ int main(int argc, char** argv)
     }
     std::printf("over target (more than %.1fx the floor, or over %.0f ms): %d of %zu\n", kMaxRatio, kMaxMs,
                 over, kCommands.size());
+    for (size_t i = 0; i < kCommands.size(); ++i)
+        if (!drags[0][i].empty()) {
+            const double m = Median(drags[0][i]);
+            std::printf("%s: median ms from a drag step over the whole grid to it drawn again: %.1f", names[i].c_str(), m);
+            if (withControls && !drags[2][i].empty())
+                std::printf(", the same step on a window that paints nothing: %.1f", Median(drags[2][i]));
+            std::printf("%s\n", m > kMaxDragMs ? "  over 30 ms" : "");
+        }
     return 0;
 }

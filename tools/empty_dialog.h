@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstring>
+#include <string>
 #include <vector>
 
 // The named RT_DIALOG resource of `module` as it is, controls and all; empty when missing.
@@ -80,4 +81,51 @@ inline std::vector<DWORD> EmptyDialogTemplate(HMODULE module, const char* name, 
         *dlu = {cx, cy};
     }
     return out;
+}
+
+// The window classes named by the controls of a DIALOGEX template (as DialogTemplate returns it),
+// those given by name rather than by the system's class numbers.
+inline std::vector<std::string> ControlClassNames(const std::vector<DWORD>& tmpl)
+{
+    const auto* data = reinterpret_cast<const BYTE*>(tmpl.data());
+    const size_t size = tmpl.size() * sizeof(DWORD);
+    std::vector<std::string> names;
+    if (size < 26)
+        return names;
+    WORD count;
+    DWORD style;
+    std::memcpy(&count, data + 16, 2);
+    std::memcpy(&style, data + 12, 4);
+    size_t at = SkipSzOrOrd(data, size, 26);      // menu
+    at = at ? SkipSzOrOrd(data, size, at) : 0;    // window class
+    at = at ? SkipSzOrOrd(data, size, at) : 0;    // caption
+    if (at && (style & DS_SETFONT))
+        at = at + 6 <= size ? SkipSzOrOrd(data, size, at + 6) : 0;
+    for (WORD item = 0; at && item < count; ++item) {
+        at = (at + 3) & ~size_t{3};
+        at += 24; // help id, extended style, style, position, size, id
+        if (at + 2 > size)
+            break;
+        WORD first;
+        std::memcpy(&first, data + at, 2);
+        if (first != 0xFFFF) {
+            std::string name;
+            for (size_t c = at; c + 2 <= size; c += 2) {
+                WORD ch;
+                std::memcpy(&ch, data + c, 2);
+                if (!ch)
+                    break;
+                name += static_cast<char>(ch < 128 ? ch : '?');
+            }
+            names.push_back(name);
+        }
+        at = SkipSzOrOrd(data, size, at);        // class
+        at = at ? SkipSzOrOrd(data, size, at) : 0; // title
+        if (!at || at + 2 > size)
+            break;
+        WORD extra;
+        std::memcpy(&extra, data + at, 2);
+        at += 2 + extra;
+    }
+    return names;
 }

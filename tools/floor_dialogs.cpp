@@ -1,10 +1,13 @@
 // The floor for the dialog benchmark: a bare window program with the same manifest and link
 // options as the configurator, which opens empty dialogs and property sheets on menu commands the
 // way the configurator opens its own: modally, owned by the main window, from WM_COMMAND.
-//   floor_dialogs PROGRAM ID:D:TEMPLATE ... ID:S:TEMPLATE ...
+//   floor_dialogs PROGRAM ID:D:TEMPLATE ... ID:S:TEMPLATE ... ID:S@N:TEMPLATE ...
 // Command ID opens an empty copy of PROGRAM's dialog TEMPLATE (D), or a property sheet with one
-// empty page the size of PROGRAM's page TEMPLATE (S). With d and s instead, the dialog or page
-// keeps its controls but its procedure does nothing: what the controls alone cost.
+// empty page the size of PROGRAM's page TEMPLATE (S); S@N makes that page the sheet's page N
+// (0-based) of the command's sheet, the pages between being empty copies of its first page. With
+// d and s instead, the dialog or page keeps its controls but its procedure does nothing: what the
+// controls alone cost. A control of a class of the configurator's own is stood in for by a bare
+// window that paints nothing.
 #include "bare_window.h"
 #include "empty_dialog.h"
 
@@ -16,13 +19,14 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <string>
 #include <vector>
 
 namespace {
 
 struct Floor {
-    bool sheet;
-    std::vector<DWORD> tmpl;
+    bool sheet = false;
+    std::vector<std::vector<DWORD>> pages; // a dialog's template is the first
 };
 
 std::map<UINT, Floor> floors;
@@ -38,6 +42,21 @@ INT_PTR CALLBACK EmptyProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noexcept
     return FALSE;
 }
 
+// Window classes that the templates name but no library of the system registers.
+void StandIn(const std::vector<DWORD>& tmpl)
+{
+    for (const std::string& name : ControlClassNames(tmpl)) {
+        WNDCLASSA known{};
+        if (GetClassInfoA(GetModuleHandleA(nullptr), name.c_str(), &known) || GetClassInfoA(nullptr, name.c_str(), &known))
+            continue;
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = name.c_str();
+        RegisterClassA(&wc);
+    }
+}
+
 // Like the configurator, the common controls are loaded when the first sheet opens.
 void ShowEmptySheet(HWND owner, const Floor& floor)
 {
@@ -50,15 +69,20 @@ void ShowEmptySheet(HWND owner, const Floor& floor)
         reinterpret_cast<Sheet>(reinterpret_cast<void*>(GetProcAddress(comctl, "PropertySheetA")));
     if (!createPage || !sheet)
         return;
-    PROPSHEETPAGEA psp{};
-    psp.dwSize = sizeof psp;
-    psp.dwFlags = PSP_DLGINDIRECT | PSP_USETITLE;
-    psp.hInstance = GetModuleHandleA(nullptr);
-    psp.pResource = reinterpret_cast<LPCDLGTEMPLATEA>(floor.tmpl.data());
-    psp.pszTitle = "Page 1";
-    psp.pfnDlgProc = EmptyProc;
-    HPROPSHEETPAGE page = createPage(&psp);
-    if (!page)
+    std::vector<HPROPSHEETPAGE> pages;
+    for (const std::vector<DWORD>& tmpl : floor.pages) {
+        StandIn(tmpl);
+        PROPSHEETPAGEA psp{};
+        psp.dwSize = sizeof psp;
+        psp.dwFlags = PSP_DLGINDIRECT | PSP_USETITLE;
+        psp.hInstance = GetModuleHandleA(nullptr);
+        psp.pResource = reinterpret_cast<LPCDLGTEMPLATEA>(tmpl.data());
+        psp.pszTitle = "Page";
+        psp.pfnDlgProc = EmptyProc;
+        if (HPROPSHEETPAGE page = createPage(&psp))
+            pages.push_back(page);
+    }
+    if (pages.empty())
         return;
     PROPSHEETHEADERA psh{};
     psh.dwSize = sizeof psh;
@@ -67,8 +91,8 @@ void ShowEmptySheet(HWND owner, const Floor& floor)
     psh.hInstance = GetModuleHandleA(nullptr);
     psh.pszIcon = "OWL";
     psh.pszCaption = "Empty Sheet";
-    psh.nPages = 1;
-    psh.phpage = &page;
+    psh.nPages = static_cast<UINT>(pages.size());
+    psh.phpage = pages.data();
     sheet(&psh);
 }
 
@@ -79,10 +103,12 @@ LRESULT CALLBACK WndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
         if (const auto it = floors.find(LOWORD(wParam)); it != floors.end()) {
             if (it->second.sheet)
                 ShowEmptySheet(wnd, it->second);
-            else
+            else {
+                StandIn(it->second.pages[0]);
                 DialogBoxIndirectParamA(GetModuleHandleA(nullptr),
-                                        reinterpret_cast<LPCDLGTEMPLATEA>(it->second.tmpl.data()),
+                                        reinterpret_cast<LPCDLGTEMPLATEA>(it->second.pages[0].data()),
                                         wnd, EmptyProc, 0);
+            }
         }
         return 0;
     case WM_DESTROY:
@@ -103,16 +129,23 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     if (!program)
         return 2;
     for (int i = 2; i < __argc; ++i) {
-        // ID:D:NAME or ID:S:NAME
+        // ID:K:NAME or ID:K@N:NAME, K one of D S d s
         char* kind = std::strchr(__argv[i], ':');
-        if (!kind || !std::strchr("DSds", kind[1]) || kind[2] != ':')
+        char* name = kind ? std::strchr(kind + 1, ':') : nullptr;
+        if (!kind || !name || !std::strchr("DSds", kind[1]) || (kind + 2 != name && kind[2] != '@'))
             return 2;
         const bool controls = kind[1] == 'd' || kind[1] == 's';
-        Floor floor{kind[1] == 'S' || kind[1] == 's',
-                    controls ? DialogTemplate(program, kind + 3) : EmptyDialogTemplate(program, kind + 3)};
-        if (floor.tmpl.empty())
+        const size_t page = kind[2] == '@' ? static_cast<size_t>(std::atoi(kind + 3)) : 0;
+        std::vector<DWORD> tmpl = controls ? DialogTemplate(program, name + 1) : EmptyDialogTemplate(program, name + 1);
+        if (tmpl.empty() || page > 64)
             return 3;
-        floors[static_cast<UINT>(std::atoi(__argv[i]))] = std::move(floor);
+        Floor& floor = floors[static_cast<UINT>(std::atoi(__argv[i]))];
+        floor.sheet = kind[1] == 'S' || kind[1] == 's';
+        if (floor.pages.size() <= page) {
+            const std::vector<DWORD> first = floor.pages.empty() ? tmpl : floor.pages[0];
+            floor.pages.resize(page + 1, first);
+        }
+        floor.pages[page] = std::move(tmpl);
     }
     FreeLibrary(program);
 

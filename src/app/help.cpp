@@ -29,6 +29,7 @@ const std::vector<HelpTopic> kTopics = {
     {"captions", "Captions", {IDM_CAPTIONS}, {"IDD_CAPTIONS"}},
     {"schedule", "Schedule", {IDM_SCHEDULE}, {"IDD_SCHED_MAIN"}},
     {"schedule-days", "The day pages", {}, {"IDD_SCHEDUAL"}},
+    {"week", "The Week page", {}, {"IDD_SCHED_WEEK", "IDD_SCHED_COPYDAY"}},
     {"tdi-ports", "TDI Ports", {IDM_TDI_PORTS}, {"IDD_SERIALPORT"}},
     {"transactions", "Transactions", {IDM_TRANSACTIONS}, {"IDD_BANKPROTOCOL"}},
     {"atm-transactions", "ATM Transactions", {IDM_ATM_TRANSACTIONS}, {"IDD_ATMPRINT"}},

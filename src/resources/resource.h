@@ -370,6 +370,22 @@
 #define IDC_SCH_H21            122
 #define IDC_SCH_H22            255
 #define IDC_SCH_H23            124
+// Surveillance schedule: the "Week" page
+#define IDC_WEEK_GRID          1061
+#define IDC_WEEK_CELL          1062
+#define IDC_WEEK_COUNT         1063
+#define IDC_WEEK_COPY          1064
+// Copying a day's hours: the day copied, the days copied onto (Sunday to Saturday) and their shortcuts
+#define IDC_CD_SOURCE          1071
+#define IDC_CD_DAY0            1072
+#define IDC_CD_DAY1            1073
+#define IDC_CD_DAY2            1074
+#define IDC_CD_DAY3            1075
+#define IDC_CD_DAY4            1076
+#define IDC_CD_DAY5            1077
+#define IDC_CD_DAY6            1078
+#define IDC_CD_WEEKDAYS        1079
+#define IDC_CD_ALL             1080
 // TDI port pages
 #define IDC_TDI_CAMERA         102
 #define IDC_TDI_NAME           103

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
 #include <set>
 
 namespace {
@@ -194,6 +195,32 @@ bool Matches(const char* text, const char* pattern)
     return *pattern == *text && (!*text || Matches(text + 1, pattern + 1));
 }
 
+// A key pressed and let go on a control, through the dialog manager as the modal loop passes it
+// (so a key the control does not claim moves the focus or presses a button instead); "Shift+"
+// holds Shift down for it.
+void PressKey(HWND dlg, bool sheet, HWND c, std::string name)
+{
+    const bool shift = name.starts_with("Shift+");
+    if (shift)
+        name.erase(0, 6);
+    static const std::map<std::string, UINT> keys = {{"Left", VK_LEFT}, {"Right", VK_RIGHT}, {"Up", VK_UP}, {"Down", VK_DOWN},
+                                                     {"Home", VK_HOME}, {"End", VK_END}, {"Space", VK_SPACE}, {"Escape", VK_ESCAPE}};
+    const auto key = keys.find(name);
+    ASSERT_NE(key, keys.end()) << "no key " << name;
+    BYTE state[256];
+    GetKeyboardState(state);
+    const BYTE held = state[VK_SHIFT];
+    state[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(state);
+    for (const UINT msg : {WM_KEYDOWN, WM_KEYUP}) {
+        MSG m{c, msg, key->second, msg == WM_KEYDOWN ? 1 : static_cast<LPARAM>(0xC0000001), static_cast<DWORD>(GetMessageTime()), {}};
+        if (!(sheet ? SendMessageA(dlg, PSM_ISDIALOGMESSAGE, 0, reinterpret_cast<LPARAM>(&m)) : IsDialogMessageA(dlg, &m)))
+            DispatchMessageA(&m);
+    }
+    state[VK_SHIFT] = held;
+    SetKeyboardState(state);
+}
+
 void RunStep(HWND dlg, const std::string& step)
 {
     SCOPED_TRACE("step: " + step);
@@ -233,10 +260,12 @@ void RunStep(HWND dlg, const std::string& step)
             SendMessageA(c, WM_CHAR, static_cast<unsigned char>(ch), 0);
     } else if (verb == "click") {
         PostMessageA(c, BM_CLICK, 0, 0); // a dialog it opens runs its own loop, where the next steps go
-    } else if (verb == "press" || verb == "drag" || verb == "release") { // the left button, at x,y of the window
+    } else if (verb == "press" || verb == "drag" || verb == "release" || verb == "hover") { // the left button, at x,y of the window
         const int x = std::stoi(value), y = std::stoi(value.substr(value.find(',') + 1));
-        const UINT msg = verb == "press" ? WM_LBUTTONDOWN : verb == "drag" ? WM_MOUSEMOVE : WM_LBUTTONUP;
-        SendMessageA(c, msg, verb == "release" ? 0 : MK_LBUTTON, MAKELPARAM(x, y));
+        const UINT msg = verb == "press" ? WM_LBUTTONDOWN : verb == "release" ? WM_LBUTTONUP : WM_MOUSEMOVE;
+        SendMessageA(c, msg, verb == "press" || verb == "drag" ? MK_LBUTTON : 0, MAKELPARAM(x, y));
+    } else if (verb == "key") {
+        PressKey(dlg, sheet, c, value);
     } else if (verb == "focus") {
         SendMessageA(surface, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(c), TRUE);
     } else if (verb == "choose") {

@@ -109,7 +109,9 @@ std::string ClassOf(HWND wnd);
 //   list's selected item or <none>), items L = a, b, c, enabled L, disabled L, shown L, hidden L, absent N,
 //   tick L = row (the check box of a list's row, by its first cell),
 //   press L = x,y, drag L = x,y, release L = x,y (the left button on a window; L may be #class, a
-//   window by its class), page N (1-based), ok, apply, cancel, f1 (the key, where the focus is);
+//   window by its class), hover L = x,y (the pointer moved, no button), key L = name (a key on the
+//   control through the dialog manager: Left, Right, Up, Down, Home, End, Space, Escape, each also
+//   as Shift+name), page N (1-based), ok, apply, cancel, f1 (the key, where the focus is);
 //   see @caption = text, and for a sheet see @tabs = N: last title,
 //   see @ok = OK or Close, enabled @apply, disabled @apply.
 // The dialog must stay open for every step, and close on a last ok or cancel. A "*" in a box's
