@@ -170,7 +170,10 @@ bool ChooseFolder(HWND owner, const char* title, std::string& folder)
     if (!chosen)
         return false;
     const bool named = pathOf(chosen, path);
-    CoTaskMemFree(chosen);
+    // The folder's name was given in the shell's memory, freed by COM's allocator (loaded with the shell).
+    const HMODULE com = LoadLibraryA("ole32.dll");
+    if (const auto free = reinterpret_cast<void(WINAPI*)(void*)>(reinterpret_cast<void*>(com ? GetProcAddress(com, "CoTaskMemFree") : nullptr)))
+        free(chosen);
     if (named)
         folder = path;
     return named;
