@@ -142,6 +142,26 @@ TEST_F(History, TheScheduleIsOneConfirmationForEachOkOrApply)
                                                         "  " + ini + " [Schedule] TUE9: \"1\" -> \"0\""}));
 }
 
+// A read session gives what reading key by key gives, whatever a hand edit left in the file.
+TEST_F(History, ASessionReadsWhatKeyByKeyReads)
+{
+    const std::string ini = SystemIniPath();
+    WriteRaw(ini, "[Odd]\r\nSpaced =   two words  \r\nQuoted=\"in quotes\"\r\nSingle='single'\r\nHalf=\"half\r\nTail=tail\"\r\n"
+                  "Twice=first\r\ntwice=second\r\nNoValue\r\nEmpty=\r\n\tTabbed\t=\tx\t\r\nLong=" + std::string(300, 'L') +
+                  "\r\nEq=a=b\r\n[odd]\r\nLater=in the second section\r\n[Other]\r\nSpaced=other\r\n");
+    const char* keys[] = {"Spaced", "Quoted", "Single", "Half", "Tail", "TWICE", "NoValue", "Empty", "Tabbed", "Long", "Eq", "Later", "Absent"};
+    for (const char* key : keys) {
+        const std::string byKey = ReadString(ini.c_str(), "Odd", key, "default", 80);
+        const std::optional<std::string> wholeByKey = StoredValue(ini.c_str(), "Odd", key);
+        const ReadSession session;
+        EXPECT_EQ(ReadString(ini.c_str(), "odd", key, "default", 80), byKey) << key;
+        EXPECT_EQ(StoredValue(ini.c_str(), "Odd", key), wholeByKey) << key;
+    }
+    const auto section = ReadSection(ini.c_str(), "Odd");
+    const ReadSession session;
+    EXPECT_EQ(ReadSection(ini.c_str(), "odd"), section);
+}
+
 TEST_F(History, OddValuesRoundTripAndAFullLogIsMovedAside)
 {
     Open();

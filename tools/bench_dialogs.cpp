@@ -79,6 +79,10 @@ const std::vector<Command> kCommands = {
     {IDM_TCPIP_CAPTURE, false, nullptr, {"IDD_ADAPTER_INFO"}},
     {IDM_CAPTIONS, false, "Captions", {"IDD_CAPTIONS"}},
     {IDM_TDI_PORTS, true, "TDI Ports", {"IDD_SERIALPORT"}},
+    {IDM_CAMERA_OVERVIEW, false, nullptr, {"IDD_OVERVIEW"}},
+    {IDM_HISTORY, false, nullptr, {"IDD_HISTORY"}},
+    {IDM_CHECK_SITE, false, nullptr, {"IDD_CHECKSITE"}},
+    {IDM_ROLL_OUT, false, nullptr, {"IDD_ROLLOUT"}},
 };
 
 constexpr double kMaxRatio = 1.5;

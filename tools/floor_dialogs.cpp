@@ -96,6 +96,19 @@ void ShowEmptySheet(HWND owner, const Floor& floor)
     sheet(&psh);
 }
 
+// Like the configurator, the list and progress controls are registered when a dialog first needs them.
+bool LoadListControls()
+{
+    static const bool loaded = [] {
+        const HMODULE comctl = LoadLibraryA("comctl32.dll");
+        using Init = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+        const auto init = reinterpret_cast<Init>(reinterpret_cast<void*>(comctl ? GetProcAddress(comctl, "InitCommonControlsEx") : nullptr));
+        const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS};
+        return init && init(&classes);
+    }();
+    return loaded;
+}
+
 LRESULT CALLBACK WndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
@@ -105,9 +118,10 @@ LRESULT CALLBACK WndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
                 ShowEmptySheet(wnd, it->second);
             else {
                 StandIn(it->second.pages[0]);
-                DialogBoxIndirectParamA(GetModuleHandleA(nullptr),
-                                        reinterpret_cast<LPCDLGTEMPLATEA>(it->second.pages[0].data()),
-                                        wnd, EmptyProc, 0);
+                const auto tmpl = reinterpret_cast<LPCDLGTEMPLATEA>(it->second.pages[0].data());
+                if (DialogBoxIndirectParamA(GetModuleHandleA(nullptr), tmpl, wnd, EmptyProc, 0) == -1 &&
+                    LoadListControls()) // a template with a list control, the first time
+                    DialogBoxIndirectParamA(GetModuleHandleA(nullptr), tmpl, wnd, EmptyProc, 0);
             }
         }
         return 0;

@@ -261,6 +261,7 @@ bool SaveWizard(HWND dlg)
 INT_PTR CALLBACK EmailDialogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noexcept
 {
     if (msg == WM_INITDIALOG) {
+        const ReadSession session;
         ShowEmail(dlg);
         Rehearse(dlg, SaveEmail);
         return TRUE;

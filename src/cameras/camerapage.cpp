@@ -271,6 +271,7 @@ bool SaveCameraPage(HWND page, int camera);
 // viewer's on/off mirror when it was never filled), and reports it like any other write.
 void OnInitCameraPage(HWND page, int camera)
 {
+    const ReadSession session; // what the page shows, and every camera its rate depends on
     BeginWrites();
     SetWindowLongPtrA(page, DWLP_USER,
                       ReadInt(SystemIni(), kSecOrvaVideo, "Pace Motion Detect", 1) != 0 ? kPaceMotion : 0);
@@ -406,10 +407,12 @@ void OnCameraNotify(HWND page, int camera, const NMHDR& header)
     switch (header.code) {
     case PSN_SETACTIVE:
         // An Apply may have changed the other cameras, and with them this one's share of its card.
-        if (HasFlag(page, kRateFresh))
+        if (HasFlag(page, kRateFresh)) {
             ClearFlag(page, kRateFresh);
-        else
+        } else {
+            const ReadSession session;
             RefreshRateDisplay(page, camera, GetComboSel(page, IDC_CAM_RATE_LIST));
+        }
         break;
     case PSN_APPLY:
         ApplyPage(page, [&] { return SaveCameraPage(page, camera); });

@@ -37,6 +37,7 @@ INT_PTR CALLBACK LobbyNmProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noexcept
         return true;
     };
     if (msg == WM_COMMAND && (LOWORD(wParam) == IDC_CN_PLUS || LOWORD(wParam) == IDC_CN_MINUS)) {
+        const ReadSession session;
         ShowCamera(dlg, LOWORD(wParam) == IDC_CN_PLUS ? 1 : -1);
         Rehearse(dlg, save);
         return TRUE;

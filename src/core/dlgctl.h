@@ -116,6 +116,7 @@ void SaveAndClose(HWND dlg, Save save)
 template <typename Save>
 void Rehearse(HWND dlg, Save save)
 {
+    const ReadSession session;
     ForgetRehearsalOf(dlg);
     SetPropA(dlg, "OrvaRehearsal", reinterpret_cast<HANDLE>(static_cast<INT_PTR>(BeginRehearsal())));
     save(dlg);
@@ -131,10 +132,12 @@ template <typename Show, typename Save>
 INT_PTR OkCancelDialog(HWND dlg, UINT msg, WPARAM wParam, Show show, Save save)
 {
     switch (msg) {
-    case WM_INITDIALOG:
+    case WM_INITDIALOG: {
+        const ReadSession session; // what the dialog shows, read a section at a time
         show(dlg);
         Rehearse(dlg, save);
         return TRUE;
+    }
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDOK:

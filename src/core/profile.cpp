@@ -52,6 +52,7 @@ const Held* LastHeld(const char* file, const char* section, const char* key)
 // Within a read session, a value is looked up in its section, read once (nullopt: the session
 // has nothing to say and the file is read as usual; an inner nullopt: the key is absent).
 std::optional<std::optional<std::string>> SessionLookup(const char* file, const char* section, const char* key);
+std::vector<std::pair<std::string, std::string>> StoredSection(const char* file, const char* section);
 
 } // namespace
 
@@ -129,6 +130,7 @@ namespace {
 struct SessionSection {
     std::string file, section;
     std::map<std::string, std::string> values; // by upper-case key
+    std::vector<std::pair<std::string, std::string>> keys; // as ReadSection gives them
 };
 int sessionDepth = 0;
 std::vector<SessionSection> sessionSections;
@@ -140,14 +142,13 @@ std::string WithoutQuotes(std::string value)
     return value;
 }
 
-const SessionSection& SessionRead(const char* file, const char* section)
+// The section's keys as the file holds them (blanks round the name and before the value dropped),
+// in file order; a line without "=" is skipped.
+std::vector<std::pair<std::string, std::string>> FileSection(const char* file, const char* section)
 {
-    for (const SessionSection& known : sessionSections)
-        if (EqualNoCase(known.section, section) && EqualNoCase(known.file, file))
-            return known;
     ++counts.reads;
     const std::vector<char> buf = ProfileList([&](char* b, DWORD n) { return GetPrivateProfileSectionA(section, b, n, file); });
-    SessionSection& read = sessionSections.emplace_back(SessionSection{file, section, {}});
+    std::vector<std::pair<std::string, std::string>> keys;
     for (const char* line = buf.data(); *line; line += std::strlen(line) + 1) {
         const char* eq = std::strchr(line, '=');
         if (!eq)
@@ -155,9 +156,27 @@ const SessionSection& SessionRead(const char* file, const char* section)
         std::string name(line, static_cast<size_t>(eq - line)), value(eq + 1);
         while (!name.empty() && (name.back() == ' ' || name.back() == '\t'))
             name.pop_back();
-        read.values.emplace(UpperAscii(name), WithoutQuotes(std::string(Trimmed(value))));
+        value.erase(0, std::min(value.find_first_not_of(" \t"), value.size()));
+        keys.emplace_back(std::move(name), std::move(value));
     }
+    return keys;
+}
+
+const SessionSection& SessionRead(const char* file, const char* section)
+{
+    for (const SessionSection& known : sessionSections)
+        if (EqualNoCase(known.section, section) && EqualNoCase(known.file, file))
+            return known;
+    SessionSection& read = sessionSections.emplace_back(SessionSection{file, section, {}, FileSection(file, section)});
+    for (const auto& [name, value] : read.keys)
+        read.values.emplace(UpperAscii(name), WithoutQuotes(std::string(Trimmed(value))));
     return read;
+}
+
+// The section as the file holds it, from the session when one lives.
+std::vector<std::pair<std::string, std::string>> StoredSection(const char* file, const char* section)
+{
+    return sessionDepth == 0 ? FileSection(file, section) : SessionRead(file, section).keys;
 }
 
 std::optional<std::optional<std::string>> SessionLookup(const char* file, const char* section, const char* key)
@@ -187,18 +206,7 @@ ReadSession::~ReadSession()
 
 std::vector<std::pair<std::string, std::string>> ReadSection(const char* file, const char* section)
 {
-    const std::vector<char> buf = ProfileList([&](char* b, DWORD n) { return GetPrivateProfileSectionA(section, b, n, file); });
-    std::vector<std::pair<std::string, std::string>> keys;
-    for (const char* line = buf.data(); *line; line += std::strlen(line) + 1) {
-        const char* eq = std::strchr(line, '=');
-        if (!eq)
-            continue;
-        std::string name(line, static_cast<size_t>(eq - line)), value(eq + 1);
-        while (!name.empty() && (name.back() == ' ' || name.back() == '\t'))
-            name.pop_back();
-        value.erase(0, std::min(value.find_first_not_of(" \t"), value.size()));
-        keys.emplace_back(name, value);
-    }
+    std::vector<std::pair<std::string, std::string>> keys = StoredSection(file, section);
     // Held writes of the section, as the file will hold them.
     for (const Held& held : now.holding ? now.writes : std::vector<Held>{}) {
         if (!EqualNoCase(held.file, file) || !EqualNoCase(held.section, section))
@@ -250,15 +258,9 @@ std::map<std::string, std::string>& CachedValues(const char* file, const char* s
     for (CachedSection& cached : cachedSections)
         if (EqualNoCase(cached.file, file) && EqualNoCase(cached.section, section))
             return cached.values;
-    // Read past any held writes: the cache holds what the file holds.
-    std::vector<std::pair<std::string, std::string>> stored;
-    {
-        const HeldConfirmation held = std::exchange(now, HeldConfirmation{});
-        stored = ReadSection(file, section);
-        now = held;
-    }
+    // Past any held writes: the cache holds what the file holds.
     CachedSection& added = cachedSections.emplace_back(CachedSection{file, section, {}});
-    for (const auto& [key, value] : stored)
+    for (const auto& [key, value] : StoredSection(file, section))
         added.values.emplace(UpperAscii(key), value);
     return added.values;
 }

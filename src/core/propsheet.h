@@ -84,11 +84,13 @@ template <typename Show, typename Save>
 INT_PTR EditPage(HWND page, UINT msg, LPARAM lParam, Show show, Save save)
 {
     switch (msg) {
-    case WM_INITDIALOG:
+    case WM_INITDIALOG: {
+        const ReadSession session; // what the page shows, read a section at a time
         show(page);
         Rehearse(page, save);
         SetWindowLongPtrA(page, GWLP_USERDATA, 1);
         return TRUE;
+    }
     case WM_COMMAND:
         if (GetWindowLongPtrA(page, GWLP_USERDATA))
             NotifyChanged(page);

@@ -136,6 +136,7 @@ INT_PTR CALLBACK ScanVideoProc32(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noex
     if (msg == WM_COMMAND && (LOWORD(wParam) == IDC_SV_BANK1 || LOWORD(wParam) == IDC_SV_BANK2)) {
         // The bank shown is reloaded from the file: what was not saved is dropped.
         iBank = LOWORD(wParam) == IDC_SV_BANK1 ? 1 : 2;
+        const ReadSession session;
         ShowScanVideo(dlg, iBank);
         Rehearse(dlg, [](HWND d) { return SaveScanVideo(d, iBank); });
         return TRUE;

@@ -85,10 +85,12 @@ INT_PTR CALLBACK ATMPrintProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noexcep
     if (msg == WM_COMMAND) {
         switch (LOWORD(wParam)) {
         case IDC_AP_PLUS: // moving to another line discards what was not updated
-        case IDC_AP_MINUS:
+        case IDC_AP_MINUS: {
+            const ReadSession session;
             ShowATMLineStatus(dlg, StepItemInt(dlg, IDC_AP_RECEIPT_LINE, LOWORD(wParam) == IDC_AP_PLUS ? 1 : -1, 1, kReceiptLines));
             Rehearse(dlg, SaveATMPrint);
             return TRUE;
+        }
         case IDC_AP_UPDATE:
             WriteNow(dlg, [&] { UpdateATMLineStatus(dlg, GetItemInt(dlg, IDC_AP_RECEIPT_LINE)); });
             return TRUE;

@@ -79,10 +79,12 @@ INT_PTR CALLBACK AtmProtocolProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noex
             EnableReceiptPosition(dlg);
             return TRUE;
         case IDC_ATM_NEXT: // moving on discards what was not updated
-        case IDC_ATM_PREVIOUS:
+        case IDC_ATM_PREVIOUS: {
+            const ReadSession session;
             ShowAtmProc(StepItemInt(dlg, IDC_ATM_STYLE, LOWORD(wParam) == IDC_ATM_NEXT ? 1 : -1, 1, kStyles), dlg);
             Rehearse(dlg, SaveAtm);
             return TRUE;
+        }
         case IDC_ATM_UPDATE:
             WriteNow(dlg, [&] { UpdateAtmProc(dlg); });
             return TRUE;

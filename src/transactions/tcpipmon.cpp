@@ -206,10 +206,12 @@ INT_PTR CALLBACK TcpipMonProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noexcep
     if (msg == WM_COMMAND) {
         switch (LOWORD(wParam)) {
         case IDC_TM_NEXT: // moving to another channel discards what was not updated
-        case IDC_TM_PREVIOUS:
+        case IDC_TM_PREVIOUS: {
+            const ReadSession session;
             ShowTcpipChCfg(StepItemInt(dlg, IDC_TM_CHANNEL, LOWORD(wParam) == IDC_TM_NEXT ? 1 : -1, 1, Channels()), dlg);
             Rehearse(dlg, SaveTcpipMon);
             return TRUE;
+        }
         case IDC_TM_UPDATE:
             WriteNow(dlg, [&] { UpdateTcpipChCfg(dlg); });
             return TRUE;
