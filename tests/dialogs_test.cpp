@@ -87,8 +87,9 @@ TEST_F(Dialogs, SystemHealth)
     });
     RunScenarios(*this, IDM_SYSTEM_HEALTH, "S [Status Report] Check Dirty Bit Hours=1; Debug SYSMONITOR Task=0; Op Mode=3\n"
                  "S [Status Report] PM Format=12; PM Hour=13; PM Min=05\nS [Global] SM Time=5\nS [OrvaComm] Max Timeouts=0", {
-        {"a 12-hour site: 13 shows as 1 PM and is stored back as 13", "",
-         "see HOUR = 1; see PM = on; see AM = off; shown AM; enabled HOUR; ok", ""},
+        {"a 12-hour site: 13 shows as 1 PM and is stored back as 13; a stored debug flag shows and is kept",
+         "S [Status Report] Debug SYSMONITOR Task=1",
+         "see HOUR = 1; see PM = on; see AM = off; shown AM; enabled HOUR; see Enable SYSMONITOR Debug = on; ok", ""},
         {"switching forms converts the hour; the radio of the form shown converts nothing", "",
          "click 24 Hour; see HOUR = 13; hidden AM; click 24 Hour; see HOUR = 13; click 12 Hour; see HOUR = 1; see PM = on; "
          "click 12 Hour; see HOUR = 1; see PM = on; ok", ""},

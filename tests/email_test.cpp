@@ -67,10 +67,10 @@ TEST_F(Email, PagingWizard)
         {"carriers in file order without the missing one; the digits of the number at the carrier's gateway",
          "", std::string(kOpen) + "shown SMS; click SMS; see @caption = Email and Page Wizard; items Phone Carrier Name = Select One, "
          "Northwind, Bare; click Full List; items Phone Carrier Name = Select One, Full One; click Basic List; hidden 103; hidden 101; "
-         "choose Phone Carrier Name = Northwind; see Phone Carrier Name = Select One; type 10 Digit = (555) 123-4567; "
-         "choose Phone Carrier Name = Bare; see Email Address for Phone = 5551234567@; choose Phone Carrier Name = Northwind; "
-         "see Email Address for Phone = 5551234567@sms.northwind.example; ok; see Recipient Email = 5551234567@sms.northwind.example; "
-         "cancel; cancel", "S [Email] To Address=5551234567@sms.northwind.example", {{"", "Need to enter phone number first.", "none"}}},
+         "choose Phone Carrier Name = Northwind; see Phone Carrier Name = Select One; type 10 Digit = (555) 109-4567; "
+         "choose Phone Carrier Name = Bare; see Email Address for Phone = 5551094567@; choose Phone Carrier Name = Northwind; "
+         "see Email Address for Phone = 5551094567@sms.northwind.example; ok; see Recipient Email = 5551094567@sms.northwind.example; "
+         "cancel; cancel", "S [Email] To Address=5551094567@sms.northwind.example", {{"", "Need to enter phone number first.", "none"}}},
         {"added to a stored list of two, after saying what is missing", "S [Email] To Address=a@x.example;b@x.example",
          std::string(kOpen) + "click SMS; shown 103; see Replace Existing Email = off; ok; type 10 Digit = 5551234567; "
          "choose Phone Carrier Name = Northwind; ok; click Add Email to Existing List; ok; cancel; cancel",
