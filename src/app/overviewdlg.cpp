@@ -11,6 +11,7 @@
 #include "numtext.h"
 #include "resource.h"
 #include "sitedeffile.h"
+#include "cameras/camerakeys.h"
 #include "cameras/cameracopy.h"
 #include "cameras/camerapage.h"
 #include "cameras/cameraprop.h"
@@ -51,29 +52,6 @@ const Row* RowOf(LPARAM camera)
     return nullptr;
 }
 
-// The camera number a key of a camera's page carries after its prefix ("Ch 3 Motion Amount",
-// "Lobby Camera 3 On", "Camera 3 Address", "3"), or 0.
-int NumberAfter(const std::string& key, std::string_view prefix)
-{
-    if (key.size() <= prefix.size() || !EqualNoCase(std::string_view(key).substr(0, prefix.size()), prefix))
-        return 0;
-    const std::string digits = key.substr(prefix.size(), key.find(' ', prefix.size()) - prefix.size());
-    if (digits.empty() || digits.size() > 2 || digits.find_first_not_of("0123456789") != std::string::npos)
-        return 0;
-    return std::stoi(digits);
-}
-
-int CameraOfFinding(const Finding& f)
-{
-    if (EqualNoCase(f.section, kSecOrvaBank))
-        return std::max(NumberAfter(f.key, "Ch "), NumberAfter(f.key, "Lobby Camera "));
-    if (EqualNoCase(f.section, "IP Camera"))
-        return NumberAfter(f.key, "Camera ");
-    if (EqualNoCase(f.section, kSecCameraNames) || EqualNoCase(f.section, kSecCamerasEnabled))
-        return NumberAfter(f.key, "");
-    return 0;
-}
-
 // "camera 7", "cameras 7 and 9", "cameras 3, 7 and 9"
 std::string CameraList(const std::vector<int>& cameras)
 {
@@ -106,11 +84,11 @@ void MarkSharedPorts()
 void MarkFindings()
 {
     for (const Finding& f : CheckSite().findings) {
-        const int camera = CameraOfFinding(f);
+        const int camera = CameraOfKey(f.section, f.key);
         if (camera < 1 || camera > static_cast<int>(rows.size()))
             continue;
         Row& row = rows[static_cast<size_t>(camera - 1)];
-        const bool sharedPortSaid = row.sharesPort && EqualNoCase(f.key, "Lobby Camera " + std::to_string(camera)) &&
+        const bool sharedPortSaid = row.sharesPort && EqualNoCase(f.key, CameraKeyName(CameraKey::Port, camera)) &&
                                     f.rule.find(" is also used by ") != std::string::npos;
         if (!sharedPortSaid)
             row.why.push_back(FormatFinding(f));

@@ -1,5 +1,6 @@
 #include "cameracopy.h"
 
+#include "camerakeys.h"
 #include "camerapage.h"
 #include "cameraprop.h"
 #include "capturerate.h"
@@ -19,15 +20,15 @@ public:
     void PlanFor(int target)
     {
         if (groups & kCopyMotion) {
-            Set(target, kCopyMotion, ChKey(target, "Motion Detection"), Flag(from.motion));
-            SetRanged(target, kCopyMotion, "Motion Amount", kMotionAmountRule, from.motionAmount);
+            Set(target, kCopyMotion, CameraKeyName(CameraKey::MotionDetection, target), Flag(from.motion));
+            SetRanged(target, kCopyMotion, CameraKey::MotionAmount, kMotionAmountRule, from.motionAmount);
         }
         if (groups & kCopyRate)
             PlanRate(target);
         if (groups & kCopyIllumination) {
-            Set(target, kCopyIllumination, ChKey(target, "Illumination Detection"), Flag(from.illumination));
-            Set(target, kCopyIllumination, ChKey(target, "Illumination Cal"), Flag(from.illuminationCal));
-            SetRanged(target, kCopyIllumination, "Illumination Alarm", kIlluminationAlarmRule, from.illuminationAlarm);
+            Set(target, kCopyIllumination, CameraKeyName(CameraKey::IlluminationDetection, target), Flag(from.illumination));
+            Set(target, kCopyIllumination, CameraKeyName(CameraKey::IlluminationCal, target), Flag(from.illuminationCal));
+            SetRanged(target, kCopyIllumination, CameraKey::IlluminationAlarm, kIlluminationAlarmRule, from.illuminationAlarm);
         }
         // A camera already in the wanted state keeps its stored port and mirror as they are: only
         // switching it stores them, as the page's apply of a switch does.
@@ -53,9 +54,9 @@ private:
     }
 
     // The pages refuse a number outside the rule, whichever camera's page it is typed on.
-    void SetRanged(int target, unsigned group, const char* word, const ValueRule& rule, int value)
+    void SetRanged(int target, unsigned group, CameraKey which, const ValueRule& rule, int value)
     {
-        const std::string key = ChKey(target, word), text = std::to_string(value);
+        const std::string key = CameraKeyName(which, target), text = std::to_string(value);
         if (Accepts(rule, value))
             Set(target, group, key, text);
         else
@@ -66,11 +67,11 @@ private:
     // no rate to copy.
     void PlanRate(int target)
     {
-        const std::string key = ChKey(target, "Capture Rate");
+        const std::string key = CameraKeyName(CameraKey::CaptureRate, target);
         if (from.rateIndex >= 0)
             Set(target, kCopyRate, key, std::to_string(from.rateIndex));
         else
-            plan.skipped.push_back({target, key, StoredValue(SystemIni(), kSecOrvaBank, ChKey(from.number, "Capture Rate").c_str()).value_or(""),
+            plan.skipped.push_back({target, key, StoredValue(SystemIni(), kSecOrvaBank, CameraKeyName(CameraKey::CaptureRate, from.number).c_str()).value_or(""),
                                     "not a position of the capture-rate list"});
     }
 

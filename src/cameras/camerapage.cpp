@@ -1,5 +1,6 @@
 #include "camerapage.h"
 
+#include "cameras/camerakeys.h"
 #include "cameras/capturerate.h"
 #include "cameras/gencamprop.h"
 #include "propsheet.h"
@@ -8,14 +9,12 @@
 #include "numtext.h"
 #include "profile.h"
 #include "resource.h"
-#include "sitedeffile.h"
 #include "unit.h"
 
 #include <prsht.h>
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,9 +37,7 @@ constexpr int kIPVersion = 12;
 // Cameras whose on/off state the remote viewer reads from SiteDef.DAT.
 constexpr int kMirroredCameras = 31;
 
-constexpr char kSecIPCamera[] = "IP Camera";
 constexpr char kGenericType[] = "Generic";
-constexpr char kInitializedKey[] = "Initilized"; // spelt as the remote viewer reads it
 
 // Page state, kept in the page window's DWLP_USER: all camera pages live side by side.
 constexpr LONG_PTR kPaceMotion = 0x1; // [OrvaVideo] "Pace Motion Detect" as read on opening
@@ -51,67 +48,34 @@ constexpr LONG_PTR kRateFresh = 0x4;
 
 // A value of the page that the recorder accepts only within a range.
 struct RangedValue {
-    const char* word; // of the "Ch %d %s" key
+    CameraKey key;
     int editId;
     ValueRule rule;
     const Refusal& refusal; // %d the camera number
 };
 
-const RangedValue kMotionAmount{"Motion Amount", IDC_CAM_MOTION_PERCENT, kMotionAmountRule,
+const RangedValue kMotionAmount{CameraKey::MotionAmount, IDC_CAM_MOTION_PERCENT, kMotionAmountRule,
                                 DeclareRefusal("Error", "Motion percentage out of range for port %d!\n"
                                                         "Range - Min 0 Max 100.\nValue was not saved!", MB_ICONSTOP | MB_OK)};
-const RangedValue kIlluminationAlarm{"Illumination Alarm", IDC_CAM_ILLUM_LEVEL, kIlluminationAlarmRule,
+const RangedValue kIlluminationAlarm{CameraKey::IlluminationAlarm, IDC_CAM_ILLUM_LEVEL, kIlluminationAlarmRule,
                                      DeclareRefusal("Error", "Illumination alarm level for port %d out of range!\n"
                                                              "Range - Min 0 Max 256.\nValue was not saved!", MB_ICONSTOP | MB_OK)};
-
-std::string CameraKey(const char* format, int camera)
-{
-    char key[48];
-    std::snprintf(key, sizeof key, format, camera);
-    return key;
-}
-
-std::string NumberKey(int camera) { return CameraKey("%d", camera); }
 
 // The camera's flag, the port only an analog camera in use has (the recorder reads an empty port
 // as none), and the on/off mirror the remote viewer reads from SiteDef.DAT.
 std::vector<CameraValue> OnOffValues(int camera, bool on, bool ip, int port)
 {
-    const std::string siteDef = SiteDefFile();
-    return {{SystemIni(), kSecOrvaBank, LobbyCameraKey(camera, " On"), on ? "YES" : "NO"},
-            {SystemIni(), kSecOrvaBank, LobbyCameraKey(camera, ""), on && !ip ? std::to_string(port) : std::string()},
-            {siteDef, kSecCamerasEnabled, NumberKey(camera), on ? "ON" : "OFF"}};
+    const auto value = [camera](CameraKey key, std::string text) {
+        return CameraValue{CameraKeyFile(key), SpellingOf(key).section, CameraKeyName(key, camera), std::move(text)};
+    };
+    return {value(CameraKey::On, on ? "YES" : "NO"), value(CameraKey::Port, on && !ip ? std::to_string(port) : std::string()),
+            value(CameraKey::Enabled, on ? "ON" : "OFF")};
 }
 
-// The camera's [OrvaBank] "YES"/"NO" flags, " On" or " IP".
-bool ReadBankYes(int camera, const char* suffix)
-{
-    return ReadYes(SystemIni(), kSecOrvaBank, LobbyCameraKey(camera, suffix).c_str());
-}
-
-void WriteBankYes(int camera, const char* suffix, bool yes)
-{
-    WriteYesNo(SystemIni(), kSecOrvaBank, LobbyCameraKey(camera, suffix).c_str(), yes);
-}
-
-int ReadCh(int camera, const char* word, int def)
-{
-    return ReadInt(SystemIni(), kSecOrvaBank, ChKey(camera, word).c_str(), def);
-}
-
-void WriteChFlag(int camera, const char* word, bool on)
-{
-    WriteFlag(SystemIni(), kSecOrvaBank, ChKey(camera, word).c_str(), on);
-}
-
+// A key of the [IP Camera] section that belongs to no one camera ("Types Supported").
 std::string ReadIPCamera(const std::string& key, const char* def)
 {
     return ReadString(SystemIni(), kSecIPCamera, key.c_str(), def, kTextBuf);
-}
-
-void WriteIPCamera(const char* format, int camera, const std::string& value)
-{
-    WriteString(SystemIni(), kSecIPCamera, CameraKey(format, camera).c_str(), value);
 }
 
 bool HasFlag(HWND page, LONG_PTR flag) { return (GetWindowLongPtrA(page, DWLP_USER) & flag) != 0; }
@@ -176,9 +140,9 @@ void LimitCameraEdits(HWND page)
 // Every camera of a Halden unit is an IP camera: the flag is stored as soon as the page opens.
 void ShowCameraType(HWND page, int camera)
 {
-    bool ip = ReadBankYes(camera, " IP");
+    bool ip = ReadCameraYes(CameraKey::IP, camera);
     if (IsHaldenUnit()) {
-        WriteBankYes(camera, " IP", true);
+        WriteCameraYesNo(CameraKey::IP, camera, true);
         ip = true;
         EnableItem(page, IDC_CAM_ANALOG, false);
     }
@@ -195,7 +159,7 @@ void ShowCameraName(HWND page, int camera)
 // camera at full speed; a stored position outside the list selects nothing (-1).
 int ShownRateIndex(int camera, int version)
 {
-    const int rate = version < kRateVersion ? 0 : ReadCh(camera, "Capture Rate", 0);
+    const int rate = version < kRateVersion ? 0 : ReadCameraInt(CameraKey::CaptureRate, camera, 0);
     return rate >= 0 && rate < static_cast<int>(CAPTURE_RATE_TEXT.size()) ? rate : -1;
 }
 
@@ -204,7 +168,7 @@ constexpr int kMotionAmountDefault = 5;
 
 void ShowMotionAndRate(HWND page, int camera, int version)
 {
-    if (ReadCh(camera, "Motion Detection", kMotionDefault) != 0) {
+    if (ReadCameraInt(CameraKey::MotionDetection, camera, kMotionDefault) != 0) {
         SetItemCheck(page, IDC_CAM_MOTION, true);
         EnableItem(page, IDC_CAM_RATE_LIST, HasFlag(page, kPaceMotion));
     } else {
@@ -212,7 +176,7 @@ void ShowMotionAndRate(HWND page, int camera, int version)
     }
     if (version < kRateVersion)
         EnableItem(page, IDC_CAM_RATE_LIST, false);
-    SetItemInt(page, IDC_CAM_MOTION_PERCENT, ReadCh(camera, "Motion Amount", kMotionAmountDefault));
+    SetItemInt(page, IDC_CAM_MOTION_PERCENT, ReadCameraInt(CameraKey::MotionAmount, camera, kMotionAmountDefault));
 
     FillCombo(page, IDC_CAM_RATE_LIST, CAPTURE_RATE_TEXT);
     const int rate = ShownRateIndex(camera, version);
@@ -223,19 +187,19 @@ void ShowMotionAndRate(HWND page, int camera, int version)
 
 void ShowIllumination(HWND page, int camera)
 {
-    if (ReadCh(camera, "Illumination Detection", 0) != 0)
+    if (ReadCameraInt(CameraKey::IlluminationDetection, camera, 0) != 0)
         SetItemCheck(page, IDC_CAM_ILLUM_MONITOR, true);
     else
         EnableItem(page, IDC_CAM_ILLUM_LEVEL, false);
-    SetItemCheck(page, IDC_CAM_ILLUM_CAL, ReadCh(camera, "Illumination Cal", 0) != 0);
-    SetItemInt(page, IDC_CAM_ILLUM_LEVEL, ReadCh(camera, "Illumination Alarm", 0));
+    SetItemCheck(page, IDC_CAM_ILLUM_CAL, ReadCameraInt(CameraKey::IlluminationCal, camera, 0) != 0);
+    SetItemInt(page, IDC_CAM_ILLUM_LEVEL, ReadCameraInt(CameraKey::IlluminationAlarm, camera, 0));
 }
 
 // The types the recorder supports, "Generic" last, with the camera's stored type selected; a type
 // the recorder no longer lists leaves the list without a selection.
 void ShowCameraTypes(HWND page, int camera)
 {
-    const std::string stored = ReadIPCamera(CameraKey("Camera %d Type", camera), kGenericType);
+    const std::string stored = ReadCameraText(CameraKey::Type, camera, kGenericType);
     std::vector<std::string> types = SplitTypes(ReadIPCamera("Types Supported", ""));
     types.emplace_back(kGenericType);
 
@@ -254,14 +218,14 @@ void ShowCameraTypes(HWND page, int camera)
 void ShowIPSettings(HWND page, int camera)
 {
     ShowCameraTypes(page, camera);
-    SetItemText(page, IDC_CAM_IP_ADDRESS, ReadIPCamera(CameraKey("Camera %d Address", camera), ""));
-    const std::string access = ReadIPCamera(CameraKey("Camera %d Access", camera), "");
+    SetItemText(page, IDC_CAM_IP_ADDRESS, ReadCameraText(CameraKey::Address, camera, ""));
+    const std::string access = ReadCameraText(CameraKey::Access, camera, "");
     if (access.empty())
         BuildAccessString(page);
     else
         SetItemText(page, IDC_CAM_IP_ACCESS, access);
-    SetItemText(page, IDC_CAM_IP_USER, ReadIPCamera(CameraKey("Camera %d Username", camera), ""));
-    SetItemText(page, IDC_CAM_IP_PASSWORD, ReadIPCamera(CameraKey("Camera %d PW", camera), ""));
+    SetItemText(page, IDC_CAM_IP_USER, ReadCameraText(CameraKey::Username, camera, ""));
+    SetItemText(page, IDC_CAM_IP_PASSWORD, ReadCameraText(CameraKey::Password, camera, ""));
     EnableIPFields(page);
 }
 
@@ -281,7 +245,7 @@ void OnInitCameraPage(HWND page, int camera)
     SetItemCheck(page, IDC_CAM_ENABLED, CameraOn(camera));
     ShowCameraType(page, camera);
     SetItemInt(page, IDC_CAM_PORT,
-               ReadInt(SystemIni(), kSecOrvaBank, LobbyCameraKey(camera, "").c_str(), DefaultPort(camera - 1)));
+               ReadCameraInt(CameraKey::Port, camera, DefaultPort(camera - 1)));
     FillCamerasEnabledOnce();
     ShowCameraName(page, camera);
     ShowMotionAndRate(page, camera, version);
@@ -358,7 +322,7 @@ bool SaveRangedValue(HWND page, int camera, const RangedValue& value)
     const int number = GetItemInt(page, value.editId);
     if (!Check(page, Accepts(value.rule, number), value.refusal, camera))
         return false;
-    WriteInt(SystemIni(), kSecOrvaBank, ChKey(camera, value.word).c_str(), number);
+    WriteCameraInt(value.key, camera, number);
     return true;
 }
 
@@ -367,12 +331,12 @@ bool SaveRangedValue(HWND page, int camera, const RangedValue& value)
 void SaveIPSettings(HWND page, int camera)
 {
     if (GetComboSel(page, IDC_CAM_IP_TYPE) != CB_ERR)
-        WriteIPCamera("Camera %d Type", camera, GetComboSelText(page, IDC_CAM_IP_TYPE));
-    WriteIPCamera("Camera %d Address", camera, GetItemText(page, IDC_CAM_IP_ADDRESS, kAddressMax));
-    WriteIPCamera("Camera %d Access", camera, GetItemText(page, IDC_CAM_IP_ACCESS, kTextMax));
-    WriteIPCamera("Camera %d Username", camera, GetItemText(page, IDC_CAM_IP_USER, kTextMax));
+        WriteCameraText(CameraKey::Type, camera, GetComboSelText(page, IDC_CAM_IP_TYPE));
+    WriteCameraText(CameraKey::Address, camera, GetItemText(page, IDC_CAM_IP_ADDRESS, kAddressMax));
+    WriteCameraText(CameraKey::Access, camera, GetItemText(page, IDC_CAM_IP_ACCESS, kTextMax));
+    WriteCameraText(CameraKey::Username, camera, GetItemText(page, IDC_CAM_IP_USER, kTextMax));
     // The recorder reads the camera's password in the clear.
-    WriteIPCamera("Camera %d PW", camera, GetItemText(page, IDC_CAM_IP_PASSWORD, kTextMax));
+    WriteCameraText(CameraKey::Password, camera, GetItemText(page, IDC_CAM_IP_PASSWORD, kTextMax));
 }
 
 bool SaveCameraPage(HWND page, int camera)
@@ -382,18 +346,18 @@ bool SaveCameraPage(HWND page, int camera)
     const bool ip = version >= kIPVersion && IsItemChecked(page, IDC_CAM_IP);
     for (const CameraValue& v : OnOffValues(camera, on, ip, GetItemInt(page, IDC_CAM_PORT)))
         WriteString(v.file.c_str(), v.section.c_str(), v.key.c_str(), v.value);
-    WriteBankYes(camera, " IP", ip);
-    WriteString(SiteDefFile().c_str(), kSecCameraNames, NumberKey(camera).c_str(), GetItemText(page, IDC_CAM_NAME, kTextMax));
+    WriteCameraYesNo(CameraKey::IP, camera, ip);
+    WriteCameraText(CameraKey::Name, camera, GetItemText(page, IDC_CAM_NAME, kTextMax));
 
     // The list's own selection: pacing decides the real rate when the recorder runs. A stored rate
     // the list cannot show leaves it without a selection, and then the key is kept as stored.
     if (const int rate = GetComboSel(page, IDC_CAM_RATE_LIST); rate != CB_ERR)
-        WriteInt(SystemIni(), kSecOrvaBank, ChKey(camera, "Capture Rate").c_str(), rate);
-    WriteChFlag(camera, "Motion Detection", IsItemChecked(page, IDC_CAM_MOTION));
+        WriteCameraInt(CameraKey::CaptureRate, camera, rate);
+    WriteCameraFlag(CameraKey::MotionDetection, camera, IsItemChecked(page, IDC_CAM_MOTION));
     if (!SaveRangedValue(page, camera, kMotionAmount))
         return false;
-    WriteChFlag(camera, "Illumination Detection", IsItemChecked(page, IDC_CAM_ILLUM_MONITOR));
-    WriteChFlag(camera, "Illumination Cal", IsItemChecked(page, IDC_CAM_ILLUM_CAL));
+    WriteCameraFlag(CameraKey::IlluminationDetection, camera, IsItemChecked(page, IDC_CAM_ILLUM_MONITOR));
+    WriteCameraFlag(CameraKey::IlluminationCal, camera, IsItemChecked(page, IDC_CAM_ILLUM_CAL));
     if (!SaveRangedValue(page, camera, kIlluminationAlarm))
         return false;
     if (version >= kIPVersion)
@@ -452,13 +416,13 @@ void BuildAccessString(HWND hDlg)
 
 void FillCamerasEnabledOnce()
 {
-    const std::string siteDef = SiteDefFile();
-    if (ReadInt(siteDef.c_str(), kSecCamerasEnabled, kInitializedKey, 0) != 0)
+    const std::string siteDef = CameraKeyFile(CameraKey::Enabled);
+    const char* section = SpellingOf(CameraKey::Enabled).section;
+    if (ReadInt(siteDef.c_str(), section, kMirrorFilledKey, 0) != 0)
         return;
     for (int camera = 1; camera <= kMirroredCameras; ++camera)
-        WriteString(siteDef.c_str(), kSecCamerasEnabled, NumberKey(camera).c_str(),
-                    CameraOn(camera) ? "ON" : "OFF");
-    WriteInt(siteDef.c_str(), kSecCamerasEnabled, kInitializedKey, 1);
+        WriteCameraText(CameraKey::Enabled, camera, CameraOn(camera) ? "ON" : "OFF");
+    WriteInt(siteDef.c_str(), section, kMirrorFilledKey, 1);
 }
 
 INT_PTR CameraPropProc_IP(HWND page, UINT msg, WPARAM wParam, LPARAM lParam, int camera) noexcept
@@ -497,18 +461,18 @@ CameraSummary Summary(int camera, const CaptureCards* cards)
     summary.number = camera;
     summary.name = ShownCameraName(camera, kTextMax);
     summary.on = CameraOn(camera);
-    summary.ip = IsHaldenUnit() || ReadBankYes(camera, " IP");
-    summary.port = ReadInt(SystemIni(), kSecOrvaBank, LobbyCameraKey(camera, "").c_str(), DefaultPort(camera - 1));
+    summary.ip = IsHaldenUnit() || ReadCameraYes(CameraKey::IP, camera);
+    summary.port = ReadCameraInt(CameraKey::Port, camera, DefaultPort(camera - 1));
     if (version >= kIPVersion)
-        summary.address = ReadIPCamera(CameraKey("Camera %d Address", camera), "");
+        summary.address = ReadCameraText(CameraKey::Address, camera, "");
     summary.rateIndex = ShownRateIndex(camera, version);
     if (summary.on)
         summary.rate = cards ? ComputeFPS(camera, summary.rateIndex, *cards) : ComputeFPS(camera, summary.rateIndex);
-    summary.motion = ReadCh(camera, "Motion Detection", kMotionDefault) != 0;
-    summary.motionAmount = ReadCh(camera, "Motion Amount", kMotionAmountDefault);
-    summary.illumination = ReadCh(camera, "Illumination Detection", 0) != 0;
-    summary.illuminationCal = ReadCh(camera, "Illumination Cal", 0) != 0;
-    summary.illuminationAlarm = ReadCh(camera, "Illumination Alarm", 0);
+    summary.motion = ReadCameraInt(CameraKey::MotionDetection, camera, kMotionDefault) != 0;
+    summary.motionAmount = ReadCameraInt(CameraKey::MotionAmount, camera, kMotionAmountDefault);
+    summary.illumination = ReadCameraInt(CameraKey::IlluminationDetection, camera, 0) != 0;
+    summary.illuminationCal = ReadCameraInt(CameraKey::IlluminationCal, camera, 0) != 0;
+    summary.illuminationAlarm = ReadCameraInt(CameraKey::IlluminationAlarm, camera, 0);
     return summary;
 }
 
@@ -523,13 +487,6 @@ std::vector<CameraSummary> ReadCameraSummaries(int count)
     for (int camera = 1; camera <= count; ++camera)
         summaries.push_back(Summary(camera, &cards));
     return summaries;
-}
-
-std::string ChKey(int camera, const char* word)
-{
-    char key[64];
-    std::snprintf(key, sizeof key, "Ch %d %s", camera, word);
-    return key;
 }
 
 std::vector<CameraValue> SwitchedCameraValues(const CameraSummary& camera, bool on)

@@ -51,9 +51,6 @@ CameraSummary ReadCameraSummary(int camera);
 // The summaries of cameras 1 to count, the capture cards read once for all of them.
 std::vector<CameraSummary> ReadCameraSummaries(int count);
 
-// "Ch <camera> <word>", the [OrvaBank] key of one of a camera's values ("Motion Amount").
-std::string ChKey(int camera, const char* word);
-
 // One value as a camera page stores it: the file's path, section, key and the text written.
 struct CameraValue {
     std::string file, section, key, value;

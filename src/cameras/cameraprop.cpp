@@ -1,5 +1,6 @@
 #include "cameraprop.h"
 
+#include "camerakeys.h"
 #include "camerapage.h"
 #include "capturerate.h"
 #include "defines.h"
@@ -29,7 +30,7 @@ int StoredPageCount()
 void DisableCamerasAfter(int lastPage)
 {
     for (int camera = lastPage + 1; lastPage > 0 && camera <= kMaxCameras; ++camera)
-        WriteYesNo(SystemIni(), kSecOrvaBank, LobbyCameraKey(camera, " On").c_str(), false);
+        WriteCameraYesNo(CameraKey::On, camera, false);
 }
 
 void ExplainNoPages(HWND parent, bool advanced)

@@ -1,11 +1,11 @@
 #include "camnames.h"
 
+#include "camerakeys.h"
 #include "cameraprop.h"
 
 #include "dlgctl.h"
 #include "profile.h"
 #include "resource.h"
-#include "sitedeffile.h"
 
 #include <string>
 
@@ -24,8 +24,7 @@ void ShowCamera(HWND dlg, int delta)
 
 void SaveName(HWND dlg)
 {
-    WriteString(SiteDefFile().c_str(), kSecCameraNames, std::to_string(GetItemInt(dlg, IDC_CN_NUMBER)).c_str(),
-                GetItemText(dlg, IDC_CN_NAME, kNameMax));
+    WriteCameraText(CameraKey::Name, GetItemInt(dlg, IDC_CN_NUMBER), GetItemText(dlg, IDC_CN_NAME, kNameMax));
 }
 
 } // namespace

@@ -1,21 +1,15 @@
 #include "capturerate.h"
 
+#include "camerakeys.h"
 #include "defines.h"
 #include "fpsmath.h"
 #include "profile.h"
-
-#include <cstdio>
 
 namespace {
 
 // The recorder keeps its camera settings in fixed 80-byte buffers.
 constexpr size_t kValueBuffer = 80;
 constexpr int kCameras = 32;
-
-bool CameraFlag(const char* iniFile, int camera, const char* suffix)
-{
-    return ReadYes(iniFile, kSecOrvaBank, LobbyCameraKey(camera, suffix).c_str());
-}
 
 int GlobalInt(const char* key) { return ReadInt(SystemIni(), kSecGlobal, key, 0); }
 
@@ -26,41 +20,19 @@ bool OneToOneUnit() { return GlobalInt("Wendrel") != 0 || GlobalInt("Halden") !=
 // The unit kind is read once by the caller: a display reads every camera's port.
 int CameraPort(int camera, bool oneToOne)
 {
-    return ReadInt(SystemIni(), kSecOrvaBank, LobbyCameraKey(camera, "").c_str(),
-                   DefaultPortFor(camera - 1, oneToOne));
+    return ReadCameraInt(CameraKey::Port, camera, DefaultPortFor(camera - 1, oneToOne));
 }
 
-} // namespace
+bool AnalogCameraEnabled(int camera) { return CameraOn(camera) && !ReadCameraYes(CameraKey::IP, camera); }
 
-std::string LobbyCameraKey(int camera, const char* suffix)
-{
-    char key[48];
-    std::snprintf(key, sizeof key, "Lobby Camera %d%s", camera, suffix);
-    return key;
-}
-
-bool CameraOn(int camera) { return CameraFlag(SystemIni(), camera, " On"); }
-
-int DefaultPort(int ch) { return DefaultPortFor(ch, OneToOneUnit()); }
-
-bool AnalogCameraEnabled(int iCh, const char* iniFile)
-{
-    return CameraFlag(iniFile, iCh, " On") && !CameraFlag(iniFile, iCh, " IP");
-}
-
-bool IPCameraEnabled(int iCh, const char* iniFile)
-{
-    return CameraFlag(iniFile, iCh, " On") && CameraFlag(iniFile, iCh, " IP");
-}
-
-namespace {
+bool IPCameraEnabled(int camera) { return CameraOn(camera) && ReadCameraYes(CameraKey::IP, camera); }
 
 // The display from the stored values; the cards are read only for an analog camera, when not given.
 std::string RateText(int ch, int camCaptureRate, const CaptureCards* known)
 {
     if (ch < 1 || ch > kCameras || !RateDivisor(camCaptureRate))
         return {};
-    if (IPCameraEnabled(ch, SystemIni()))
+    if (IPCameraEnabled(ch))
         return IPCameraRateText(camCaptureRate);
     const CaptureCards cards = known ? *known : ReadCaptureCards();
     return AnalogCameraRateText(camCaptureRate, cards.imageCard, cards.cardCount, CameraPort(ch, cards.oneToOne),
@@ -69,6 +41,10 @@ std::string RateText(int ch, int camCaptureRate, const CaptureCards* known)
 
 } // namespace
 
+bool CameraOn(int camera) { return ReadCameraYes(CameraKey::On, camera); }
+
+int DefaultPort(int ch) { return DefaultPortFor(ch, OneToOneUnit()); }
+
 CaptureCards ReadCaptureCards()
 {
     CaptureCards cards;
@@ -76,7 +52,7 @@ CaptureCards ReadCaptureCards()
     cards.oneToOne = OneToOneUnit();
     cards.cardCount = GlobalInt("Nbr Image Card");
     for (int camera = 1; camera <= kCameras; ++camera)
-        if (AnalogCameraEnabled(camera, SystemIni()))
+        if (AnalogCameraEnabled(camera))
             cards.enabledAnalogPorts.push_back(CameraPort(camera, cards.oneToOne));
     return cards;
 }

@@ -10,17 +10,12 @@
 // Items of the capture-rate list; the stored value is the position.
 inline constexpr std::array<const char*, 6> CAPTURE_RATE_TEXT = {"Full Speed", "1/2 Speed", "1/4 Speed", "1/8 Speed", "1/16 Speed", "1/32 Speed"};
 
-// [OrvaBank] "Lobby Camera %d" followed by suffix: " On", " IP", or "" for the port key.
-std::string LobbyCameraKey(int camera, const char* suffix);
 // The camera is stored as in use in the system INI file, whatever its kind.
 bool CameraOn(int camera);
 
-// The port a camera is wired to when its "Lobby Camera %d" key is absent. A negative index is no
+// The port a camera is wired to when its port key is absent. A negative index is no
 // camera and gives port 1, as an index of 32 and above does on a plain unit.
 int DefaultPort(int ch);                                  // ch is 0-based (camera number - 1)
-// The camera is stored as on and analog / on and IP, in [OrvaBank] of the given file.
-bool AnalogCameraEnabled(int iCh, const char* iniFile);   // iCh is 1..32
-bool IPCameraEnabled(int iCh, const char* iniFile);       // iCh is 1..32
 // The frame-rate display for the camera at the given capture-rate position, from the stored
 // configuration only (not from any open page). Empty for a camera outside 1..32.
 std::string ComputeFPS(int ch, int camCaptureRate);       // ch is 1..32; the rate display text, "" for an index outside 0..5

@@ -1,5 +1,6 @@
 #include "tdiports.h"
 
+#include "camerakeys.h"
 #include "camerapage.h"
 #include "cameraprop.h"
 
@@ -8,7 +9,6 @@
 #include "profile.h"
 #include "propsheet.h"
 #include "resource.h"
-#include "sitedeffile.h"
 #include "unit.h"
 
 #include <algorithm>

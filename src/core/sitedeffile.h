@@ -12,7 +12,3 @@ inline constexpr char kSecMap[] = "Map";
 inline constexpr char kSecCameraNames[] = "Camera Names";
 inline constexpr char kSecCamerasEnabled[] = "Cameras Enabled";
 inline constexpr char kSecViewer[] = "Viewer";
-
-// The name remote users see for a camera (1 to 32), at most maxChars characters; "none" when it
-// has none, as every dialog that shows camera names writes it.
-std::string ShownCameraName(int camera, size_t maxChars);

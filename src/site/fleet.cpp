@@ -7,6 +7,7 @@
 #include "sitereport.h"
 #include "sitewalk.h"
 
+#include "cameras/camerakeys.h"
 #include "defines.h"
 #include "history.h"
 #include "numtext.h"
@@ -98,7 +99,7 @@ int CamerasInUse(SiteFiles& files, int channels)
 {
     int on = 0;
     for (int camera = 1; camera <= channels; ++camera)
-        on += IsYesText(files.Value('S', "OrvaBank", "Lobby Camera " + std::to_string(camera) + " On").value_or("NO")) ? 1 : 0;
+        on += IsYesText(files.Value('S', "OrvaBank", CameraKeyName(CameraKey::On, camera)).value_or("NO")) ? 1 : 0;
     return on;
 }
 

@@ -5,6 +5,7 @@
 #include "unit.h"
 #include "resource.h"
 #include "alarms/alarmprop.h"
+#include "cameras/camerakeys.h"
 #include "cameras/camerapage.h"
 #include "cameras/capturerate.h"
 #include "system/logs.h"
@@ -30,6 +31,12 @@ OwnedKey N(char file, const char* section, const char* key, ValueRule rule, int 
 {
     return {file, section, key, rule, first, last};
 }
+// The keys of cameras first to last, as the camera keys' table spells them.
+OwnedKey C(CameraKey key, ValueRule rule, int first = 1, int last = 32)
+{
+    const CameraKeySpelling& spelling = SpellingOf(key);
+    return {spelling.file, spelling.section, spelling.pattern, rule, first, last};
+}
 OwnedKey R(char file, const char* section, const char* key, ValueRule rule) { return {file, section, key, rule, 0, 0, false}; }
 
 const std::vector<CommandKeys> kTable = {
@@ -42,30 +49,30 @@ const std::vector<CommandKeys> kTable = {
     {IDM_CAMERA_SYSTEM, "System Configuration",
      {K('S', "OrvaBank", "Last Remote View Lobby Camera", kNumber), K('S', "OrvaVideo", "Color", YesNoRule())}},
     {IDM_PORT_CONFIG, "Port Configuration",
-     {N('S', "OrvaBank", "Lobby Camera %d On", YesNoRule(), 1, 32), N('S', "OrvaBank", "Lobby Camera %d IP", YesNoRule(), 1, 32),
-      N('S', "OrvaBank", "Lobby Camera %d", AnyRule(), 1, 32),
-      N('S', "OrvaBank", "Ch %d Capture Rate", ChoiceRule(CAPTURE_RATE_TEXT.size()), 1, 32),
-      N('S', "OrvaBank", "Ch %d Motion Detection", FlagRule(), 1, 32), N('S', "OrvaBank", "Ch %d Motion Amount", kMotionAmountRule, 1, 32),
-      N('S', "OrvaBank", "Ch %d Illumination Detection", FlagRule(), 1, 32),
-      N('S', "OrvaBank", "Ch %d Illumination Cal", FlagRule(), 1, 32),
-      N('S', "OrvaBank", "Ch %d Illumination Alarm", kIlluminationAlarmRule, 1, 32), N('S', "IP Camera", "Camera %d Type", kText79, 1, 32),
-      N('S', "IP Camera", "Camera %d Address", AddressRule(), 1, 32), N('S', "IP Camera", "Camera %d Access", kText79, 1, 32),
-      N('S', "IP Camera", "Camera %d Username", kText79, 1, 32), N('S', "IP Camera", "Camera %d PW", kText79, 1, 32),
-      N('D', "Camera Names", "%d", kText79, 1, 32), N('D', "Cameras Enabled", "%d", AnyRule(), 1, 32),
-      K('D', "Cameras Enabled", "Initilized", AnyRule()), K('S', "OrvaVideo", "Color", YesNoRule()),
+     {C(CameraKey::On, YesNoRule()), C(CameraKey::IP, YesNoRule()),
+      C(CameraKey::Port, AnyRule()),
+      C(CameraKey::CaptureRate, ChoiceRule(CAPTURE_RATE_TEXT.size())),
+      C(CameraKey::MotionDetection, FlagRule()), C(CameraKey::MotionAmount, kMotionAmountRule),
+      C(CameraKey::IlluminationDetection, FlagRule()),
+      C(CameraKey::IlluminationCal, FlagRule()),
+      C(CameraKey::IlluminationAlarm, kIlluminationAlarmRule), C(CameraKey::Type, kText79),
+      C(CameraKey::Address, AddressRule()), C(CameraKey::Access, kText79),
+      C(CameraKey::Username, kText79), C(CameraKey::Password, kText79),
+      C(CameraKey::Name, kText79), C(CameraKey::Enabled, AnyRule()),
+      K('D', SpellingOf(CameraKey::Enabled).section, kMirrorFilledKey, AnyRule()), K('S', "OrvaVideo", "Color", YesNoRule()),
       K('S', "OrvaBank", "Last Remote View Lobby Camera", kNumber), R('C', "Config", "Auto Disable Unused Ports", kNumber),
-      R('S', "Global", "Video Channels", kNumber), R('S', "IP Camera", "Types Supported", AnyRule())}},
-    {IDM_NAME_ASSIGNMENT, "Name Assignment", {N('D', "Camera Names", "%d", kText79, 1, 32)}},
+      R('S', "Global", "Video Channels", kNumber), R('S', kSecIPCamera, "Types Supported", AnyRule())}},
+    {IDM_NAME_ASSIGNMENT, "Name Assignment", {C(CameraKey::Name, kText79)}},
     // Copying settings between cameras stores what their pages would, and never a name, port number,
     // address or password: the port key only as the page stores it for a camera switched on or off.
     {IDM_CAMERA_OVERVIEW, "Overview",
-     {N('S', "OrvaBank", "Lobby Camera %d On", YesNoRule(), 1, 32), N('S', "OrvaBank", "Lobby Camera %d", AnyRule(), 1, 32),
-      N('S', "OrvaBank", "Ch %d Capture Rate", ChoiceRule(CAPTURE_RATE_TEXT.size()), 1, 32),
-      N('S', "OrvaBank", "Ch %d Motion Detection", FlagRule(), 1, 32), N('S', "OrvaBank", "Ch %d Motion Amount", kMotionAmountRule, 1, 32),
-      N('S', "OrvaBank", "Ch %d Illumination Detection", FlagRule(), 1, 32),
-      N('S', "OrvaBank", "Ch %d Illumination Cal", FlagRule(), 1, 32),
-      N('S', "OrvaBank", "Ch %d Illumination Alarm", kIlluminationAlarmRule, 1, 32), N('D', "Cameras Enabled", "%d", AnyRule(), 1, 32),
-      K('D', "Cameras Enabled", "Initilized", AnyRule()), K('S', "OrvaVideo", "Color", YesNoRule()),
+     {C(CameraKey::On, YesNoRule()), C(CameraKey::Port, AnyRule()),
+      C(CameraKey::CaptureRate, ChoiceRule(CAPTURE_RATE_TEXT.size())),
+      C(CameraKey::MotionDetection, FlagRule()), C(CameraKey::MotionAmount, kMotionAmountRule),
+      C(CameraKey::IlluminationDetection, FlagRule()),
+      C(CameraKey::IlluminationCal, FlagRule()),
+      C(CameraKey::IlluminationAlarm, kIlluminationAlarmRule), C(CameraKey::Enabled, AnyRule()),
+      K('D', SpellingOf(CameraKey::Enabled).section, kMirrorFilledKey, AnyRule()), K('S', "OrvaVideo", "Color", YesNoRule()),
       K('S', "OrvaBank", "Last Remote View Lobby Camera", kNumber), R('S', "Global", "Video Channels", kNumber)}},
     {IDM_SCHEDULE, "Schedule",
      {K('S', "Schedule", "Enabled", FlagRule()), K('S', "Schedule", "MD When Off", FlagRule()),
@@ -75,7 +82,7 @@ const std::vector<CommandKeys> kTable = {
       N('S', "Schedule", "SAT%d", FlagRule(), 0, 23)}},
     {IDM_TDI_PORTS, "TDI Ports",
      {N('S', "TDI Port", "Port %d Enabled", FlagRule(), 1, 8), N('S', "TDI Port", "Port %d Camera", NumberRule(0, 32), 1, 8),
-      N('D', "Cameras Enabled", "%d", AnyRule(), 1, 31), K('D', "Cameras Enabled", "Initilized", AnyRule())}},
+      C(CameraKey::Enabled, AnyRule(), 1, 31), K('D', SpellingOf(CameraKey::Enabled).section, kMirrorFilledKey, AnyRule())}},
     {IDM_ALARM_CONFIG, "Alarm Config",
      {K('S', "Alarms", "Exclusive", FlagRule()), K('S', "Alarms", "Report Video Failures", FlagRule()),
       K('S', "Alarms", "Report Mux Fail", FlagRule()), K('S', "Alarms", "Enable Watchdog", FlagRule()),
@@ -228,8 +235,8 @@ bool SiteSpecificKey(char file, const std::string& section, const std::string& k
 {
     const auto is = [&](char f, const char* s) { return file == f && EqualNoCase(section, s); };
     const std::string k = UpperAscii(key);
-    return (is('S', "OrvaBank") && k == "BANK NAME") || is('D', "Map") || (is('S', "IP Camera") && k.ends_with(" ADDRESS")) ||
-           (is('S', "IP Camera") && k.ends_with(" ACCESS")) || (is('S', "Alarms") && k == "REPORT LAN ADDR") ||
+    return (is('S', "OrvaBank") && k == "BANK NAME") || is('D', "Map") || (is('S', kSecIPCamera) && k.ends_with(" ADDRESS")) ||
+           (is('S', kSecIPCamera) && k.ends_with(" ACCESS")) || (is('S', "Alarms") && k == "REPORT LAN ADDR") ||
            (is('S', "TCPIP") && (k.ends_with(" ADDRESS") || k.ends_with(" MAC ADDRESS")));
 }
 
@@ -252,6 +259,15 @@ std::string Beyond(const char* what, int number, int count, const char* of)
     return what + std::string(" ") + std::to_string(number) + " is beyond the " + std::to_string(count) + " " + of + " of this unit";
 }
 
+// The camera key an entry of the table is, when it is one.
+const CameraKeySpelling* CameraEntry(const OwnedKey& entry)
+{
+    for (const CameraKeySpelling& spelling : kCameraKeys)
+        if (std::strcmp(spelling.section, entry.section) == 0 && std::strcmp(spelling.pattern, entry.key) == 0)
+            return &spelling;
+    return nullptr;
+}
+
 std::optional<std::string> Needs(bool met, const char* what)
 {
     return met ? std::nullopt : std::optional<std::string>(what);
@@ -265,13 +281,12 @@ std::optional<std::string> RefusedOnUnit(const OwnedKey& entry, int number, cons
         return broken;
     const std::string section = entry.section, key = entry.key;
     const bool numbered = key.find("%d") != std::string::npos || section.find("%d") != std::string::npos;
-    const bool cameraKey = numbered && (((section == "OrvaBank") && (key.starts_with("Lobby Camera") || key.starts_with("Ch "))) ||
-                                        section == "IP Camera" || section == "Camera Names" || section == "Cameras Enabled");
-    if (cameraKey && number > unit.channels)
+    const CameraKeySpelling* camera = CameraEntry(entry);
+    if (camera && number > unit.channels)
         return Beyond("camera", number, unit.channels, "video channels");
-    if (section == "OrvaBank" && key == "Ch %d Capture Rate")
+    if (camera && camera->key == CameraKey::CaptureRate)
         return Needs(unit.major >= 11, "capture rates are chosen from recorder version 11 on");
-    if (section == "IP Camera")
+    if (section == kSecIPCamera)
         return Needs(unit.major >= 12, "IP cameras need recorder version 12 or later");
     if (section == "Email")
         return Needs(unit.major > 12 || (unit.major == 12 && unit.minor >= 1), "e-mail notification needs recorder version 12.1 or later");

@@ -6,6 +6,7 @@
 #include "defines.h"
 #include "numtext.h"
 #include "resource.h"
+#include "cameras/camerakeys.h"
 #include "sitemap/mapview.h"
 
 #include <map>
@@ -62,9 +63,9 @@ private:
     {
         std::map<int, int> users;
         for (int camera = 1; camera <= 32; ++camera) {
-            const std::string base = "Lobby Camera " + std::to_string(camera);
+            const std::string base = CameraKeyName(CameraKey::Port, camera);
             const std::optional<std::string> port = files.Value('S', "OrvaBank", base);
-            if (!Yes(base + " On") || Yes(base + " IP") || !port)
+            if (!Yes(CameraKeyName(CameraKey::On, camera)) || Yes(CameraKeyName(CameraKey::IP, camera)) || !port)
                 continue;
             const int number = LeadingInt(*port);
             if (number < 1 || number > Channels()) {

@@ -1,5 +1,6 @@
 #include "sitemap/sitemap.h"
 
+#include "cameras/camerakeys.h"
 #include "defines.h"
 #include "dlgctl.h"
 #include "profile.h"
@@ -35,8 +36,7 @@ bool PlainFileName(const std::string& name)
 
 void ShowCamera(HWND dlg, int camera)
 {
-    const std::string name = ReadString(SiteDefFile().c_str(), kSecCameraNames, std::to_string(camera).c_str(), "", kNameBuf);
-    SetItemText(dlg, IDC_SM_CAMERA_NAME, name.empty() ? "none" : name);
+    SetItemText(dlg, IDC_SM_CAMERA_NAME, ShownCameraName(camera, kNameBuf - 1));
     SetItemInt(dlg, IDC_SM_CAMERA, camera);
 }
 
