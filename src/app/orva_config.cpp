@@ -1,4 +1,5 @@
 #include "orva_config.h"
+#include "profile.h"
 
 #include "defines.h"
 #include "dlgctl.h"
@@ -268,6 +269,7 @@ LRESULT CALLBACK MainWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) n
             return -1; // creation fails and the program ends
         SetFileFolders();
         StartHistory();
+        const ReadSession session; // the unit's facts for the title and the menu, each section read once
         ShowEqType(wnd);
         SetUpMenu(wnd);
         CreateStatusLine(wnd);

@@ -12,16 +12,55 @@ std::string SiteText()
     return (AtLocalSite() ? "Editing the local site (this recorder): " : "Editing a remote site: ") + IniFile;
 }
 
+// The line paints itself: a STATIC would be the common controls' own under the program's
+// manifest, and making the first one loads their library, a tenth of the time the main window
+// takes to appear. The text is the window's, so that it is set and read as a STATIC's.
+LRESULT CALLBACK StatusLineProc(HWND line, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
+{
+    switch (msg) {
+    case WM_SETTEXT: {
+        const LRESULT result = DefWindowProcA(line, msg, wParam, lParam);
+        InvalidateRect(line, nullptr, FALSE);
+        return result;
+    }
+    case WM_ERASEBKGND:
+        return 1; // painted whole below, without a flash of the background first
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        const HDC dc = BeginPaint(line, &ps);
+        RECT r;
+        GetClientRect(line, &r);
+        FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+        DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
+        char text[1024] = "";
+        GetWindowTextA(line, text, sizeof text);
+        const HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+        InflateRect(&r, -3, 0);
+        DrawTextA(dc, text, -1, &r, DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_PATH_ELLIPSIS);
+        SelectObject(dc, old);
+        EndPaint(line, &ps);
+        return 0;
+    }
+    default:
+        return DefWindowProcA(line, msg, wParam, lParam);
+    }
+}
+
+constexpr char kStatusLineClass[] = "OrvaStatusLine";
+
 } // namespace
 
-// A plain sunken text line rather than a common-controls status bar: it needs nothing loaded at
-// start-up, and the program shows one text at a time.
 void CreateStatusLine(HWND main)
 {
-    hStatusWnd = CreateWindowA("STATIC", SiteText().c_str(),
-                               WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_SUNKEN | SS_CENTERIMAGE | SS_PATHELLIPSIS, 0, 0, 0,
-                               0, main, nullptr, hInst, nullptr);
-    SendMessageA(hStatusWnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = StatusLineProc;
+    wc.hInstance = hInst;
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.lpszClassName = kStatusLineClass;
+    RegisterClassA(&wc); // fails harmlessly when a second main window registered it already
+    hStatusWnd = CreateWindowA(kStatusLineClass, SiteText().c_str(), WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, main, nullptr, hInst, nullptr);
     RECT client{};
     GetClientRect(main, &client);
     PlaceStatusLine(client.right, client.bottom);

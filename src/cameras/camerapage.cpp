@@ -478,10 +478,15 @@ CameraSummary Summary(int camera, const CaptureCards* cards)
 
 } // namespace
 
-CameraSummary ReadCameraSummary(int camera) { return Summary(camera, nullptr); }
+CameraSummary ReadCameraSummary(int camera)
+{
+    const ReadSession session;
+    return Summary(camera, nullptr);
+}
 
 std::vector<CameraSummary> ReadCameraSummaries(int count)
 {
+    const ReadSession session;
     const CaptureCards cards = ReadCaptureCards();
     std::vector<CameraSummary> summaries;
     for (int camera = 1; camera <= count; ++camera)
