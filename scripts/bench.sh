@@ -6,7 +6,7 @@
 #   same sheet with empty pages; with the INI reads and writes per page;
 # - dialogs: for every menu command that opens a dialog or a property sheet, the median time from
 #   the main window receiving the command to the dialog (a sheet: its first page) being drawn and
-#   ready for input, beside an empty dialog of the same size and style opened the same way (a
+#   ready for input (Compare with Site: from the other site chosen in its file dialog), beside an empty dialog of the same size and style opened the same way (a
 #   sheet: an empty sheet with one empty page of that size), and beside the same template with
 #   its controls but a procedure that does nothing (what the controls alone cost under Wine);
 #   commands over 1.5 times their floor or over 100 ms are marked. The schedule's week page is
@@ -40,6 +40,13 @@ rm -rf "$site"
 mkdir -p "$site"
 cp -p "$root"/sample/* "$site"/
 ini="$("$WINE" winepath -w "$site/ORVANT.INI" 2>/dev/null)"
+# The site Compare with Site is given: the sample with another mail server and bank name.
+other="$root/build/bench-other"
+rm -rf "$other"
+mkdir -p "$other"
+cp -p "$root"/sample/* "$other"/
+sed -i 's/^Host=.*/Host=mail.bank.example/; s/^Bank Name=.*/Bank Name=Another Branch/' "$other/ORVANT.INI"
+other_ini="$("$WINE" winepath -w "$other/ORVANT.INI" 2>/dev/null)"
 cd "$site"
 echo "== start-up"
 "$WINE" "$root/build/win64/bench_startup.exe" "${1:-15}" "$root/build/win64/orva_config.exe" "$ini" \
@@ -48,7 +55,7 @@ echo "== camera sheet"
 "$WINE" "$root/build/win64/bench_sheet.exe" "${1:-15}" </dev/null
 echo "== dialogs"
 "$WINE" "$root/build/win64/bench_dialogs.exe" "${1:-15}" "$root/build/win64/orva_config.exe" "$ini" \
-    "$root/build/win64/floor_dialogs.exe" --controls </dev/null
+    "$root/build/win64/floor_dialogs.exe" --compare="$other_ini" --controls </dev/null
 echo "== many sites"
 fleet="$root/build/fleet-bench"
 python3 "$root/scripts/make-fleet.py" "$root/sample" "$fleet/sites" 2000

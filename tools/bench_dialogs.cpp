@@ -5,7 +5,8 @@
 // sheet page other than the first is timed from choosing its tab on the sheet, once the sheet is
 // up, to the page being ready, beside an empty sheet with as many pages; the week page of the
 // schedule also times a drag step that paints its whole grid.
-//   bench_dialogs RUNS PROGRAM ARG FLOOR_PROGRAM [--controls]
+//   bench_dialogs RUNS PROGRAM ARG FLOOR_PROGRAM --compare=OTHER_INI [--controls]
+// OTHER_INI is the site Compare with Site is given in its open-file dialog.
 // --controls adds a column: the same templates, controls and all, opened by floor_dialogs with a
 // procedure that does nothing (a sheet: one such page); what is left above it is the program's
 // own work on opening.
@@ -83,7 +84,14 @@ const std::vector<Command> kCommands = {
     {IDM_HISTORY, false, nullptr, {"IDD_HISTORY"}},
     {IDM_CHECK_SITE, false, nullptr, {"IDD_CHECKSITE"}},
     {IDM_ROLL_OUT, false, nullptr, {"IDD_ROLLOUT"}},
+    {IDM_COMPARE_SITE, false, nullptr, {"IDD_COMPARE"}},
 };
+
+// Compare with Site first asks for the other site's file: the open-file dialog, with this caption,
+// is given this path and OK, and the time runs from then (the floor opens its dialog at once).
+constexpr char kChooseSiteCaption[] = "Site to compare with";
+std::string compareWith;
+constexpr int kFileNameBox = 1148;
 
 constexpr double kMaxRatio = 1.5;
 // Against the same template with its controls: what is left is the program's own work.
@@ -279,6 +287,17 @@ Opened Open(const Process& p, const Command& cmd)
         }
         if (!Ping(dlg, 10000))
             continue;
+        if (char caption[64] = ""; GetWindowTextA(dlg, caption, sizeof caption) && !compareWith.empty() &&
+                                   std::strcmp(caption, kChooseSiteCaption) == 0) {
+            DWORD_PTR result;
+            SendMessageTimeoutA(GetDlgItem(dlg, kFileNameBox), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(compareWith.c_str()),
+                                SMTO_NORMAL, 10000, &result);
+            start = Now();
+            PostMessageA(dlg, WM_COMMAND, IDOK, 0);
+            while (IsWindow(dlg) && Now() - start < 10000)
+                Ping(p.main, 20);
+            continue;
+        }
         if (windows.empty())
             windows = InPaintOrderReversed(dlg);
         if (!NothingToPaint(windows))
@@ -387,9 +406,17 @@ std::string MenuText(HMENU menu, UINT id)
 
 int main(int argc, char** argv)
 {
-    const bool withControls = argc == 6 && std::strcmp(argv[5], "--controls") == 0;
-    if (argc != 5 && !withControls) {
-        std::fprintf(stderr, "usage: bench_dialogs RUNS PROGRAM ARG FLOOR_PROGRAM [--controls]\n");
+    bool withControls = false, usage = argc < 6;
+    for (int i = 5; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--controls") == 0)
+            withControls = true;
+        else if (std::strncmp(argv[i], "--compare=", 10) == 0)
+            compareWith = argv[i] + 10;
+        else
+            usage = true;
+    }
+    if (usage || compareWith.empty()) {
+        std::fprintf(stderr, "usage: bench_dialogs RUNS PROGRAM ARG FLOOR_PROGRAM --compare=OTHER_INI [--controls]\n");
         return 2;
     }
     const int runs = std::max(1, std::atoi(argv[1]));

@@ -132,8 +132,11 @@ void OnInit(HWND dlg)
     const HWND groups = GetDlgItem(dlg, IDC_RO_GROUPS);
     SendMessageA(groups, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_CHECKBOXES, LVS_EX_CHECKBOXES);
     AddListColumns(groups, {{"Command", 170}});
-    for (size_t i = 0; i < TakeGroups().size(); ++i)
-        AddListRow(groups, static_cast<LPARAM>(i), {TakeGroups()[i].name});
+    {
+        const ListRefill refill(groups, TakeGroups().size());
+        for (size_t i = 0; i < TakeGroups().size(); ++i)
+            AddListRow(groups, static_cast<LPARAM>(i), {TakeGroups()[i].name});
+    }
     AddListColumns(GetDlgItem(dlg, IDC_RO_RESULTS), {{"Site", 150}, {"Key", 150}, {"Before", 70}, {"After", 70}, {"Note", 160}});
     LimitItemText(dlg, IDC_RO_FOLDER, MAX_PATH - 1);
 }
