@@ -178,10 +178,17 @@ TEST_F(Check, ValuesTakenFromAnotherSiteAndUndone)
         }
         return -1;
     };
+    // The line under the list counts its rows, every one of them shown.
+    const auto counted = [](HWND dlg) {
+        const auto rows = SendDlgItemMessageA(dlg, IDC_CO_LIST, LVM_GETITEMCOUNT, 0, 0);
+        EXPECT_EQ(WindowText(GetDlgItem(dlg, IDC_CO_SUMMARY)), std::to_string(rows) + (rows == 1 ? " value differs" : " values differ"));
+        return static_cast<int>(rows);
+    };
     int before = 0;
     const ModalRun run = DriveModal([&] { CompareWithSite(hInst, wnd, other); return INT_PTR{0}; },
         {[&](HWND dlg) {
-             before = static_cast<int>(SendDlgItemMessageA(dlg, IDC_CO_LIST, LVM_GETITEMCOUNT, 0, 0));
+             before = counted(dlg);
+             EXPECT_GE(before, 3);
              EXPECT_GE(rowOf(dlg, "[OrvaBank] Bank Name (site-specific)"), 0);
              for (const char* key : {"[OrvaFile] Status Log Size", "[Modem] Ring"}) {
                  const int row = rowOf(dlg, key);
@@ -193,7 +200,7 @@ TEST_F(Check, ValuesTakenFromAnotherSiteAndUndone)
              }
              PostMessageA(GetDlgItem(dlg, IDC_CO_TAKE), BM_CLICK, 0, 0);
          },
-         [&](HWND dlg) { EXPECT_EQ(SendDlgItemMessageA(dlg, IDC_CO_LIST, LVM_GETITEMCOUNT, 0, 0), before - 2); },
+         [&](HWND dlg) { EXPECT_EQ(counted(dlg), before - 2); },
          [](HWND dlg) { PostMessageA(dlg, WM_COMMAND, IDCANCEL, 0); }});
     EXPECT_EQ(run.stepsRun, 3);
     EXPECT_EQ(ChangesSinceMark(), (std::vector<std::string>{"S [Modem] Ring=4", "S [OrvaFile] Status Log Size=300"}));
