@@ -119,6 +119,31 @@ LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+// Message boxes raised outside a driven run would wait for a click that never comes: each is a
+// failure of the test that raised it, answered at once so that the test goes on.
+std::vector<HWND> strayBoxes;
+
+void CALLBACK CloseStrayBoxes(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    for (const HWND box : std::exchange(strayBoxes, {}))
+        for (const int answer : {IDCANCEL, IDNO, IDOK}) // whichever the box has
+            PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, answer)));
+}
+
+LRESULT CALLBACK StrayBoxHook(int code, WPARAM wParam, LPARAM lParam)
+{
+    const HWND wnd = reinterpret_cast<HWND>(wParam);
+    if (!state && code == HCBT_ACTIVATE && IsDialogClass(wnd) && GetDlgItem(wnd, 0xFFFF) &&
+        reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(wnd, GWLP_HINSTANCE)) != hInst &&
+        std::find(strayBoxes.begin(), strayBoxes.end(), wnd) == strayBoxes.end()) {
+        ADD_FAILURE() << "a message box outside a driven run: " << WindowText(wnd) << "|" << WindowText(GetDlgItem(wnd, 0xFFFF));
+        strayBoxes.push_back(wnd);
+        SetTimer(nullptr, 0, 0, CloseStrayBoxes);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 LONG ButtonType(HWND wnd) { return ClassOf(wnd) == "Button" ? GetWindowLongA(wnd, GWL_STYLE) & BS_TYPEMASK : -1; }
 
 std::string Join(const std::vector<std::string>& parts, const char* separator)
@@ -314,6 +339,8 @@ std::string ClassOf(HWND wnd)
     GetClassNameA(wnd, cls, sizeof cls);
     return cls;
 }
+
+void FailStrayMessageBoxes() { SetWindowsHookExA(WH_CBT, StrayBoxHook, nullptr, GetCurrentThreadId()); }
 
 ModalRun DriveModal(const std::function<INT_PTR()>& open, const std::vector<Step>& steps, std::deque<int> answers)
 {

@@ -93,6 +93,9 @@ struct ModalRun {
 using Step = std::function<void(HWND dlg)>;
 
 ModalRun DriveModal(const std::function<INT_PTR()>& open, const std::vector<Step>& steps, std::deque<int> answers = {});
+// From then on, a message box of this thread outside DriveModal fails the test and is closed,
+// rather than waiting for a click (the test program's main calls it).
+void FailStrayMessageBoxes();
 
 std::string WindowText(HWND wnd);
 std::string ClassOf(HWND wnd);

@@ -1,5 +1,6 @@
 // Entry point of every Windows test program, apart from the harness so that tools keep their own.
 #include "defines.h"
+#include "harness.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -10,5 +11,6 @@ int main(int argc, char** argv)
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
     ::testing::InitGoogleTest(&argc, argv);
+    FailStrayMessageBoxes();
     return RUN_ALL_TESTS();
 }
