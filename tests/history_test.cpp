@@ -103,6 +103,17 @@ TEST_F(History, ConfirmationsAreRecordedUnderTheirCommandAndUndone)
         EXPECT_NE(run.boxes[0].text.find("[OrvaFile] Activity Log Storage"), std::string::npos) << run.boxes[0].text;
         EXPECT_EQ(Join(ChangesSinceMark()), answer == IDYES ? "S [OrvaFile] Activity Log Storage=30" : "");
     }
+
+    // The schedule's 25 values were all changed again by the undo: the question names the first
+    // 12 and counts the rest.
+    const ModalRun run = DriveModal([&] { DispatchCommand(wnd, IDM_HISTORY); return INT_PTR{0}; }, {UndoRow(4), Close()}, {IDCANCEL});
+    ASSERT_EQ(run.boxes.size(), 1u);
+    const std::string& text = run.boxes[0].text;
+    size_t named = 0;
+    for (size_t at = text.find(" [Schedule] "); at != std::string::npos; at = text.find(" [Schedule] ", at + 1))
+        ++named;
+    EXPECT_EQ(named, 12u) << text;
+    EXPECT_NE(text.find("\n... and 13 more\n"), std::string::npos) << text;
 }
 
 // The writes of a confirmation are held until it is stored: reads see them meanwhile, and a
