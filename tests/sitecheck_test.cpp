@@ -241,6 +241,10 @@ TEST_F(Check, ReportOfTheSampleSite)
                         "<tr><td>Capture card</td><td>S617</td></tr>\n<tr><td>Capture cards</td><td>2</td></tr>\n"
                         "<tr><td>Video channels</td><td>16</td></tr>\n<tr><td>Menu</td><td>basic</td></tr>"),
               std::string::npos);
+    // Every alarm input has its row, the fourth (off in the sample) too.
+    const std::string inputs = Between(html, "<h2>Alarm inputs", "</table>");
+    EXPECT_NE(inputs.find("<tr><td>4</td><td>no</td><td>closed</td><td>no</td><td>no</td><td>no</td><td>no</td><td>0</td><td>-</td></tr>"),
+              std::string::npos) << inputs;
     const std::string relays = Between(html, "<h2>Relays", "</table>");
     // The sample's masks: 19 is disk, multiplexer and video failures; 8 the illumination alarm.
     EXPECT_NE(relays.find("<tr><td>Output relay #1 (primary multiplexer)</td><td>yes</td><td>disk failure, multiplexer failure, video "

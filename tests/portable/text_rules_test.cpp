@@ -101,3 +101,12 @@ TEST(HourFormat, TwelveAndTwentyFourHours)
         EXPECT_EQ(Hour12To24(hour12, pm), hour24 % 24) << hour24;
     }
 }
+
+// Section and key names match without regard to case, for every letter and only for letters.
+TEST(Names, CaseIgnoredForLettersOnly)
+{
+    EXPECT_TRUE(EqualNoCase("ABCDEFGHIJKLMNOPQRSTUVWXYZ", "abcdefghijklmnopqrstuvwxyz"));
+    EXPECT_TRUE(EqualNoCase("Image X Size", "IMAGE x size"));
+    EXPECT_FALSE(EqualNoCase("[", "{")) << "32 apart, as a capital and its small letter are, but no letters";
+    EXPECT_FALSE(EqualNoCase("Ring", "Rings"));
+}
