@@ -106,11 +106,11 @@ TEST_F(Ports, ScheduleWeek)
          "see 1063 = ON hours in the week: 8 of 168; ok",
          "S [Schedule] MON0=1; MON1=1; MON2=1; MON23=1; TUE0=1; TUE2=1; TUE3=1"},
         {"the week and the day pages show one schedule: a change on either is on the other when its tab is selected; "
-         "the text names the cell under the pointer", "",
+         "the text names the cell under the pointer, or the focus cell when the pointer is on no cell", "",
          "page 9; press #OrvaWeekGrid = 219,62; release #OrvaWeekGrid = 219,62; page 3; see 07:00 - 07:59 AM = on; "
          "click 05:00 - 05:50 PM; page 4; click 08:00 - 08:59 AM; page 9; hover #OrvaWeekGrid = 389,62; "
          "see 1062 = Monday, 05:00 - 05:50 PM: ON; hover #OrvaWeekGrid = 236,83; see 1062 = Tuesday, 08:00 - 08:59 AM: ON; "
-         "press #OrvaWeekGrid = 236,83; release #OrvaWeekGrid = 236,83; page 4; see 08:00 - 08:59 AM = off; ok",
+         "hover #OrvaWeekGrid = 40,83; see 1062 = Monday, 07:00 - 07:59 AM: ON; press #OrvaWeekGrid = 236,83; release #OrvaWeekGrid = 236,83; page 4; see 08:00 - 08:59 AM = off; ok",
          "S [Schedule] MON7=1; MON17=1"},
         {"Copy Day: Weekdays ticks Monday to Friday, less the day copied; OK copies its hours onto them", "S [Schedule] MON7=1; MON8=1; FRI20=1; SUN9=1",
          "page 9; click Copy Day; choose Copy the hours of = Monday; disabled 1073; click Weekdays; see Sunday = off; "
