@@ -189,7 +189,13 @@ TEST_F(Overview, CopyMotionThroughTheDialogs)
     };
     std::vector<std::string> listed;
     const ModalRun run = Run(IDM_CAMERA_OVERVIEW,
-        {[](HWND dlg) { Select(List(dlg), 1); PostMessageA(GetDlgItem(dlg, IDC_OV_COPY), BM_CLICK, 0, 0); },
+        {[](HWND dlg) { // no row selected: said, and nothing opens
+             LVITEMA none{};
+             none.stateMask = LVIS_SELECTED;
+             SendMessageA(List(dlg), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
+             PostMessageA(GetDlgItem(dlg, IDC_OV_COPY), BM_CLICK, 0, 0);
+         },
+         [](HWND dlg) { Select(List(dlg), 1); PostMessageA(GetDlgItem(dlg, IDC_OV_COPY), BM_CLICK, 0, 0); },
          [](HWND dlg) { EXPECT_EQ(WindowText(GetDlgItem(dlg, IDC_CS_SOURCE)), "From camera 1 (Lobby door)"); },
          StepsOf("click OK")[0], // nothing checked: said, and the dialog stays
          checkTargets, StepsOf("click Motion detection")[0], StepsOf("click OK")[0],
@@ -215,9 +221,10 @@ TEST_F(Overview, CopyMotionThroughTheDialogs)
              EXPECT_NE(GetDlgItem(dlg, IDC_OV_LIST), nullptr);
              SendMessageA(dlg, WM_COMMAND, IDCANCEL, 0);
          }});
-    EXPECT_EQ(run.stepsRun, 12);
-    ASSERT_EQ(run.boxes.size(), 1u);
-    EXPECT_EQ(run.boxes[0].text, "Check the cameras to copy to.");
+    EXPECT_EQ(run.stepsRun, 13);
+    ASSERT_EQ(run.boxes.size(), 2u);
+    EXPECT_EQ(run.boxes[0].title + "|" + run.boxes[0].text, "Copy Camera Settings|Select the camera whose settings are to be copied.");
+    EXPECT_EQ(run.boxes[1].text, "Check the cameras to copy to.");
     EXPECT_EQ(listed, (std::vector<std::string>{"Camera 2: Ch 2 Motion Detection: (absent) -> 1", "Camera 2: Ch 2 Motion Amount: (absent) -> 20",
                                                 "Camera 4: Ch 4 Motion Detection: (absent) -> 1", "Camera 4: Ch 4 Motion Amount: (absent) -> 20"}));
     EXPECT_EQ(ChangesSinceMark(), (std::vector<std::string>{"S [OrvaBank] Ch 2 Motion Amount=20", "S [OrvaBank] Ch 2 Motion Detection=1",
