@@ -315,11 +315,16 @@ TEST_F(Check, ReportOfTheSampleSite)
 TEST_F(Check, ReportOfADamagedSite)
 {
     Findings("S [OrvaBank] Bank Name=<script>alert(\"x\")</script> & Co\nD [Camera Names] 2=<b>Lobby</b>\n"
-             "S [Email] PW=secret-word; To Address=a@b.example\nS [OrvaComm] Bank Protocol=-5\nS [TCPIP] Device 3 Type=999\n"
+             "S [Email] PW=secret-word; To Address=a@b.example\nS [OrvaComm] Bank Protocol=-5\nS [TCPIP] Device 3 Type=6\n"
              "S [OrvaBank] Ch 1 Capture Rate=77; Lobby Camera 2=-2147483648\nD [Map] 1=-99999,-99999; 2=2147483647,5\n"
              "S [Schedule] Enabled=2; MD When Off=0");
+    // Alarm keys the file lacks read as the alarm page reads them: off, contact closed.
+    for (const char* key : {"Ch 4 Enabled", "Ch 4 Active High", "Ch 4 Report to Log"})
+        WritePrivateProfileStringA("Alarms", key, nullptr, SystemIniPath().c_str());
     std::string html = SiteReportHtml();
     EXPECT_EQ(HtmlProblem(html), "");
+    EXPECT_NE(html.find("<tr><td>4</td><td>no</td><td>closed</td><td>no</td>"), std::string::npos);
+    EXPECT_NE(html.find("<tr><td>3</td><td>number 6</td>"), std::string::npos) << "a device type past the list";
     EXPECT_NE(html.find("<h1>Site report: &lt;script&gt;alert(&quot;x&quot;)&lt;/script&gt; &amp; Co</h1>"), std::string::npos);
     EXPECT_NE(html.find("<td>&lt;b&gt;Lobby&lt;/b&gt;</td>"), std::string::npos);
     EXPECT_EQ(html.find("secret-word"), std::string::npos);
