@@ -313,6 +313,16 @@ TEST_F(EndToEnd, ReportFromTheCommandLine)
     EXPECT_EQ(noSite.ExitCode(), 2);
     Program noFolder("/report \"" + SystemIniPath() + "\" \"" + siteDir + "none\\report.html\"");
     EXPECT_EQ(noFolder.ExitCode(), 2);
+
+    // A folder of sites gives a folder of reports, each named after its site's place below it.
+    for (const char* folder : {"sites", "sites\\North", "sites\\North\\Branch 1", "sites\\South"})
+        CreateDirectoryA((siteDir + folder).c_str(), nullptr);
+    for (const char* site : {"sites\\North\\Branch 1", "sites\\South"})
+        CopyFileA(ORVA_SAMPLE_DIR "ORVANT.INI", (siteDir + site + "\\ORVANT.INI").c_str(), FALSE);
+    Program folder("/report \"" + siteDir + "sites\" \"" + siteDir + "reports\"");
+    EXPECT_EQ(folder.ExitCode(), 0);
+    for (const char* report : {"North-Branch 1.html", "South.html"})
+        EXPECT_TRUE(ReadRaw(siteDir + "reports\\" + report).starts_with("<!DOCTYPE html>")) << report;
 }
 
 // orva_config.exe /take and /fleet over a folder of sites: what a dry run would take is printed and
