@@ -10,7 +10,6 @@
 #include "listview.h"
 #include "numtext.h"
 #include "resource.h"
-#include "sitedeffile.h"
 #include "cameras/camerakeys.h"
 #include "cameras/cameracopy.h"
 #include "cameras/camerapage.h"
