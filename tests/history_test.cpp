@@ -173,6 +173,66 @@ TEST_F(History, ASessionReadsWhatKeyByKeyReads)
     EXPECT_EQ(ReadSection(ini.c_str(), "odd"), section);
 }
 
+// A session reads a plain file once and parses it itself; whatever a hand edit or another tool
+// left in the file, what it gives is what the profile service gives, section by section and key
+// by key, and a file it does not take for plain is left to the service.
+TEST_F(History, ASessionReadsAFileOnceAndAsTheServiceDoes)
+{
+    using namespace std::string_literals;
+    const struct {
+        std::string text;
+        bool plain;
+    } files[] = {
+        {"[Odd]\nA=1\nB = 2 \n[Two]\nC=3", true},
+        {"[Odd]\r\n;Comment=x\r\n  ; spaced=y\r\nBare\r\n\tA\t=\t1\t\r\n  \r\n", true},
+        {"[Spaced]\r\nA=1\r\n[a]b]\r\nB=2\r\n[unclosed\r\nC=3\r\n[]\r\nD=4\r\n[Odd]x\r\nE=5\r\n", true},
+        {"[ Spaced ]\r\nA=1\r\n[Odd]\r\n=nameless\r\nA=1\r\n", false},
+        {"Top=1\r\n[Odd]\r\nA=1\r\n[ODD]\r\nA=2\r\nB=3\r\n[Two]\r\n[Odd]\r\nF=6\r\n", true},
+        {"", true},
+        {"[Odd]\r\nA=Soci\xE9t\xE9 G\xE9n\xE9rale\r\n", true},
+        {"\xEF\xBB\xBF[Odd]\r\nA=1\r\n", false},
+        {"\xFF\xFE[\0O\0d\0d\0]\0\r\0\n\0A\0=\0\x31\0"s, false},
+        {"[Odd]\r\nA=x\0y\r\nB=2\r\n"s, false},
+        {"[Odd]\rA=1\rB=2\r\n[Two]\r\nC=3\r\n", false},
+        {"[Odd]\r\nA=1\xA0\r\nB=\x1a\x32\x1a\r\n\fC=3\r\n", false},
+        {"[Odd]\r\n\xC9tat=1\r\n\xE9TAT=2\r\nA=Soci\xE9t\xE9\r\n[\xC9t\xE9]\r\nA=1\r\n", false},
+    };
+    const std::string ini = SystemIniPath();
+    for (const auto& [text, plain] : files) {
+        WriteRaw(ini, text);
+        // Everything the file holds, and names it does not, read outside a session and in one.
+        const auto readAll = [&] {
+            std::string got;
+            std::vector<std::string> names = ReadSectionNames(ini.c_str());
+            for (const std::string& name : names)
+                got += "[" + name + "]\n";
+            for (const char* extra : {"Odd", "odd", " Spaced ", "Spaced", "a]b", "Missing", "\xC9t\xE9"})
+                names.push_back(extra);
+            for (const std::string& section : names) {
+                std::vector<std::string> keys = {"A", "Absent", "Top", "\xC9tat"};
+                for (const auto& [key, value] : ReadSection(ini.c_str(), section.c_str())) {
+                    got += section + "|" + key + "=" + value + "\n";
+                    keys.push_back(key);
+                }
+                if (section.empty() || section.front() == ' ')
+                    continue; // the service trims a name asked for by key: no name of the program's has blanks round it
+                for (const std::string& key : keys)
+                    got += section + "|" + key + ":" + ReadString(ini.c_str(), section.c_str(), key.c_str(), "default", 80) + "|" +
+                           StoredValue(ini.c_str(), section.c_str(), key.c_str()).value_or("(absent)") + "\n";
+            }
+            return got;
+        };
+        const std::string byService = readAll();
+        const long before = ProfileUse().reads;
+        const ReadSession session;
+        EXPECT_EQ(readAll(), byService) << text;
+        if (plain)
+            EXPECT_EQ(ProfileUse().reads - before, 1) << text;
+        else
+            EXPECT_GT(ProfileUse().reads - before, 1) << "left to the service: " << text;
+    }
+}
+
 TEST_F(History, OddValuesRoundTripAndAFullLogIsMovedAside)
 {
     Open();

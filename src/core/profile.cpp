@@ -2,6 +2,7 @@
 
 #include "defines.h"
 #include "history.h"
+#include "initext.h"
 #include "numtext.h"
 
 #include <cstdio>
@@ -162,12 +163,57 @@ std::vector<std::pair<std::string, std::string>> FileSection(const char* file, c
     return keys;
 }
 
+// A file as the session read it: its text when plain, else nullopt and the service is asked a
+// section at a time.
+struct SessionFile {
+    std::string file;
+    std::optional<IniText> ini;
+};
+std::vector<SessionFile> sessionFiles;
+
+// The whole file read once, when the service would find it by that path: a bare file name is the
+// service's own (the Windows folder's), and a file that cannot be opened is left to the service.
+std::optional<IniText> ReadWholeFile(const char* file)
+{
+    if (!std::strchr(file, '\\') && !std::strchr(file, '/'))
+        return std::nullopt;
+    ++counts.reads;
+    const HANDLE h = CreateFileA(file, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        // No file (or no folder) reads as one without sections, as the service reads it.
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? std::optional(IniText{}) : std::nullopt;
+    }
+    std::string text;
+    LARGE_INTEGER size{};
+    bool whole = GetFileSizeEx(h, &size) && size.QuadPart < (64 << 20);
+    if (whole) {
+        text.resize(static_cast<size_t>(size.QuadPart));
+        DWORD got = 0;
+        whole = ReadFile(h, text.data(), static_cast<DWORD>(text.size()), &got, nullptr) && got == text.size();
+    }
+    CloseHandle(h);
+    return whole ? ParseIniText(std::move(text), GetACP() == 1252) : std::nullopt;
+}
+
+const SessionFile& SessionFileOf(const char* file)
+{
+    for (const SessionFile& known : sessionFiles)
+        if (EqualNoCase(known.file, file))
+            return known;
+    return sessionFiles.emplace_back(SessionFile{file, ReadWholeFile(file)});
+}
+
 const SessionSection& SessionRead(const char* file, const char* section)
 {
     for (const SessionSection& known : sessionSections)
         if (EqualNoCase(known.section, section) && EqualNoCase(known.file, file))
             return known;
-    SessionSection& read = sessionSections.emplace_back(SessionSection{file, section, {}, FileSection(file, section)});
+    // The keys before the first section are the service's to give (versions of Wine differ).
+    const SessionFile& whole = SessionFileOf(file);
+    SessionSection& read = sessionSections.emplace_back(
+        SessionSection{file, section, {}, whole.ini && *section ? IniSectionKeys(*whole.ini, section) : FileSection(file, section)});
     for (const auto& [name, value] : read.keys)
         read.values.emplace(UpperAscii(name), WithoutQuotes(std::string(Trimmed(value))));
     return read;
@@ -192,6 +238,7 @@ std::optional<std::optional<std::string>> SessionLookup(const char* file, const 
 void ForgetSessionFile(const char* file)
 {
     std::erase_if(sessionSections, [&](const SessionSection& s) { return EqualNoCase(s.file, file); });
+    std::erase_if(sessionFiles, [&](const SessionFile& f) { return EqualNoCase(f.file, file); });
 }
 
 } // namespace
@@ -200,8 +247,10 @@ ReadSession::ReadSession() { ++sessionDepth; }
 
 ReadSession::~ReadSession()
 {
-    if (--sessionDepth == 0)
+    if (--sessionDepth == 0) {
         sessionSections.clear();
+        sessionFiles.clear();
+    }
 }
 
 std::vector<std::pair<std::string, std::string>> ReadSection(const char* file, const char* section)
@@ -225,10 +274,15 @@ std::vector<std::pair<std::string, std::string>> ReadSection(const char* file, c
 
 std::vector<std::string> ReadSectionNames(const char* file)
 {
-    const std::vector<char> buf = ProfileList([&](char* b, DWORD n) { return GetPrivateProfileSectionNamesA(b, n, file); });
     std::vector<std::string> names;
-    for (const char* name = buf.data(); *name; name += std::strlen(name) + 1)
-        names.emplace_back(name);
+    if (const SessionFile* whole = sessionDepth > 0 ? &SessionFileOf(file) : nullptr; whole && whole->ini) {
+        names = IniSectionNames(*whole->ini);
+    } else {
+        ++counts.reads;
+        const std::vector<char> buf = ProfileList([&](char* b, DWORD n) { return GetPrivateProfileSectionNamesA(b, n, file); });
+        for (const char* name = buf.data(); *name; name += std::strlen(name) + 1)
+            names.emplace_back(name);
+    }
     for (const Held& held : now.holding ? now.writes : std::vector<Held>{})
         if (held.value && EqualNoCase(held.file, file) &&
             std::none_of(names.begin(), names.end(), [&](const std::string& n) { return EqualNoCase(n, held.section); }))

@@ -20,11 +20,13 @@ int ReadInt(const char* file, const char* section, const char* key, int def);
 // key is absent.
 std::optional<std::string> StoredValue(const char* file, const char* section, const char* key);
 
-// A read session: while one lives, values are read a section at a time and each section once,
-// the same values the key-by-key reads give (the first of a key given twice, blanks round a value
-// and one pair of quotes round it dropped). Reading a key at a time costs the profile service a
-// trip to the file for each: a page reads dozens. A write stored forgets what was read of its
-// file. Sessions are short (a dialog's opening, one site of many): nothing read is kept past one.
+// A read session: while one lives, each file is read once and its sections found in its text (a
+// file that is not plain text is asked of the profile service a section at a time), giving the
+// same values the key-by-key reads give (the first of a key given twice, blanks round a value and
+// one pair of quotes round it dropped). Reading a key at a time costs the profile service a trip
+// to the file for each: a page reads dozens, a whole site hundreds. A write stored forgets what
+// was read of its file. Sessions are short (a dialog's opening, one site of many): nothing read is
+// kept past one.
 class ReadSession {
 public:
     ReadSession();

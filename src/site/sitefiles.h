@@ -1,7 +1,9 @@
-// The files of the site being edited, read a section at a time and kept: each section is read
-// once, its keys found by name without regard to case (the first of a duplicated key, as the
+// The files of the site being edited, each read once while the object lives (a read session), and
+// each section kept: its keys found by name without regard to case (the first of a duplicated key, as the
 // recorder reads it). For the site check and the site comparison, which read a whole site.
 #pragma once
+
+#include "profile.h"
 
 #include <map>
 #include <optional>
@@ -28,6 +30,7 @@ private:
         std::map<std::string, std::string> byName; // upper-case name
     };
     const Section& Read(char file, const std::string& section);
+    const ReadSession session;
     std::map<std::string, Section> sections;
 };
 
