@@ -8,6 +8,7 @@
 #include "owned_keys.h"
 #include "site/ownedkeys.h"
 #include "dlgctl.h"
+#include "profile.h"
 #include "resource.h"
 
 #include <prsht.h>
@@ -148,6 +149,10 @@ private:
             EXPECT_TRUE(ReplacedOnOpening(command.id, change)) << "a stored value changed: " << change;
         for (const std::string& change : ChangesSinceMark())
             EXPECT_TRUE(OwnedBy(command.id, change)) << change << " is not the command's";
+        // Now that the files hold what the command shows, looking again touches no file at all.
+        const long writes = ProfileUse().writes;
+        DriveModal([&] { return SendMessageA(wnd, WM_COMMAND, command.id, 0); }, {confirm, cancel});
+        EXPECT_EQ(ProfileUse().writes, writes) << "a second untouched look stored something";
     }
 };
 

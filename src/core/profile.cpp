@@ -327,23 +327,25 @@ std::optional<std::string> CachedValue(const char* file, const char* section, co
 }
 
 // Every change reaches the file here: recorded in the site's history first, then stored. A value
-// that is already stored is written again (as the recorder's tools do) but not recorded.
+// the file already holds is not written again: a dialog that stores its defaults as it opens (the
+// camera sheet switching off unused cameras) leaves a file that holds them untouched, its time
+// included, and pays no trip to the file for each.
 bool StoreNow(const char* file, const char* section, const char* key, const char* value)
 {
+    std::map<std::string, std::string>& values = CachedValues(file, section);
+    const auto found = values.find(UpperAscii(key));
+    const std::optional<std::string> before = found == values.end() ? std::nullopt : std::optional(found->second);
+    const std::optional<std::string> after = value ? std::optional<std::string>(value) : std::nullopt;
+    if (before == after)
+        return true;
     ++counts.writes;
     ForgetSessionFile(file);
-    if (!IniFile.empty() && HistoryOn()) {
-        std::map<std::string, std::string>& values = CachedValues(file, section);
-        const auto found = values.find(UpperAscii(key));
-        const std::optional<std::string> before = found == values.end() ? std::nullopt : std::optional(found->second);
-        const std::optional<std::string> after = value ? std::optional<std::string>(value) : std::nullopt;
-        if (before != after)
-            RecordValue({file, section, key, before, after});
-        if (after)
-            values[UpperAscii(key)] = *after;
-        else
-            values.erase(UpperAscii(key));
-    }
+    if (!IniFile.empty() && HistoryOn())
+        RecordValue({file, section, key, before, after});
+    if (after)
+        values[UpperAscii(key)] = *after;
+    else
+        values.erase(UpperAscii(key));
     if (WritePrivateProfileStringA(section, key, value, file))
         return true;
     const DWORD error = GetLastError();
