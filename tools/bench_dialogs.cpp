@@ -88,7 +88,8 @@ const std::vector<Command> kCommands = {
 };
 
 // Compare with Site first asks for the other site's file: the open-file dialog, with this caption,
-// is given this path and OK, and the time runs from then (the floor opens its dialog at once).
+// is given this path and OK, and the time runs from then. The floors open the same open-file
+// dialog first (":D+"), so that what the system does as it closes is counted on both sides.
 constexpr char kChooseSiteCaption[] = "Site to compare with";
 std::string compareWith;
 constexpr int kFileNameBox = 1148;
@@ -465,8 +466,9 @@ int main(int argc, char** argv)
                          cmd.id, seen[i].caption.c_str(), seen[i].client.cx, seen[i].client.cy);
         names[i] = (cmd.addedText ? cmd.addedText : MenuText(menu, cmd.id)) + (cmd.pageTitle ? std::string(": ") + cmd.pageTitle : "");
         const std::string page = cmd.page > 0 ? "@" + std::to_string(cmd.page) : "";
-        floor += " " + std::to_string(cmd.id) + (cmd.sheet ? ":S" : ":D") + page + ":" + used[i];
-        controls += " " + std::to_string(cmd.id) + (cmd.sheet ? ":s" : ":d") + page + ":" + used[i];
+        const std::string chooses = cmd.id == IDM_COMPARE_SITE ? "+" : "";
+        floor += " " + std::to_string(cmd.id) + (cmd.sheet ? ":S" : ":D") + chooses + page + ":" + used[i];
+        controls += " " + std::to_string(cmd.id) + (cmd.sheet ? ":s" : ":d") + chooses + page + ":" + used[i];
     }
     DestroyWindow(pageParent);
 

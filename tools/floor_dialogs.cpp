@@ -7,13 +7,15 @@
 // (0-based) of the command's sheet, the pages between being empty copies of its first page. With
 // d and s instead, the dialog or page keeps its controls but its procedure does nothing: what the
 // controls alone cost. A control of a class of the configurator's own is stood in for by a bare
-// window that paints nothing.
+// window that paints nothing. A "+" after the letter (ID:D+:TEMPLATE) first asks for a file in the
+// open-file dialog the configurator's Compare with Site shows, with its caption and options.
 #include "bare_window.h"
 #include "empty_dialog.h"
 
 #include <windows.h>
 
 #include <commctrl.h>
+#include <commdlg.h>
 #include <prsht.h>
 
 #include <cstdlib>
@@ -26,6 +28,7 @@ namespace {
 
 struct Floor {
     bool sheet = false;
+    bool choosesFile = false;
     std::vector<std::vector<DWORD>> pages; // a dialog's template is the first
 };
 
@@ -96,6 +99,28 @@ void ShowEmptySheet(HWND owner, const Floor& floor)
     sheet(&psh);
 }
 
+// The open-file dialog of Compare with Site, loaded as the configurator loads it; false when cancelled.
+bool ChooseSite(HWND owner)
+{
+    static const HMODULE comdlg = LoadLibraryA("comdlg32.dll");
+    using Open = BOOL(WINAPI*)(OPENFILENAMEA*);
+    const auto open = reinterpret_cast<Open>(reinterpret_cast<void*>(comdlg ? GetProcAddress(comdlg, "GetOpenFileNameA") : nullptr));
+    char file[MAX_PATH] = "", title[MAX_PATH] = "";
+    OPENFILENAMEA ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = owner;
+    ofn.lpstrFilter = "System INI Files(*.INI)\0*.ini\0All Files(*.*)\0*.*\0";
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = file;
+    ofn.nMaxFile = sizeof file;
+    ofn.lpstrFileTitle = title;
+    ofn.nMaxFileTitle = sizeof title;
+    ofn.lpstrTitle = "Site to compare with";
+    ofn.lpstrDefExt = "INI";
+    ofn.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_FILEMUSTEXIST;
+    return open && open(&ofn);
+}
+
 // Like the configurator, the list and progress controls are registered when a dialog first needs them.
 bool LoadListControls()
 {
@@ -114,6 +139,8 @@ LRESULT CALLBACK WndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
     switch (msg) {
     case WM_COMMAND:
         if (const auto it = floors.find(LOWORD(wParam)); it != floors.end()) {
+            if (it->second.choosesFile && !ChooseSite(wnd))
+                return 0;
             if (it->second.sheet)
                 ShowEmptySheet(wnd, it->second);
             else {
@@ -143,10 +170,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     if (!program)
         return 2;
     for (int i = 2; i < __argc; ++i) {
-        // ID:K:NAME or ID:K@N:NAME, K one of D S d s
+        // ID:K:NAME, ID:K+:NAME or ID:K@N:NAME, K one of D S d s
         char* kind = std::strchr(__argv[i], ':');
         char* name = kind ? std::strchr(kind + 1, ':') : nullptr;
-        if (!kind || !name || !std::strchr("DSds", kind[1]) || (kind + 2 != name && kind[2] != '@'))
+        const bool choosesFile = kind && kind[1] && kind[2] == '+';
+        if (!kind || !name || !std::strchr("DSds", kind[1]) || (kind + 2 + choosesFile != name && kind[2] != '@'))
             return 2;
         const bool controls = kind[1] == 'd' || kind[1] == 's';
         const size_t page = kind[2] == '@' ? static_cast<size_t>(std::atoi(kind + 3)) : 0;
@@ -155,6 +183,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
             return 3;
         Floor& floor = floors[static_cast<UINT>(std::atoi(__argv[i]))];
         floor.sheet = kind[1] == 'S' || kind[1] == 's';
+        floor.choosesFile = choosesFile;
         if (floor.pages.size() <= page) {
             const std::vector<DWORD> first = floor.pages.empty() ? tmpl : floor.pages[0];
             floor.pages.resize(page + 1, first);
