@@ -128,6 +128,9 @@ TEST_F(Check, EachKindOfFaultIsFoundWithItsLine)
     MarkClean();
     CheckSite();
     EXPECT_TRUE(ChangesSinceMark().empty());
+    // A JPEG map's size is read from its frame header.
+    EXPECT_EQ(Findings("D [Map] Name=BRANCH.JPG; 5=480,10; 6=479,379"),
+              std::vector<std::string>{"SiteDef.DAT [Map] 5 = 480,10: the camera icon lies outside the 480 x 380 map picture"});
     // A map picture named but not in the site folder.
     EXPECT_EQ(Findings("D [Map] Name=GONE.PCX"),
               std::vector<std::string>{"SiteDef.DAT [Map] Name = GONE.PCX: the map picture is not in the site folder"});

@@ -238,3 +238,34 @@ TEST_F(MapView, JpegThroughTheSystemMatchesThePcx)
     EXPECT_EQ(r.right - r.left, pcx.width);
     EXPECT_EQ(r.bottom - r.top, pcx.height + 26);
 }
+
+// The site check reads a map picture's size from its header alone: the size the decoders find,
+// for each kind of map picture (a BMP stored with its rows from the top, as a negative height).
+TEST_F(MapView, AHeaderGivesTheSizeTheDecodersFind)
+{
+    Picture plan;
+    ASSERT_EQ(DecodePcx(SampleBytes("BRANCH.PCX"), plan), 0);
+    std::vector<uint8_t> bmp(54);
+    const auto put = [&](size_t at, uint32_t value) {
+        for (size_t i = 0; i < 4; ++i)
+            bmp[at + i] = static_cast<uint8_t>(value >> (8 * i));
+    };
+    bmp[0] = 'B', bmp[1] = 'M';
+    put(10, 54), put(14, 40), put(18, static_cast<uint32_t>(plan.width)), put(22, static_cast<uint32_t>(-plan.height));
+    put(26, 1 | (32 << 16));
+    put(2, static_cast<uint32_t>(54 + plan.pixels.size() * 4));
+    for (const uint32_t pixel : plan.pixels)
+        for (size_t i = 0; i < 4; ++i)
+            bmp.push_back(static_cast<uint8_t>(pixel >> (8 * i)));
+    for (const std::vector<uint8_t>& bytes : {SampleBytes("BRANCH.PCX"), SampleBytes("BRANCH.JPG"), EncodePng(plan), bmp}) {
+        Picture decoded;
+        ASSERT_EQ(bytes[0] == 0x0A ? DecodePcx(bytes, decoded) : DecodeWithSystem(bytes, decoded), 0) << bytes[0];
+        int width = 0, height = 0;
+        EXPECT_EQ(PictureFileSize(bytes, width, height), 0) << bytes[0];
+        EXPECT_EQ(width, decoded.width) << bytes[0];
+        EXPECT_EQ(height, decoded.height) << bytes[0];
+    }
+    const std::vector<uint8_t> jpeg = SampleBytes("BRANCH.JPG");
+    int width = 0, height = 0;
+    EXPECT_NE(PictureFileSize(std::span(jpeg).first(20), width, height), 0) << "no frame header yet";
+}

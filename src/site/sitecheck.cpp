@@ -109,8 +109,8 @@ private:
         const std::optional<std::string> name = files.Value('D', "Map", "Name");
         if (!name || name->empty())
             return;
-        Picture picture;
-        const int loaded = LoadPicture(cFileDir + *name, picture);
+        int width = 0, height = 0; // as the picture's header says: nothing is decoded
+        const int loaded = LoadPictureSize(cFileDir + *name, width, height);
         if (loaded == kImageFileNotFound) {
             Add('D', "Map", "Name", *name, "the map picture is not in the site folder", IDM_SITE_MAP);
             return;
@@ -123,9 +123,9 @@ private:
                 continue;
             const std::vector<std::string_view> xy = Tokens(*at, ',');
             const int x = xy.empty() ? -1 : LeadingInt(xy[0]), y = xy.size() < 2 ? -1 : LeadingInt(xy[1]);
-            if (x < 0 || y < 0 || x >= picture.width || y >= picture.height)
+            if (x < 0 || y < 0 || x >= width || y >= height)
                 Add('D', "Map", std::to_string(camera), *at,
-                    "the camera icon lies outside the " + std::to_string(picture.width) + " x " + std::to_string(picture.height) +
+                    "the camera icon lies outside the " + std::to_string(width) + " x " + std::to_string(height) +
                         " map picture",
                     IDM_SITE_MAP);
         }

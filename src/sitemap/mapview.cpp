@@ -154,7 +154,10 @@ LRESULT CALLBACK ViewMapProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
 // Reads and decodes the picture, recognised by its first bytes rather than its name: PCX by the
 // program itself, JPEG, BMP and PNG by the system. Anything else is an invalid file format.
-int LoadPicture(const std::string& path, Picture& picture)
+namespace {
+
+// A picture file's bytes; 0, or the code of the imaging library for a file it could not read.
+int ReadPictureFile(const std::string& path, std::vector<uint8_t>& bytes)
 {
     std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in)
@@ -164,10 +167,27 @@ int LoadPicture(const std::string& path, Picture& picture)
         return kImageReadError;
     if (size > kLargestPictureFile)
         return kImageBadSize;
-    std::vector<uint8_t> bytes(static_cast<size_t>(size));
+    bytes.resize(static_cast<size_t>(size));
     in.seekg(0);
     if (!in.read(reinterpret_cast<char*>(bytes.data()), size))
         return kImageReadError;
+    return 0;
+}
+
+} // namespace
+
+int LoadPictureSize(const std::string& path, int& width, int& height)
+{
+    std::vector<uint8_t> bytes;
+    const int read = ReadPictureFile(path, bytes);
+    return read != 0 ? read : PictureFileSize(bytes, width, height);
+}
+
+int LoadPicture(const std::string& path, Picture& picture)
+{
+    std::vector<uint8_t> bytes;
+    if (const int read = ReadPictureFile(path, bytes); read != 0)
+        return read;
     const auto startsWith = [&](std::initializer_list<uint8_t> magic) {
         return bytes.size() >= magic.size() && std::equal(magic.begin(), magic.end(), bytes.begin());
     };

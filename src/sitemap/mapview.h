@@ -12,6 +12,9 @@
 // Reads and decodes a map picture, known by its first bytes (PCX, JPEG, BMP, PNG); 0, or a
 // negative code of the imaging library.
 int LoadPicture(const std::string& path, Picture& picture);
+// The same file's size as its header declares it, without decoding it (the site check places the
+// camera icons on it); 0, or the code LoadPicture would give for a missing file or a bad header.
+int LoadPictureSize(const std::string& path, int& width, int& height);
 
 // The map picture's name in the site definition file is read into a buffer of this size.
 inline constexpr size_t kMapNameBuffer = 128;

@@ -14,11 +14,9 @@ unsigned Word(std::span<const uint8_t> bytes, size_t at) { return bytes[at] | (b
 
 uint32_t Rgb(const uint8_t* rgb) { return (uint32_t{rgb[0]} << 16) | (uint32_t{rgb[1]} << 8) | rgb[2]; }
 
-} // namespace
-
-int DecodePcx(std::span<const uint8_t> bytes, Picture& picture)
+// The header's promises, checked: 0 and the size, or the code of the first that fails.
+int PcxHeader(std::span<const uint8_t> bytes, int& width, int& height)
 {
-    picture = Picture{};
     if (bytes.size() < kHeaderSize || bytes[0] != 0x0A || bytes[2] != 1)
         return kImageBadFormat;
     const unsigned bits = bytes[3], planes = bytes[65], bytesPerLine = Word(bytes, 66);
@@ -29,9 +27,93 @@ int DecodePcx(std::span<const uint8_t> bytes, Picture& picture)
     const unsigned xMin = Word(bytes, 4), yMin = Word(bytes, 6), xMax = Word(bytes, 8), yMax = Word(bytes, 10);
     if (xMax < xMin || yMax < yMin || xMax - xMin + 1 > kLargestSide || yMax - yMin + 1 > kLargestSide)
         return kImageBadSize;
-    const int width = static_cast<int>(xMax - xMin + 1), height = static_cast<int>(yMax - yMin + 1);
+    width = static_cast<int>(xMax - xMin + 1), height = static_cast<int>(yMax - yMin + 1);
     if (uint64_t{bytesPerLine} * 8 < uint64_t{static_cast<unsigned>(width)} * bits)
         return kImageBadFormat;
+    return 0;
+}
+
+unsigned BigWord(std::span<const uint8_t> bytes, size_t at) { return (bytes[at] << 8) | bytes[at + 1]; }
+
+uint32_t BigLong(std::span<const uint8_t> bytes, size_t at) { return (uint32_t{BigWord(bytes, at)} << 16) | BigWord(bytes, at + 2); }
+
+int32_t Long(std::span<const uint8_t> bytes, size_t at) { return static_cast<int32_t>(Word(bytes, at) | (uint32_t{Word(bytes, at + 2)} << 16)); }
+
+// A JPEG's size is in its frame header (a SOF marker), after any number of other segments.
+int JpegSize(std::span<const uint8_t> bytes, int64_t& width, int64_t& height)
+{
+    size_t at = 2; // past the start-of-image marker
+    while (at + 1 < bytes.size()) {
+        if (bytes[at] != 0xFF)
+            return kImageBadFormat;
+        const uint8_t marker = bytes[at + 1];
+        if (marker == 0xFF) { // fill byte
+            ++at;
+            continue;
+        }
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) { // markers without a segment
+            at += 2;
+            continue;
+        }
+        if (marker == 0xD9 || marker == 0xDA) // the picture's end or data before any frame header
+            return kImageBadFormat;
+        if (at + 4 > bytes.size())
+            break;
+        const size_t length = BigWord(bytes, at + 2);
+        const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+        if (frame) {
+            if (length < 7 || at + 9 > bytes.size())
+                break;
+            height = BigWord(bytes, at + 5), width = BigWord(bytes, at + 7);
+            return 0;
+        }
+        if (length < 2)
+            return kImageBadFormat;
+        at += 2 + length;
+    }
+    return kImageTruncated;
+}
+
+} // namespace
+
+int PictureFileSize(std::span<const uint8_t> bytes, int& width, int& height)
+{
+    const auto startsWith = [&](std::initializer_list<uint8_t> magic) {
+        return bytes.size() >= magic.size() && std::equal(magic.begin(), magic.end(), bytes.begin());
+    };
+    if (startsWith({0x0A}))
+        return PcxHeader(bytes, width, height);
+    int64_t w = 0, h = 0;
+    if (startsWith({0xFF, 0xD8, 0xFF})) {
+        if (const int code = JpegSize(bytes, w, h); code != 0)
+            return code;
+    } else if (startsWith({0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'})) {
+        if (bytes.size() < 24 || BigLong(bytes, 12) != 0x49484452) // "IHDR"
+            return kImageTruncated;
+        w = BigLong(bytes, 16), h = BigLong(bytes, 20);
+    } else if (startsWith({'B', 'M'})) {
+        if (bytes.size() < 26)
+            return kImageTruncated;
+        const bool core = Long(bytes, 14) == 12; // the oldest header has 16-bit sides
+        w = core ? int64_t{Word(bytes, 18)} : int64_t{Long(bytes, 18)};
+        h = core ? int64_t{Word(bytes, 20)} : int64_t{Long(bytes, 22)};
+        h = h < 0 ? -h : h; // negative: rows from the top
+    } else {
+        return kImageBadFormat;
+    }
+    if (w < 1 || h < 1 || w > kLargestSide || h > kLargestSide)
+        return kImageBadSize;
+    width = static_cast<int>(w), height = static_cast<int>(h);
+    return 0;
+}
+
+int DecodePcx(std::span<const uint8_t> bytes, Picture& picture)
+{
+    picture = Picture{};
+    int width = 0, height = 0;
+    if (const int code = PcxHeader(bytes, width, height); code != 0)
+        return code;
+    const unsigned bits = bytes[3], planes = bytes[65], bytesPerLine = Word(bytes, 66);
     // Sizes in 64 bits: a 32-bit build must not wrap. Data that could not fill the picture even
     // with the longest runs is refused before anything is allocated.
     const uint64_t lineBytes = uint64_t{planes} * bytesPerLine, total = lineBytes * static_cast<unsigned>(height);

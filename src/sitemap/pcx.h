@@ -29,3 +29,8 @@ struct Picture {
 // grey levels without it) or 24 bits (three planes of 8). Width and height are at most 16384.
 // Returns 0, or a negative code with picture left empty.
 int DecodePcx(std::span<const uint8_t> bytes, Picture& picture);
+
+// The size a picture file's header declares, for PCX (as DecodePcx reads its header), JPEG (its
+// frame header), PNG and BMP, without decoding the picture: 0, or a negative code for a header
+// that gives no size or one outside 1 to 16384.
+int PictureFileSize(std::span<const uint8_t> bytes, int& width, int& height);

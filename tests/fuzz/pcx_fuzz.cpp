@@ -1,5 +1,6 @@
-// Fuzzes the PCX decoder: map pictures come from technicians' files. A decoded picture must have
-// one pixel for each of its width times height, within the largest side.
+// Fuzzes the PCX decoder and the reader of picture headers: map pictures come from technicians'
+// files. A decoded picture must have one pixel for each of its width times height, within the
+// largest side, and the size its header gives.
 #include "sitemap/pcx.h"
 
 #include <cstddef>
@@ -13,6 +14,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                         picture.pixels.size() != static_cast<size_t>(picture.width) * static_cast<size_t>(picture.height)))
         __builtin_trap();
     if (result != 0 && !picture.pixels.empty())
+        __builtin_trap();
+    int width = 0, height = 0;
+    const int sized = PictureFileSize({data, size}, width, height);
+    if (sized == 0 && (width < 1 || height < 1 || width > 16384 || height > 16384))
+        __builtin_trap();
+    if (result == 0 && (sized != 0 || width != picture.width || height != picture.height))
         __builtin_trap();
     return 0;
 }
