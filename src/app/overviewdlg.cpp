@@ -112,6 +112,7 @@ void FillCells(Row& row)
 
 void ReadRows()
 {
+    const ReadSession session; // the summaries and the site check read each file once between them
     rows.clear();
     for (CameraSummary& camera : ReadCameraSummaries(CameraPageCount()))
         rows.push_back({std::move(camera), {}, {}, false});

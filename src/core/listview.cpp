@@ -7,6 +7,9 @@
 
 void AddListColumns(HWND list, std::initializer_list<std::pair<const char*, int>> columns)
 {
+    // Drawn once, when all are in: under Wine a column added to a list that draws costs a fifth of
+    // a millisecond, and the overview has eleven.
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     int index = 0;
     for (const auto& [title, width] : columns) {
         LVCOLUMNA column{};
@@ -16,6 +19,7 @@ void AddListColumns(HWND list, std::initializer_list<std::pair<const char*, int>
         SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index++), reinterpret_cast<LPARAM>(&column));
     }
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
 }
 
 void AddListRow(HWND list, LPARAM data, const std::vector<std::string>& cells)
