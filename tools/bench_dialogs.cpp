@@ -22,6 +22,7 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
 #include <prsht.h>
 
 #include <algorithm>
@@ -231,6 +232,7 @@ struct Opened {
     HWND dlg = nullptr;
     SIZE client{}; // of the dialog, or of the sheet's page
     std::string caption;
+    int pages = 0; // of a sheet
 };
 
 // Sends a message as the user's mouse would post it, and returns once it has been handled.
@@ -320,6 +322,8 @@ Opened Open(const Process& p, const Command& cmd)
         char text[128] = "";
         GetWindowTextA(dlg, text, sizeof text);
         o.caption = text;
+        if (const auto tabs = reinterpret_cast<HWND>(cmd.sheet ? SendMessageA(dlg, PSM_GETTABCONTROL, 0, 0) : 0))
+            o.pages = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
         break;
     }
     return o;
@@ -465,7 +469,8 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "warning: command %u opened \"%s\", %ldx%ld, which matches no template exactly\n",
                          cmd.id, seen[i].caption.c_str(), seen[i].client.cx, seen[i].client.cy);
         names[i] = (cmd.addedText ? cmd.addedText : MenuText(menu, cmd.id)) + (cmd.pageTitle ? std::string(": ") + cmd.pageTitle : "");
-        const std::string page = cmd.page > 0 ? "@" + std::to_string(cmd.page) : "";
+        // A sheet's first page is timed beside a sheet with as many tabs as the program's.
+        const std::string page = cmd.page > 0 ? "@" + std::to_string(cmd.page) : cmd.sheet && seen[i].pages > 1 ? "*" + std::to_string(seen[i].pages) : "";
         const std::string chooses = cmd.id == IDM_COMPARE_SITE ? "+" : "";
         floor += " " + std::to_string(cmd.id) + (cmd.sheet ? ":S" : ":D") + chooses + page + ":" + used[i];
         controls += " " + std::to_string(cmd.id) + (cmd.sheet ? ":s" : ":d") + chooses + page + ":" + used[i];

@@ -4,7 +4,8 @@
 //   floor_dialogs PROGRAM ID:D:TEMPLATE ... ID:S:TEMPLATE ... ID:S@N:TEMPLATE ...
 // Command ID opens an empty copy of PROGRAM's dialog TEMPLATE (D), or a property sheet with one
 // empty page the size of PROGRAM's page TEMPLATE (S); S@N makes that page the sheet's page N
-// (0-based) of the command's sheet, the pages between being empty copies of its first page. With
+// (0-based) of the command's sheet, the pages between being empty copies of its first page, and
+// S*N a sheet of N copies of the page. With
 // d and s instead, the dialog or page keeps its controls but its procedure does nothing: what the
 // controls alone cost. A control of a class of the configurator's own is stood in for by a bare
 // window that paints nothing. A "+" after the letter (ID:D+:TEMPLATE) first asks for a file in the
@@ -18,6 +19,7 @@
 #include <commdlg.h>
 #include <prsht.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -170,16 +172,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     if (!program)
         return 2;
     for (int i = 2; i < __argc; ++i) {
-        // ID:K:NAME, ID:K+:NAME or ID:K@N:NAME, K one of D S d s
+        // ID:K:NAME, ID:K+:NAME, ID:K@N:NAME or ID:K*N:NAME, K one of D S d s
         char* kind = std::strchr(__argv[i], ':');
         char* name = kind ? std::strchr(kind + 1, ':') : nullptr;
         const bool choosesFile = kind && kind[1] && kind[2] == '+';
-        if (!kind || !name || !std::strchr("DSds", kind[1]) || (kind + 2 + choosesFile != name && kind[2] != '@'))
+        if (!kind || !name || !std::strchr("DSds", kind[1]) || (kind + 2 + choosesFile != name && kind[2] != '@' && kind[2] != '*'))
             return 2;
         const bool controls = kind[1] == 'd' || kind[1] == 's';
         const size_t page = kind[2] == '@' ? static_cast<size_t>(std::atoi(kind + 3)) : 0;
+        const size_t copies = kind[2] == '*' ? static_cast<size_t>(std::atoi(kind + 3)) : 1;
         std::vector<DWORD> tmpl = controls ? DialogTemplate(program, name + 1) : EmptyDialogTemplate(program, name + 1);
-        if (tmpl.empty() || page > 64)
+        if (tmpl.empty() || page > 64 || copies < 1 || copies > 64)
             return 3;
         Floor& floor = floors[static_cast<UINT>(std::atoi(__argv[i]))];
         floor.sheet = kind[1] == 'S' || kind[1] == 's';
@@ -189,6 +192,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
             floor.pages.resize(page + 1, first);
         }
         floor.pages[page] = std::move(tmpl);
+        floor.pages.resize(std::max(floor.pages.size(), copies), floor.pages[0]);
     }
     FreeLibrary(program);
 
