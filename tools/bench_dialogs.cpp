@@ -1,14 +1,15 @@
 // Dialog timing: how long from choosing a menu command (the main window receiving WM_COMMAND) to
 // its dialog, or its property sheet's first page, being ready for input, as a median over many
 // runs, beside the same figure for an empty dialog of the same size and style opened the same way
-// by floor_dialogs (for a sheet: an empty sheet with one empty page of the first page's size). A
+// by floor_dialogs (for a sheet: an empty sheet with as many empty pages of the first page's size
+// as the program's sheet has tabs). A
 // sheet page other than the first is timed from choosing its tab on the sheet, once the sheet is
 // up, to the page being ready, beside an empty sheet with as many pages; the week page of the
 // schedule also times a drag step that paints its whole grid.
 //   bench_dialogs RUNS PROGRAM ARG FLOOR_PROGRAM --compare=OTHER_INI [--controls]
 // OTHER_INI is the site Compare with Site is given in its open-file dialog.
 // --controls adds a column: the same templates, controls and all, opened by floor_dialogs with a
-// procedure that does nothing (a sheet: one such page); what is left above it is the program's
+// procedure that does nothing (a sheet: such pages); what is left above it is the program's
 // own work on opening.
 // Ready for input means: a visible dialog of the program's process owned by its main window (for
 // a sheet, with a visible page), whose thread answers a WM_NULL sent to it (so it runs the modal
