@@ -35,23 +35,40 @@ private:
         result.findings.push_back({SiteFiles::Path(file), section, key, value, rule, command});
     }
 
-    // Every key of the table once, under the first command that owns it.
+    // Every key of the table once, under the first command that owns it (the list is the program's
+    // own, made once).
+    struct CheckedKey {
+        const OwnedKey* entry;
+        std::string section, key;
+        UINT command;
+    };
+    static const std::vector<CheckedKey>& CheckedKeys()
+    {
+        static const std::vector<CheckedKey> keys = [] {
+            std::vector<CheckedKey> made;
+            std::set<std::string> seen;
+            for (const CommandKeys& command : CommandTable())
+                for (const OwnedKey& entry : command.keys)
+                    for (int n = entry.first; n <= entry.last; ++n) {
+                        std::string section = EntrySection(entry, n), key = EntryKey(entry, n);
+                        if (seen.insert(std::string(1, entry.file) + UpperAscii(section) + "\n" + UpperAscii(key)).second)
+                            made.push_back({&entry, std::move(section), std::move(key), command.id});
+                    }
+            return made;
+        }();
+        return keys;
+    }
+
     void CheckOwnedValues()
     {
-        std::set<std::string> seen;
-        for (const CommandKeys& command : CommandTable())
-            for (const OwnedKey& entry : command.keys)
-                for (int n = entry.first; n <= entry.last; ++n) {
-                    const std::string section = EntrySection(entry, n), key = EntryKey(entry, n);
-                    if (!seen.insert(std::string(1, entry.file) + UpperAscii(section) + "\n" + UpperAscii(key)).second)
-                        continue;
-                    const std::optional<std::string> value = files.Value(entry.file, section, key);
-                    if (!value)
-                        continue; // absent: read as its default
-                    ++result.valuesChecked;
-                    if (const std::optional<std::string> broken = Violation(entry.rule, *value))
-                        Add(entry.file, section, key, *value, *broken, command.id);
-                }
+        for (const CheckedKey& checked : CheckedKeys()) {
+            const std::optional<std::string> value = files.Value(checked.entry->file, checked.section, checked.key);
+            if (!value)
+                continue; // absent: read as its default
+            ++result.valuesChecked;
+            if (const std::optional<std::string> broken = Violation(checked.entry->rule, *value))
+                Add(checked.entry->file, checked.section, checked.key, *value, *broken, checked.command);
+        }
     }
 
     int Channels() { return LeadingInt(files.Value('S', "Global", "Video Channels").value_or("32")) == 32 ? 32 : 16; }
