@@ -10,7 +10,8 @@
 #   opening the same file dialog first), beside an empty dialog of the same size and style opened the same way (a
 #   sheet: an empty sheet with one empty page of that size), and beside the same template with
 #   its controls but a procedure that does nothing (what the controls alone cost under Wine; a
-#   sheet's floors have as many tabs as the program's sheet showed);
+#   sheet's floors have as many tabs as the program's sheet showed, and the lists of this floor the
+#   same columns and as many rows of placeholder text as the program's showed);
 #   commands over 1.5 times their floor or over 100 ms are marked. The schedule's week page is
 #   timed from choosing its tab, beside an empty sheet of as many pages, and a drag step over its
 #   whole grid is timed to the grid being drawn again (over 30 ms is marked).

@@ -9,8 +9,9 @@
 //   bench_dialogs RUNS PROGRAM ARG FLOOR_PROGRAM --compare=OTHER_INI [--controls]
 // OTHER_INI is the site Compare with Site is given in its open-file dialog.
 // --controls adds a column: the same templates, controls and all, opened by floor_dialogs with a
-// procedure that does nothing (a sheet: such pages); what is left above it is the program's
-// own work on opening.
+// procedure that does nothing (a sheet: such pages), its lists given the columns and as many rows
+// of placeholder text as the program's showed (no template can hold them, and Wine's cost of
+// drawing them is not the program's); what is left above it is the program's own work on opening.
 // Ready for input means: a visible dialog of the program's process owned by its main window (for
 // a sheet, with a visible page), whose thread answers a WM_NULL sent to it (so it runs the modal
 // loop), and neither it nor any visible window inside it has anything left to paint. Each
@@ -234,7 +235,29 @@ struct Opened {
     SIZE client{}; // of the dialog, or of the sheet's page
     std::string caption;
     int pages = 0; // of a sheet
+    std::string lists; // the shape of its list controls, for floor_dialogs (see ListShapes)
 };
+
+// The list controls of a dialog as the program filled them: for each, "ID/EXSTYLE/ROWS/W1,W2,..."
+// (its extended style, its rows, the widths of its columns), joined by ";". Everything is read
+// with messages that carry no pointer, so it works across processes.
+std::string ListShapes(HWND dlg)
+{
+    std::string shapes;
+    for (HWND child = GetWindow(dlg, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char cls[32] = "";
+        if (!GetClassNameA(child, cls, sizeof cls) || std::strcmp(cls, "SysListView32") != 0)
+            continue;
+        const auto header = reinterpret_cast<HWND>(SendMessageA(child, LVM_GETHEADER, 0, 0));
+        const int columns = header ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+        shapes += (shapes.empty() ? "" : ";") + std::to_string(GetDlgCtrlID(child)) + "/" +
+                  std::to_string(SendMessageA(child, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0)) + "/" +
+                  std::to_string(SendMessageA(child, LVM_GETITEMCOUNT, 0, 0)) + "/";
+        for (int c = 0; c < columns; ++c)
+            shapes += (c ? "," : "") + std::to_string(SendMessageA(child, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(c), 0));
+    }
+    return shapes;
+}
 
 // Sends a message as the user's mouse would post it, and returns once it has been handled.
 void SendMouse(HWND wnd, UINT msg, WPARAM keys, int x, int y)
@@ -325,6 +348,8 @@ Opened Open(const Process& p, const Command& cmd)
         o.caption = text;
         if (const auto tabs = reinterpret_cast<HWND>(cmd.sheet ? SendMessageA(dlg, PSM_GETTABCONTROL, 0, 0) : 0))
             o.pages = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+        if (!cmd.sheet)
+            o.lists = ListShapes(dlg);
         break;
     }
     return o;
@@ -474,7 +499,8 @@ int main(int argc, char** argv)
         const std::string page = cmd.page > 0 ? "@" + std::to_string(cmd.page) : cmd.sheet && seen[i].pages > 1 ? "*" + std::to_string(seen[i].pages) : "";
         const std::string chooses = cmd.id == IDM_COMPARE_SITE ? "+" : "";
         floor += " " + std::to_string(cmd.id) + (cmd.sheet ? ":S" : ":D") + chooses + page + ":" + used[i];
-        controls += " " + std::to_string(cmd.id) + (cmd.sheet ? ":s" : ":d") + chooses + page + ":" + used[i];
+        controls += " " + std::to_string(cmd.id) + (cmd.sheet ? ":s" : ":d") + chooses + page + ":" + used[i] +
+                    (seen[i].lists.empty() ? "" : ":" + seen[i].lists);
     }
     DestroyWindow(pageParent);
 

@@ -8,7 +8,8 @@
 // S*N a sheet of N copies of the page. With
 // d and s instead, the dialog or page keeps its controls but its procedure does nothing: what the
 // controls alone cost. A control of a class of the configurator's own is stood in for by a bare
-// window that paints nothing. A "+" after the letter (ID:D+:TEMPLATE) first asks for a file in the
+// window that paints nothing. After a d dialog's template name, ":LISTS" gives its list controls
+// the program's columns and rows (see FillLists). A "+" after the letter (ID:D+:TEMPLATE) first asks for a file in the
 // open-file dialog the configurator's Compare with Site shows, with its caption and options.
 #include "bare_window.h"
 #include "empty_dialog.h"
@@ -20,6 +21,7 @@
 #include <prsht.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -31,10 +33,53 @@ namespace {
 struct Floor {
     bool sheet = false;
     bool choosesFile = false;
+    std::string lists; // the program's lists, to be filled alike (ID:d:NAME:LISTS)
     std::vector<std::vector<DWORD>> pages; // a dialog's template is the first
 };
 
 std::map<UINT, Floor> floors;
+
+// Gives each list of the dialog the program's columns ("ID/EXSTYLE/ROWS/W1,W2,...", joined by
+// ";") and as many rows of placeholder text: what Wine costs to show the lists as the program
+// shows them, which no template can say.
+void FillLists(HWND dlg, const std::string& shapes)
+{
+    for (size_t at = 0; at < shapes.size();) {
+        const size_t end = std::min(shapes.find(';', at), shapes.size());
+        const std::string shape = shapes.substr(at, end - at);
+        at = end + 1;
+        int id = 0, rows = 0, used = 0;
+        unsigned long ex = 0;
+        if (std::sscanf(shape.c_str(), "%d/%lu/%d/%n", &id, &ex, &rows, &used) < 3 || used == 0)
+            continue;
+        const HWND list = GetDlgItem(dlg, id);
+        SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+        char title[] = "Column", text[] = "Text";
+        int columns = 0;
+        for (const char* width = shape.c_str() + used; *width; ++width) {
+            LVCOLUMNA column{};
+            column.mask = LVCF_TEXT | LVCF_WIDTH;
+            column.pszText = title;
+            column.cx = std::atoi(width);
+            SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(columns++), reinterpret_cast<LPARAM>(&column));
+            width = std::strchr(width, ',');
+            if (!width)
+                break;
+        }
+        SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, ex, static_cast<LPARAM>(ex));
+        SendMessageA(list, LVM_SETITEMCOUNT, static_cast<WPARAM>(rows), 0);
+        for (int row = 0; row < rows; ++row) {
+            LVITEMA item{};
+            item.mask = LVIF_TEXT;
+            item.iItem = row;
+            item.pszText = text;
+            SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+            for (item.iSubItem = 1; item.iSubItem < columns; ++item.iSubItem)
+                SendMessageA(list, LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+        }
+        SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    }
+}
 
 INT_PTR CALLBACK EmptyProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noexcept
 {
@@ -45,6 +90,14 @@ INT_PTR CALLBACK EmptyProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noexcept
         return TRUE;
     }
     return FALSE;
+}
+
+// A dialog whose lists are filled as the program's were (the creation parameter is their shapes).
+INT_PTR CALLBACK FilledListsProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
+{
+    if (msg == WM_INITDIALOG && lParam)
+        FillLists(dlg, *reinterpret_cast<const std::string*>(lParam));
+    return EmptyProc(dlg, msg, wParam, lParam);
 }
 
 // Window classes that the templates name but no library of the system registers.
@@ -148,9 +201,10 @@ LRESULT CALLBACK WndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
             else {
                 StandIn(it->second.pages[0]);
                 const auto tmpl = reinterpret_cast<LPCDLGTEMPLATEA>(it->second.pages[0].data());
-                if (DialogBoxIndirectParamA(GetModuleHandleA(nullptr), tmpl, wnd, EmptyProc, 0) == -1 &&
+                const auto lists = it->second.lists.empty() ? 0 : reinterpret_cast<LPARAM>(&it->second.lists);
+                if (DialogBoxIndirectParamA(GetModuleHandleA(nullptr), tmpl, wnd, FilledListsProc, lists) == -1 &&
                     LoadListControls()) // a template with a list control, the first time
-                    DialogBoxIndirectParamA(GetModuleHandleA(nullptr), tmpl, wnd, EmptyProc, 0);
+                    DialogBoxIndirectParamA(GetModuleHandleA(nullptr), tmpl, wnd, FilledListsProc, lists);
             }
         }
         return 0;
@@ -172,9 +226,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     if (!program)
         return 2;
     for (int i = 2; i < __argc; ++i) {
-        // ID:K:NAME, ID:K+:NAME, ID:K@N:NAME or ID:K*N:NAME, K one of D S d s
+        // ID:K:NAME, ID:K+:NAME, ID:K@N:NAME or ID:K*N:NAME, K one of D S d s; then :LISTS for d
         char* kind = std::strchr(__argv[i], ':');
         char* name = kind ? std::strchr(kind + 1, ':') : nullptr;
+        char* lists = name ? std::strchr(name + 1, ':') : nullptr;
+        if (lists)
+            *lists++ = '\0';
         const bool choosesFile = kind && kind[1] && kind[2] == '+';
         if (!kind || !name || !std::strchr("DSds", kind[1]) || (kind + 2 + choosesFile != name && kind[2] != '@' && kind[2] != '*'))
             return 2;
@@ -187,6 +244,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
         Floor& floor = floors[static_cast<UINT>(std::atoi(__argv[i]))];
         floor.sheet = kind[1] == 'S' || kind[1] == 's';
         floor.choosesFile = choosesFile;
+        if (lists && kind[1] == 'd')
+            floor.lists = lists;
         if (floor.pages.size() <= page) {
             const std::vector<DWORD> first = floor.pages.empty() ? tmpl : floor.pages[0];
             floor.pages.resize(page + 1, first);
