@@ -233,6 +233,18 @@ TEST_F(History, ASessionReadsAFileOnceAndAsTheServiceDoes)
     }
 }
 
+// A value already held is not written again; one that could not be stored is tried again.
+TEST_F(History, AWriteThatFailedIsTriedAgain)
+{
+    const std::string ini = SystemIniPath();
+    WriteRaw(ini, "[Odd]\r\nKey=1\r\n");
+    Seed("locked S");
+    EXPECT_TRUE(WriteString(ini.c_str(), "Odd", "Key", "1")) << "held already: nothing to store";
+    EXPECT_FALSE(WriteString(ini.c_str(), "Odd", "Key", "2"));
+    EXPECT_FALSE(WriteString(ini.c_str(), "Odd", "Key", "2")) << "the file still holds 1";
+    Seed("unlocked");
+}
+
 TEST_F(History, OddValuesRoundTripAndAFullLogIsMovedAside)
 {
     Open();

@@ -349,6 +349,11 @@ bool StoreNow(const char* file, const char* section, const char* key, const char
     if (WritePrivateProfileStringA(section, key, value, file))
         return true;
     const DWORD error = GetLastError();
+    // The file still holds what it held: a second try of the same value must write it.
+    if (before)
+        values[UpperAscii(key)] = *before;
+    else
+        values.erase(UpperAscii(key));
     // A bare file name is one of the Windows directory's.
     if (!firstFailure)
         firstFailure = FailedWrite{(std::string(file).find('\\') == std::string::npos ? WinSysDir : "") + file, error};
