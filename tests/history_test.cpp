@@ -186,16 +186,21 @@ TEST_F(History, ASessionReadsAFileOnceAndAsTheServiceDoes)
         {"[Odd]\nA=1\nB = 2 \n[Two]\nC=3", true},
         {"[Odd]\r\n;Comment=x\r\n  ; spaced=y\r\nBare\r\n\tA\t=\t1\t\r\n  \r\n", true},
         {"[Spaced]\r\nA=1\r\n[a]b]\r\nB=2\r\n[unclosed\r\nC=3\r\n[]\r\nD=4\r\n[Odd]x\r\nE=5\r\n", true},
-        {"[ Spaced ]\r\nA=1\r\n[Odd]\r\n=nameless\r\nA=1\r\n", false},
         {"Top=1\r\n[Odd]\r\nA=1\r\n[ODD]\r\nA=2\r\nB=3\r\n[Two]\r\n[Odd]\r\nF=6\r\n", true},
         {"", true},
         {"[Odd]\r\nA=Soci\xE9t\xE9 G\xE9n\xE9rale\r\n", true},
+        // Each of the rest holds one thing that is not plain.
+        {"[ Spaced ]\r\nA=1\r\n", false},
+        {"[Odd]\r\n=nameless\r\nA=1\r\n", false},
         {"\xEF\xBB\xBF[Odd]\r\nA=1\r\n", false},
         {"\xFF\xFE[\0O\0d\0d\0]\0\r\0\n\0A\0=\0\x31\0"s, false},
         {"[Odd]\r\nA=x\0y\r\nB=2\r\n"s, false},
         {"[Odd]\rA=1\rB=2\r\n[Two]\r\nC=3\r\n", false},
-        {"[Odd]\r\nA=1\xA0\r\nB=\x1a\x32\x1a\r\n\fC=3\r\n", false},
-        {"[Odd]\r\n\xC9tat=1\r\n\xE9TAT=2\r\nA=Soci\xE9t\xE9\r\n[\xC9t\xE9]\r\nA=1\r\n", false},
+        {"[Odd]\r\nA=1\xA0\r\n", false},
+        {"[Odd]\r\nB=\x1a\x32\x1a\r\n", false},
+        {"[Odd]\r\n\fC=3\r\n", false},
+        {"[Odd]\r\n\xC9tat=1\r\n\xE9TAT=2\r\nA=1\r\n", false},
+        {"[\xC9t\xE9]\r\nA=1\r\n[\xE9T\xC9]\r\nA=2\r\n", false},
     };
     const std::string ini = SystemIniPath();
     for (const auto& [text, plain] : files) {
