@@ -5,12 +5,12 @@
 // Command ID opens an empty copy of PROGRAM's dialog TEMPLATE (D), or a property sheet with one
 // empty page the size of PROGRAM's page TEMPLATE (S); S@N makes that page the sheet's page N
 // (0-based) of the command's sheet, the pages between being empty copies of its first page, and
-// S*N a sheet of N copies of the page. With
-// d and s instead, the dialog or page keeps its controls but its procedure does nothing: what the
-// controls alone cost. A control of a class of the configurator's own is stood in for by a bare
-// window that paints nothing. After a d dialog's template name, ":LISTS" gives its list controls
-// the program's columns and rows (see FillLists). A "+" after the letter (ID:D+:TEMPLATE) first asks for a file in the
-// open-file dialog the configurator's Compare with Site shows, with its caption and options.
+// S*N a sheet of N copies of the page. With d and s instead, the dialog or page keeps its controls
+// but its procedure does nothing: what the controls alone cost. A control of a class of the
+// configurator's own is stood in for by a bare window that paints nothing. After a d dialog's
+// template name, ":LISTS" gives its list controls the program's columns and rows (see FillLists).
+// A "+" after the letter (ID:D+:TEMPLATE) first asks for a file in the open-file dialog the
+// configurator's Compare with Site shows, with its caption and options.
 #include "bare_window.h"
 #include "empty_dialog.h"
 
