@@ -342,22 +342,19 @@ bool StoreNow(const char* file, const char* section, const char* key, const char
     ForgetSessionFile(file);
     if (!IniFile.empty() && HistoryOn())
         RecordValue({file, section, key, before, after});
+    if (!WritePrivateProfileStringA(section, key, value, file)) {
+        const DWORD error = GetLastError();
+        // The file still holds what it held, and the cache says so: a second try writes again.
+        // A bare file name is one of the Windows directory's.
+        if (!firstFailure)
+            firstFailure = FailedWrite{(std::string(file).find('\\') == std::string::npos ? WinSysDir : "") + file, error};
+        return false;
+    }
     if (after)
         values[UpperAscii(key)] = *after;
     else
         values.erase(UpperAscii(key));
-    if (WritePrivateProfileStringA(section, key, value, file))
-        return true;
-    const DWORD error = GetLastError();
-    // The file still holds what it held: a second try of the same value must write it.
-    if (before)
-        values[UpperAscii(key)] = *before;
-    else
-        values.erase(UpperAscii(key));
-    // A bare file name is one of the Windows directory's.
-    if (!firstFailure)
-        firstFailure = FailedWrite{(std::string(file).find('\\') == std::string::npos ? WinSysDir : "") + file, error};
-    return false;
+    return true;
 }
 
 // What a rehearsal would have stored for a key, over what the file held then.

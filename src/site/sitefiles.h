@@ -1,6 +1,6 @@
 // The files of the site being edited, each read once while the object lives (a read session), and
-// each section kept: its keys found by name without regard to case (the first of a duplicated key, as the
-// recorder reads it). For the site check and the site comparison, which read a whole site.
+// each section kept: its keys found by name without regard to case (the first of a duplicated key,
+// as the recorder reads it). For the site check and the site comparison, which read a whole site.
 #pragma once
 
 #include "profile.h"

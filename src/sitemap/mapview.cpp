@@ -188,14 +188,14 @@ int LoadPicture(const std::string& path, Picture& picture)
     std::vector<uint8_t> bytes;
     if (const int read = ReadPictureFile(path, bytes); read != 0)
         return read;
-    const auto startsWith = [&](std::initializer_list<uint8_t> magic) {
-        return bytes.size() >= magic.size() && std::equal(magic.begin(), magic.end(), bytes.begin());
-    };
-    if (startsWith({0x0A}))
+    switch (KindOfPicture(bytes)) {
+    case PictureKind::Pcx:
         return DecodePcx(bytes, picture);
-    if (startsWith({0xFF, 0xD8, 0xFF}) || startsWith({'B', 'M'}) || startsWith({0x89, 'P', 'N', 'G'}))
+    case PictureKind::Unknown:
+        return kImageBadFormat;
+    default:
         return DecodeWithSystem(bytes, picture);
-    return kImageBadFormat;
+    }
 }
 
 int LoadMapWithIcons(Picture& picture)

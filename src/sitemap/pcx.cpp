@@ -76,22 +76,32 @@ int JpegSize(std::span<const uint8_t> bytes, int64_t& width, int64_t& height)
 
 } // namespace
 
-int PictureFileSize(std::span<const uint8_t> bytes, int& width, int& height)
+PictureKind KindOfPicture(std::span<const uint8_t> bytes)
 {
     const auto startsWith = [&](std::initializer_list<uint8_t> magic) {
         return bytes.size() >= magic.size() && std::equal(magic.begin(), magic.end(), bytes.begin());
     };
-    if (startsWith({0x0A}))
+    return startsWith({0x0A})               ? PictureKind::Pcx
+           : startsWith({0xFF, 0xD8, 0xFF}) ? PictureKind::Jpeg
+           : startsWith({0x89, 'P', 'N', 'G'}) ? PictureKind::Png
+           : startsWith({'B', 'M'})         ? PictureKind::Bmp
+                                            : PictureKind::Unknown;
+}
+
+int PictureFileSize(std::span<const uint8_t> bytes, int& width, int& height)
+{
+    const PictureKind kind = KindOfPicture(bytes);
+    if (kind == PictureKind::Pcx)
         return PcxHeader(bytes, width, height);
     int64_t w = 0, h = 0;
-    if (startsWith({0xFF, 0xD8, 0xFF})) {
+    if (kind == PictureKind::Jpeg) {
         if (const int code = JpegSize(bytes, w, h); code != 0)
             return code;
-    } else if (startsWith({0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'})) {
+    } else if (kind == PictureKind::Png) {
         if (bytes.size() < 24 || BigLong(bytes, 12) != 0x49484452) // "IHDR"
             return kImageTruncated;
         w = BigLong(bytes, 16), h = BigLong(bytes, 20);
-    } else if (startsWith({'B', 'M'})) {
+    } else if (kind == PictureKind::Bmp) {
         if (bytes.size() < 26)
             return kImageTruncated;
         const bool core = Long(bytes, 14) == 12; // the oldest header has 16-bit sides

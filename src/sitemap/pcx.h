@@ -30,6 +30,10 @@ struct Picture {
 // Returns 0, or a negative code with picture left empty.
 int DecodePcx(std::span<const uint8_t> bytes, Picture& picture);
 
+// The kinds of map picture, known by their first bytes rather than their names.
+enum class PictureKind { Unknown, Pcx, Jpeg, Png, Bmp };
+PictureKind KindOfPicture(std::span<const uint8_t> bytes);
+
 // The size a picture file's header declares, for PCX (as DecodePcx reads its header), JPEG (its
 // frame header), PNG and BMP, without decoding the picture: 0, or a negative code for a header
 // that gives no size or one outside 1 to 16384.
