@@ -116,6 +116,46 @@ TEST_F(History, ConfirmationsAreRecordedUnderTheirCommandAndUndone)
     EXPECT_NE(text.find("\n... and 13 more\n"), std::string::npos) << text;
 }
 
+// The history opens as its template lays it out, and as it is resized its lists share what it
+// grows by, two parts to three; back at its first size, everything is where it was.
+TEST_F(History, TheDialogOpensAsItsTemplateAndItsListsShareWhatItGrows)
+{
+    Open();
+    const auto placed = [](HWND dlg, int id) {
+        RECT r;
+        GetWindowRect(GetDlgItem(dlg, id), &r);
+        MapWindowPoints(nullptr, dlg, reinterpret_cast<POINT*>(&r), 2);
+        return std::vector<LONG>{r.left, r.top, r.right, r.bottom};
+    };
+    const auto moved = [](std::vector<LONG> r, LONG left, LONG top, LONG right, LONG bottom) {
+        return std::vector<LONG>{r[0] + left, r[1] + top, r[2] + right, r[3] + bottom};
+    };
+    const std::vector<int> ids = {IDC_HI_CONFIRMATIONS, IDC_HI_VALUES_LABEL, IDC_HI_VALUES, IDC_HI_UNDO, IDCANCEL};
+    std::vector<std::vector<LONG>> first;
+    DriveModal([&] { DispatchCommand(wnd, IDM_HISTORY); return INT_PTR{0}; },
+               {[&](HWND dlg) {
+                    RECT list{7, 18, 346, 90}; // x, y, width, height, each mapped alone as the dialog manager does
+                    MapDialogRect(dlg, &list);
+                    EXPECT_EQ(placed(dlg, IDC_HI_CONFIRMATIONS),
+                              (std::vector<LONG>{list.left, list.top, list.left + list.right, list.top + list.bottom}));
+                    for (const int id : ids)
+                        first.push_back(placed(dlg, id));
+                    RECT r;
+                    GetWindowRect(dlg, &r);
+                    SetWindowPos(dlg, nullptr, 0, 0, r.right - r.left + 100, r.bottom - r.top + 100, SWP_NOMOVE | SWP_NOZORDER);
+                    EXPECT_EQ(placed(dlg, IDC_HI_CONFIRMATIONS), moved(first[0], 0, 0, 100, 40));
+                    EXPECT_EQ(placed(dlg, IDC_HI_VALUES_LABEL), moved(first[1], 0, 40, 100, 40));
+                    EXPECT_EQ(placed(dlg, IDC_HI_VALUES), moved(first[2], 0, 40, 100, 100));
+                    EXPECT_EQ(placed(dlg, IDC_HI_UNDO), moved(first[3], 0, 100, 0, 100));
+                    EXPECT_EQ(placed(dlg, IDCANCEL), moved(first[4], 100, 100, 100, 100));
+                    SetWindowPos(dlg, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER);
+                    for (size_t i = 0; i < ids.size(); ++i)
+                        EXPECT_EQ(placed(dlg, ids[i]), first[i]) << ids[i];
+                },
+                Close()});
+    EXPECT_EQ(first.size(), ids.size());
+}
+
 // The writes of a confirmation are held until it is stored: reads see them meanwhile, and a
 // refused confirmation leaves the files and the history as they were.
 TEST_F(History, HeldWritesAreSeenUntilDroppedWhole)

@@ -268,7 +268,6 @@ void OpenCopySettings(HWND dlg)
         Refresh(dlg);
 }
 
-void Layout(HWND dlg) { LayoutListDialog(dlg, IDC_OV_LIST, IDC_OV_COPY, IDC_OV_SUMMARY); }
 
 // ---- Copy Settings ---------------------------------------------------------------------------
 
@@ -402,7 +401,7 @@ INT_PTR CALLBACK CopySettingsProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lPar
 
 INT_PTR CALLBACK CameraOverviewProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
 {
-    if (ListDialogMessage(dlg, msg, wParam, lParam, Layout))
+    if (ListDialogMessage(dlg, msg, wParam, lParam, {Grows(IDC_OV_LIST), FootRight(IDC_OV_COPY), FootRight(IDCANCEL), Foot(IDC_OV_SUMMARY)}))
         return TRUE;
     switch (msg) {
     case WM_INITDIALOG: {

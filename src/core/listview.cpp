@@ -91,29 +91,59 @@ void CheckListRow(HWND list, int row, bool checked)
 
 namespace {
 
-constexpr char kSmallestWidth[] = "OrvaSmallestWidth";
-constexpr char kSmallestHeight[] = "OrvaSmallestHeight";
+// What a list dialog noted as it opened: its smallest size, and where its anchored controls were.
+struct ListLayout {
+    POINT smallest;
+    SIZE client;
+    std::vector<std::pair<ListAnchor, RECT>> placed;
+};
+constexpr char kListLayout[] = "OrvaListLayout";
+
+ListLayout* LayoutOf(HWND dlg) { return static_cast<ListLayout*>(GetPropA(dlg, kListLayout)); }
+
+void Follow(HWND dlg, const ListLayout& layout, int width, int height)
+{
+    const int dx = width - layout.client.cx, dy = height - layout.client.cy;
+    HDWP moves = BeginDeferWindowPos(static_cast<int>(layout.placed.size()));
+    for (const auto& [anchor, r] : layout.placed) {
+        const int left = r.left + dx * anchor.left / 100, top = r.top + dy * anchor.top / 100;
+        const int right = r.right + dx * anchor.right / 100, bottom = r.bottom + dy * anchor.bottom / 100;
+        if (moves)
+            moves = DeferWindowPos(moves, GetDlgItem(dlg, anchor.id), nullptr, left, top, right - left, bottom - top,
+                                   SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (moves)
+        EndDeferWindowPos(moves);
+    InvalidateRect(dlg, nullptr, TRUE);
+}
 
 } // namespace
 
-bool ListDialogMessage(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam, void (*layout)(HWND))
+bool ListDialogMessage(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam, std::initializer_list<ListAnchor> anchors)
 {
     switch (msg) {
     case WM_INITDIALOG: {
+        auto* layout = new ListLayout{};
         RECT r;
         GetWindowRect(dlg, &r);
-        SetPropA(dlg, kSmallestWidth, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(r.right - r.left)));
-        SetPropA(dlg, kSmallestHeight, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(r.bottom - r.top)));
-        layout(dlg);
+        layout->smallest = {r.right - r.left, r.bottom - r.top};
+        GetClientRect(dlg, &r);
+        layout->client = {r.right, r.bottom};
+        for (const ListAnchor& anchor : anchors) {
+            GetWindowRect(GetDlgItem(dlg, anchor.id), &r);
+            MapWindowPoints(nullptr, dlg, reinterpret_cast<POINT*>(&r), 2);
+            layout->placed.emplace_back(anchor, r);
+        }
+        SetPropA(dlg, kListLayout, layout);
         return false;
     }
     case WM_GETMINMAXINFO:
-        if (GetPropA(dlg, kSmallestWidth))
-            reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {static_cast<LONG>(reinterpret_cast<INT_PTR>(GetPropA(dlg, kSmallestWidth))),
-                                                                     static_cast<LONG>(reinterpret_cast<INT_PTR>(GetPropA(dlg, kSmallestHeight)))};
+        if (const ListLayout* layout = LayoutOf(dlg))
+            reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = layout->smallest;
         return true;
     case WM_SIZE:
-        layout(dlg);
+        if (const ListLayout* layout = LayoutOf(dlg); layout && wParam != SIZE_MINIMIZED)
+            Follow(dlg, *layout, LOWORD(lParam), HIWORD(lParam));
         return true;
     case WM_COMMAND:
         if (LOWORD(wParam) != IDCANCEL)
@@ -121,8 +151,7 @@ bool ListDialogMessage(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam, void (*
         EndDialog(dlg, 1);
         return true;
     case WM_DESTROY:
-        RemovePropA(dlg, kSmallestWidth);
-        RemovePropA(dlg, kSmallestHeight);
+        delete static_cast<ListLayout*>(RemovePropA(dlg, kListLayout));
         return false;
     default:
         return false;
@@ -136,22 +165,4 @@ void ShowListDialog(HINSTANCE instance, HWND owner, const char* templateName, DL
         return;
     }
     ModalDialog(instance, templateName, owner, proc, 0);
-}
-
-void LayoutListDialog(HWND dlg, int listId, int buttonId, int summaryId)
-{
-    RECT unit{7, 18, 14, 14};
-    MapDialogRect(dlg, &unit); // margin, top of the list, button height
-    RECT client;
-    GetClientRect(dlg, &client);
-    const int margin = unit.left, top = unit.top, button = unit.bottom;
-    const int foot = client.bottom - margin - button;
-    MoveWindow(GetDlgItem(dlg, listId), margin, top, client.right - 2 * margin, foot - margin / 2 - top, TRUE);
-    RECT r;
-    GetWindowRect(GetDlgItem(dlg, IDCANCEL), &r);
-    const int width = r.right - r.left;
-    MoveWindow(GetDlgItem(dlg, IDCANCEL), client.right - margin - width, foot, width, button, TRUE);
-    MoveWindow(GetDlgItem(dlg, buttonId), client.right - 2 * margin - 2 * width + margin / 2, foot, width, button, TRUE);
-    MoveWindow(GetDlgItem(dlg, summaryId), margin, foot + 3, client.right / 2, button - 3, TRUE);
-    InvalidateRect(dlg, nullptr, TRUE);
 }

@@ -33,13 +33,23 @@ void SelectListRow(HWND list, int row);
 bool IsListRowChecked(HWND list, int row);
 void CheckListRow(HWND list, int row, bool checked);
 
+// How a control of a list dialog follows a change of the dialog's size: each edge moves by its
+// share, in percent, of the change in width (left, right) or height (top, bottom). A control not
+// named stays where its template puts it.
+struct ListAnchor {
+    int id;
+    int left, top, right, bottom;
+};
+// Grows with the dialog / keeps to the foot at the right / keeps to the foot, growing to the right.
+constexpr ListAnchor Grows(int id) { return {id, 0, 0, 100, 100}; }
+constexpr ListAnchor FootRight(int id) { return {id, 100, 100, 100, 100}; }
+constexpr ListAnchor Foot(int id) { return {id, 0, 100, 100, 100}; }
+
 // The list dialogs (the history, the site check) are resizable but never smaller than they open,
-// laid out again as they are resized, and closed by Close or Escape. Called first from the dialog
-// procedure: on WM_INITDIALOG it notes the size and lays out (and returns false, the dialog goes
-// on with its own start); it handles resizing and closing and returns true for them.
-bool ListDialogMessage(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam, void (*layout)(HWND));
+// and closed by Close or Escape. They open as their templates lay them out, which moves nothing;
+// as they are resized their controls follow the anchors. Called first from the dialog procedure:
+// on WM_INITDIALOG it notes the sizes and places (and returns false, the dialog goes on with its
+// own start); it handles resizing and closing and returns true for them.
+bool ListDialogMessage(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam, std::initializer_list<ListAnchor> anchors);
 // Opens one modally, or says why it cannot when the list controls cannot be loaded.
 void ShowListDialog(HINSTANCE instance, HWND owner, const char* templateName, DLGPROC proc, const char* title);
-// The usual list dialog's layout: the list from the top margin down to the buttons, which keep to
-// the foot at the right (button then Close), a summary text at the foot on the left.
-void LayoutListDialog(HWND dlg, int listId, int buttonId, int summaryId);

@@ -35,8 +35,6 @@ void Refresh(HWND dlg)
                                          std::to_string(result.valuesChecked) + " values checked");
 }
 
-void Layout(HWND dlg) { LayoutListDialog(dlg, IDC_CK_LIST, IDC_CK_REFRESH, IDC_CK_SUMMARY); }
-
 // Opens the command that owns the selected finding's key, then checks again.
 void OpenOwner(HWND dlg)
 {
@@ -51,7 +49,7 @@ void OpenOwner(HWND dlg)
 
 INT_PTR CALLBACK CheckSiteProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
 {
-    if (ListDialogMessage(dlg, msg, wParam, lParam, Layout))
+    if (ListDialogMessage(dlg, msg, wParam, lParam, {Grows(IDC_CK_LIST), FootRight(IDC_CK_REFRESH), FootRight(IDCANCEL), Foot(IDC_CK_SUMMARY)}))
         return TRUE;
     switch (msg) {
     case WM_INITDIALOG:

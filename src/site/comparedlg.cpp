@@ -70,13 +70,12 @@ void TakeSelected(HWND dlg)
     Refresh(dlg);
 }
 
-void Layout(HWND dlg) { LayoutListDialog(dlg, IDC_CO_LIST, IDC_CO_TAKE, IDC_CO_SUMMARY); }
 
 } // namespace
 
 INT_PTR CALLBACK CompareSiteProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
 {
-    if (ListDialogMessage(dlg, msg, wParam, lParam, Layout))
+    if (ListDialogMessage(dlg, msg, wParam, lParam, {Grows(IDC_CO_LIST), FootRight(IDC_CO_TAKE), FootRight(IDCANCEL), Foot(IDC_CO_SUMMARY)}))
         return TRUE;
     switch (msg) {
     case WM_INITDIALOG: {

@@ -94,33 +94,6 @@ void Undo(HWND dlg)
     Reload(dlg);
 }
 
-// The lists share the room between the top label and the buttons; the buttons keep to the foot.
-void Layout(HWND dlg)
-{
-    RECT unit{7, 8, 14, 11};
-    MapDialogRect(dlg, &unit); // margin, label height, button height (a dialog unit block)
-    RECT client;
-    GetClientRect(dlg, &client);
-    const int margin = unit.left, label = unit.top + 2, button = unit.bottom * 14 / 11 + 2;
-    const int width = client.right - 2 * margin;
-    const int buttonTop = client.bottom - margin - button;
-    const int room = buttonTop - margin - 2 * label - 3 * margin / 2;
-    const int first = room * 2 / 5;
-    int y = margin + label;
-    MoveWindow(List(dlg, IDC_HI_CONFIRMATIONS), margin, y, width, first, TRUE);
-    y += first + margin / 2;
-    MoveWindow(GetDlgItem(dlg, IDC_HI_VALUES_LABEL), margin, y, width, label, TRUE);
-    y += label;
-    MoveWindow(List(dlg, IDC_HI_VALUES), margin, y, width, buttonTop - margin / 2 - y, TRUE);
-    RECT undo, close;
-    GetWindowRect(GetDlgItem(dlg, IDC_HI_UNDO), &undo);
-    GetWindowRect(GetDlgItem(dlg, IDCANCEL), &close);
-    MoveWindow(GetDlgItem(dlg, IDC_HI_UNDO), margin, buttonTop, undo.right - undo.left, button, TRUE);
-    MoveWindow(GetDlgItem(dlg, IDCANCEL), client.right - margin - (close.right - close.left), buttonTop, close.right - close.left, button,
-               TRUE);
-    InvalidateRect(dlg, nullptr, TRUE);
-}
-
 } // namespace
 
 std::vector<HistoryValue> NetValues(const Confirmation& confirmation)
@@ -147,7 +120,10 @@ std::vector<HistoryValue> ChangedSince(const std::vector<HistoryValue>& values)
 
 INT_PTR CALLBACK HistoryProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
 {
-    if (ListDialogMessage(dlg, msg, wParam, lParam, Layout))
+    if (ListDialogMessage(dlg, msg, wParam, lParam,
+                          // the lists share what the dialog grows by, two parts to three
+                          {{IDC_HI_CONFIRMATIONS, 0, 0, 100, 40}, {IDC_HI_VALUES_LABEL, 0, 40, 100, 40}, {IDC_HI_VALUES, 0, 40, 100, 100},
+                           {IDC_HI_UNDO, 0, 100, 0, 100}, FootRight(IDCANCEL)}))
         return TRUE;
     switch (msg) {
     case WM_INITDIALOG:
