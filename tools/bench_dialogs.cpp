@@ -6,12 +6,14 @@
 // sheet page other than the first is timed from choosing its tab on the sheet, once the sheet is
 // up, to the page being ready, beside an empty sheet with as many pages; the week page of the
 // schedule also times a drag step that paints its whole grid.
-//   bench_dialogs RUNS PROGRAM ARG FLOOR_PROGRAM --compare=OTHER_INI [--controls]
+//   bench_dialogs RUNS PROGRAM ARG FLOOR_PROGRAM --compare=OTHER_INI [--controls] [--only=ID,ID...]
 // OTHER_INI is the site Compare with Site is given in its open-file dialog.
 // --controls adds a column: the same templates, controls and all, opened by floor_dialogs with a
 // procedure that does nothing (a sheet: such pages), its lists given the columns and as many rows
 // of placeholder text as the program's showed (no template can hold them, and Wine's cost of
 // drawing them is not the program's); what is left above it is the program's own work on opening.
+// --only times just the commands of those menu ids (each then opens first in its process, so it
+// pays for what the first dialog loads).
 // Ready for input means: a visible dialog of the program's process owned by its main window (for
 // a sheet, with a visible page), whose thread answers a WM_NULL sent to it (so it runs the modal
 // loop), and neither it nor any visible window inside it has anything left to paint. Each
@@ -438,16 +440,31 @@ std::string MenuText(HMENU menu, UINT id)
 int main(int argc, char** argv)
 {
     bool withControls = false, usage = argc < 6;
+    std::vector<bool> chosen(kCommands.size(), true);
     for (int i = 5; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--controls") == 0)
+        if (std::strcmp(argv[i], "--controls") == 0) {
             withControls = true;
+        } else if (std::strncmp(argv[i], "--only=", 7) == 0) {
+            chosen.assign(kCommands.size(), false);
+            for (const char* id = argv[i] + 7; *id; id += *id == ',') {
+                char* end = nullptr;
+                const unsigned long wanted = std::strtoul(id, &end, 10);
+                if (end == id) {
+                    usage = true;
+                    break;
+                }
+                for (size_t k = 0; k < kCommands.size(); ++k)
+                    chosen[k] = chosen[k] || kCommands[k].id == wanted;
+                id = end;
+            }
+        }
         else if (std::strncmp(argv[i], "--compare=", 10) == 0)
             compareWith = argv[i] + 10;
         else
             usage = true;
     }
     if (usage || compareWith.empty()) {
-        std::fprintf(stderr, "usage: bench_dialogs RUNS PROGRAM ARG FLOOR_PROGRAM --compare=OTHER_INI [--controls]\n");
+        std::fprintf(stderr, "usage: bench_dialogs RUNS PROGRAM ARG FLOOR_PROGRAM --compare=OTHER_INI [--controls] [--only=ID,ID...]\n");
         return 2;
     }
     const int runs = std::max(1, std::atoi(argv[1]));
@@ -461,9 +478,10 @@ int main(int argc, char** argv)
 
     // The first run, not counted, warms the file cache and shows which template each command
     // opened, by the size of its window.
-    std::vector<size_t> order(kCommands.size());
-    for (size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
+    std::vector<size_t> order;
+    for (size_t i = 0; i < kCommands.size(); ++i)
+        if (chosen[i])
+            order.push_back(i);
     std::vector<double> ms;
     std::vector<Opened> seen;
     if (!TimeAll(program, order, ms, &seen))
@@ -474,7 +492,7 @@ int main(int argc, char** argv)
     std::vector<std::string> names(kCommands.size());
     std::string floor = std::string("\"") + argv[4] + "\" \"" + argv[2] + "\"";
     std::string controls = floor;
-    for (size_t i = 0; i < kCommands.size(); ++i) {
+    for (const size_t i : order) {
         const Command& cmd = kCommands[i];
         long best = -1;
         for (const char* name : cmd.templates) {
@@ -525,7 +543,7 @@ int main(int argc, char** argv)
             Sleep(150);
             if (!TimeAll(lines[which], order, ms, nullptr, &dragMs))
                 return 1;
-            for (size_t i = 0; i < kCommands.size(); ++i) {
+            for (const size_t i : order) {
                 times[which][i].push_back(ms[i]);
                 if (dragMs[i] >= 0)
                     drags[which][i].push_back(dragMs[i]);
@@ -541,7 +559,8 @@ int main(int argc, char** argv)
     std::printf("%6s  %-22s %-31s %7s %7s %6s%s\n", "id", "command", "template", "ms", "floor", "ratio",
                 withControls ? " controls  ratio" : "");
     int over = 0;
-    for (size_t i = 0; i < kCommands.size(); ++i) {
+    std::sort(order.begin(), order.end());
+    for (const size_t i : order) {
         const double m = Median(times[0][i]), f = Median(times[1][i]);
         const double ratio = f > 0 ? m / f : 0;
         char controlsMs[32] = "";
@@ -561,7 +580,7 @@ int main(int argc, char** argv)
                     ratio, controlsMs, mark.c_str());
     }
     std::printf("over target (more than %.1fx the floor%s, or over %.0f ms): %d of %zu\n", kMaxRatio,
-                withControls ? " or 1.15x the controls" : "", kMaxMs, over, kCommands.size());
+                withControls ? " or 1.15x the controls" : "", kMaxMs, over, order.size());
     for (size_t i = 0; i < kCommands.size(); ++i)
         if (!drags[0][i].empty()) {
             const double m = Median(drags[0][i]);
