@@ -130,7 +130,7 @@ namespace {
 // one pair of quotes round it taken off, as GetPrivateProfileString takes them off.
 struct SessionSection {
     std::string file, section;
-    std::map<std::string, std::string> values; // by upper-case key
+    std::map<std::string, std::string> values; // by upper-case key, made at the first lookup by key
     std::vector<std::pair<std::string, std::string>> keys; // as ReadSection gives them
 };
 int sessionDepth = 0;
@@ -205,17 +205,15 @@ const SessionFile& SessionFileOf(const char* file)
     return sessionFiles.emplace_back(SessionFile{file, ReadWholeFile(file)});
 }
 
-const SessionSection& SessionRead(const char* file, const char* section)
+SessionSection& SessionRead(const char* file, const char* section)
 {
-    for (const SessionSection& known : sessionSections)
+    for (SessionSection& known : sessionSections)
         if (EqualNoCase(known.section, section) && EqualNoCase(known.file, file))
             return known;
     // The keys before the first section are the service's to give (versions of Wine differ).
     const SessionFile& whole = SessionFileOf(file);
     SessionSection& read = sessionSections.emplace_back(
         SessionSection{file, section, {}, whole.ini && *section ? IniSectionKeys(*whole.ini, section) : FileSection(file, section)});
-    for (const auto& [name, value] : read.keys)
-        read.values.emplace(UpperAscii(name), WithoutQuotes(std::string(Trimmed(value))));
     return read;
 }
 
@@ -229,7 +227,10 @@ std::optional<std::optional<std::string>> SessionLookup(const char* file, const 
 {
     if (sessionDepth == 0 || !file || !section || !key)
         return std::nullopt;
-    const SessionSection& read = SessionRead(file, section);
+    SessionSection& read = SessionRead(file, section);
+    if (read.values.empty())
+        for (const auto& [name, value] : read.keys)
+            read.values.emplace(UpperAscii(name), WithoutQuotes(std::string(Trimmed(value))));
     const auto found = read.values.find(UpperAscii(key));
     return found == read.values.end() ? std::optional<std::string>() : std::optional<std::string>(found->second);
 }

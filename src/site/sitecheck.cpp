@@ -12,6 +12,8 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <string_view>
+#include <utility>
 
 namespace {
 
@@ -40,19 +42,27 @@ private:
     struct CheckedKey {
         const OwnedKey* entry;
         std::string section, key;
+        std::string sectionId, upperKey; // as SiteFiles finds them
         UINT command;
     };
     static const std::vector<CheckedKey>& CheckedKeys()
     {
         static const std::vector<CheckedKey> keys = [] {
             std::vector<CheckedKey> made;
-            std::set<std::string> seen;
+            std::set<std::pair<std::string_view, std::string_view>> seen;
+            size_t count = 0;
+            for (const CommandKeys& command : CommandTable())
+                for (const OwnedKey& entry : command.keys)
+                    count += static_cast<size_t>(entry.last - entry.first + 1);
+            made.reserve(count); // seen looks into made's names, which therefore stay where they are
             for (const CommandKeys& command : CommandTable())
                 for (const OwnedKey& entry : command.keys)
                     for (int n = entry.first; n <= entry.last; ++n) {
                         std::string section = EntrySection(entry, n), key = EntryKey(entry, n);
-                        if (seen.insert(std::string(1, entry.file) + UpperAscii(section) + "\n" + UpperAscii(key)).second)
-                            made.push_back({&entry, std::move(section), std::move(key), command.id});
+                        CheckedKey& added = made.emplace_back(CheckedKey{&entry, section, key, SiteFiles::SectionId(entry.file, section),
+                                                                         UpperAscii(key), command.id});
+                        if (!seen.emplace(added.sectionId, added.upperKey).second)
+                            made.pop_back();
                     }
             return made;
         }();
@@ -62,7 +72,7 @@ private:
     void CheckOwnedValues()
     {
         for (const CheckedKey& checked : CheckedKeys()) {
-            const std::optional<std::string> value = files.Value(checked.entry->file, checked.section, checked.key);
+            const std::string* value = files.Find(checked.entry->file, checked.section, checked.sectionId, checked.upperKey);
             if (!value)
                 continue; // absent: read as its default
             ++result.valuesChecked;

@@ -20,9 +20,10 @@ std::string SiteFiles::Path(char file)
     }
 }
 
-const SiteFiles::Section& SiteFiles::Read(char file, const std::string& section)
+std::string SiteFiles::SectionId(char file, const std::string& section) { return std::string(1, file) + UpperAscii(section); }
+
+const SiteFiles::Section& SiteFiles::Read(char file, const std::string& section, const std::string& id)
 {
-    const std::string id = std::string(1, file) + UpperAscii(section);
     if (const auto known = sections.find(id); known != sections.end())
         return known->second;
     ++reads;
@@ -35,16 +36,22 @@ const SiteFiles::Section& SiteFiles::Read(char file, const std::string& section)
 
 std::optional<std::string> SiteFiles::Value(char file, const std::string& section, const std::string& key)
 {
-    const Section& read = Read(file, section);
-    const auto found = read.byName.find(UpperAscii(key));
-    return found == read.byName.end() ? std::nullopt : std::optional(found->second);
+    const std::string* value = Find(file, section, SectionId(file, section), UpperAscii(key));
+    return value ? std::optional(*value) : std::nullopt;
+}
+
+const std::string* SiteFiles::Find(char file, const std::string& section, const std::string& sectionId, const std::string& upperKey)
+{
+    const Section& read = Read(file, section, sectionId);
+    const auto found = read.byName.find(upperKey);
+    return found == read.byName.end() ? nullptr : &found->second;
 }
 
 std::vector<std::string> SiteFiles::Sections(char file) { return ReadSectionNames(Path(file).c_str()); }
 
 const std::vector<std::pair<std::string, std::string>>& SiteFiles::Keys(char file, const std::string& section)
 {
-    return Read(file, section).keys;
+    return Read(file, section, SectionId(file, section)).keys;
 }
 
 bool UseSite(const std::string& path)
