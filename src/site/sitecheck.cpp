@@ -11,7 +11,7 @@
 
 #include <map>
 #include <optional>
-#include <set>
+#include <unordered_set>
 #include <string_view>
 #include <utility>
 
@@ -38,29 +38,34 @@ private:
     }
 
     // Every key of the table once, under the first command that owns it (the list is the program's
-    // own, made once).
+    // own, made once per run: it costs a site check's worth of time).
     struct CheckedKey {
         const OwnedKey* entry;
-        std::string section, key;
-        std::string sectionId, upperKey; // as SiteFiles finds them
+        int number;
         UINT command;
+        std::string sectionId, upperKey; // as SiteFiles finds them
+    };
+    struct NamesHash {
+        size_t operator()(const std::pair<std::string_view, std::string_view>& names) const noexcept
+        {
+            return std::hash<std::string_view>{}(names.first) * 31 + std::hash<std::string_view>{}(names.second);
+        }
     };
     static const std::vector<CheckedKey>& CheckedKeys()
     {
         static const std::vector<CheckedKey> keys = [] {
-            std::vector<CheckedKey> made;
-            std::set<std::pair<std::string_view, std::string_view>> seen;
             size_t count = 0;
             for (const CommandKeys& command : CommandTable())
                 for (const OwnedKey& entry : command.keys)
                     count += static_cast<size_t>(entry.last - entry.first + 1);
+            std::vector<CheckedKey> made;
             made.reserve(count); // seen looks into made's names, which therefore stay where they are
+            std::unordered_set<std::pair<std::string_view, std::string_view>, NamesHash> seen(count);
             for (const CommandKeys& command : CommandTable())
                 for (const OwnedKey& entry : command.keys)
                     for (int n = entry.first; n <= entry.last; ++n) {
-                        std::string section = EntrySection(entry, n), key = EntryKey(entry, n);
-                        CheckedKey& added = made.emplace_back(CheckedKey{&entry, section, key, SiteFiles::SectionId(entry.file, section),
-                                                                         UpperAscii(key), command.id});
+                        CheckedKey& added = made.emplace_back(CheckedKey{&entry, n, command.id, SiteFiles::SectionId(entry.file, EntrySection(entry, n)),
+                                                                         UpperAscii(EntryKey(entry, n))});
                         if (!seen.emplace(added.sectionId, added.upperKey).second)
                             made.pop_back();
                     }
@@ -72,12 +77,13 @@ private:
     void CheckOwnedValues()
     {
         for (const CheckedKey& checked : CheckedKeys()) {
-            const std::string* value = files.Find(checked.entry->file, checked.section, checked.sectionId, checked.upperKey);
+            const std::string* value = files.Find(checked.entry->file, checked.sectionId, checked.upperKey);
             if (!value)
                 continue; // absent: read as its default
             ++result.valuesChecked;
             if (const std::optional<std::string> broken = Violation(checked.entry->rule, *value))
-                Add(checked.entry->file, checked.section, checked.key, *value, *broken, checked.command);
+                Add(checked.entry->file, EntrySection(*checked.entry, checked.number), EntryKey(*checked.entry, checked.number), *value,
+                    *broken, checked.command);
         }
     }
 
