@@ -84,10 +84,16 @@ void ShowItem(HWND dlg, int id, bool shown)
 // The box's handle is taken once: under Wine every lookup of a control is a trip to the server.
 void FillCombo(HWND dlg, int id, std::span<const char* const> names)
 {
+    // Filled with drawing held: under Wine each entry added to a box that draws costs twice as
+    // much (its list works out its scroll bar again).
     const HWND box = GetDlgItem(dlg, id);
+    SendMessageA(box, WM_SETREDRAW, FALSE, 0);
     SendMessageA(box, CB_RESETCONTENT, 0, 0);
     for (const char* name : names)
         SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+    SendMessageA(box, WM_SETREDRAW, TRUE, 0);
+    if (IsWindowVisible(box))
+        InvalidateRect(box, nullptr, TRUE);
 }
 
 void FillCombo(HWND dlg, int id, const std::vector<std::string>& items)
