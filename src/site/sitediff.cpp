@@ -43,10 +43,8 @@ SiteSnapshot ReadSite()
     SiteFiles files;
     for (const char file : kFiles)
         for (const std::string& section : files.Sections(file))
-            for (const auto& [key, value] : files.Keys(file, section)) {
-                const UINT owner = Owner(file, section, key);
-                site.values.push_back({owner, "", file, section, key, value, std::nullopt, SiteSpecificKey(file, section, key)});
-            }
+            for (const auto& [key, value] : files.Keys(file, section))
+                site.values.push_back({0, "", file, section, key, value, std::nullopt, false});
     return site;
 }
 
@@ -70,6 +68,9 @@ std::vector<Difference> CompareSites(const SiteSnapshot& a, const SiteSnapshot& 
     for (auto& [key, d] : all) {
         if (d.a == d.b)
             continue;
+        // Only a difference is given its owner: finding it walks the command table.
+        d.command = Owner(d.file, d.section, d.key);
+        d.siteSpecific = SiteSpecificKey(d.file, d.section, d.key);
         const CommandKeys* owner = d.command ? FindCommand(d.command) : nullptr;
         d.group = owner ? owner->name : "Other";
         differences.push_back(d);

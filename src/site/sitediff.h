@@ -17,7 +17,8 @@ struct Difference {
     bool siteSpecific;  // a key that names the site itself (its name, map, icon places, addresses)
 };
 
-// All of one site's values, read for the site IniFile and cFileDir point at.
+// All of one site's values, read for the site IniFile and cFileDir point at (their owners and
+// whether they name the site are found by the comparison, for the values that differ).
 struct SiteSnapshot {
     std::string path;
     std::vector<Difference> values; // a set, b unset
