@@ -1,6 +1,7 @@
 // The site check (nothing on the sample site, each kind of fault found with its line, the menu's
 // list), the comparison with another site, and the site report.
 #include "app/orva_config.h"
+#include "cameras/camerakeys.h"
 #include "site/comparedlg.h"
 #include "site/ownedkeys.h"
 #include "site/sitecheck.h"
@@ -124,6 +125,19 @@ TEST_F(Check, EachKindOfFaultIsFoundWithItsLine)
             return f == line || (line.ends_with("* map picture") && f.starts_with(line.substr(0, line.find('*'))));
         })) << "not found: " << line;
     EXPECT_EQ(found.size(), expected.size());
+    // Checked for the camera overview, in the sections that hold cameras' keys only: the same
+    // findings on cameras' keys, from fewer sections read.
+    const SiteCheckResult all = CheckSite(), cameras = CheckSite(true);
+    const auto onCameras = [](const SiteCheckResult& r) {
+        std::vector<std::string> lines;
+        for (const Finding& f : r.findings)
+            if (CameraOfKey(f.section, f.key))
+                lines.push_back(FormatFinding(f));
+        return lines;
+    };
+    EXPECT_EQ(onCameras(cameras), onCameras(all));
+    EXPECT_EQ(onCameras(all).size(), 6u); // Ch 1 and Ch 2, Camera 7, Lobby Camera 3, 4 and 12
+    EXPECT_LT(cameras.reads, all.reads);
     EXPECT_TRUE(ChangesSinceMark().size() > 0); // the planted keys; the check itself writes nothing:
     MarkClean();
     CheckSite();

@@ -82,7 +82,7 @@ void MarkSharedPorts()
 // row already says it (it names only the later camera of the two).
 void MarkFindings()
 {
-    for (const Finding& f : CheckSite().findings) {
+    for (const Finding& f : CheckSite(true).findings) {
         const int camera = CameraOfKey(f.section, f.key);
         if (camera < 1 || camera > static_cast<int>(rows.size()))
             continue;

@@ -5,6 +5,7 @@
 #include "profile.h"
 #include "sitedeffile.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string_view>
 
@@ -74,6 +75,11 @@ int CameraOfKey(const std::string& section, const std::string& key)
             if (const int camera = NumberIn(spelling.pattern, key))
                 return camera;
     return 0;
+}
+
+bool HoldsCameraKeys(const char* section)
+{
+    return std::any_of(kCameraKeys.begin(), kCameraKeys.end(), [&](const CameraKeySpelling& s) { return EqualNoCase(section, s.section); });
 }
 
 std::string CameraKeyFile(CameraKey key) { return SpellingOf(key).file == 'D' ? SiteDefFile() : std::string(SystemIni()); }

@@ -46,6 +46,8 @@ const CameraKeySpelling& SpellingOf(CameraKey key);
 std::string CameraKeyName(CameraKey key, int camera);
 // The camera (1 to 99) a key of one of these sections names, or 0 when it names none.
 int CameraOfKey(const std::string& section, const std::string& key);
+// Whether a section of that name (without regard to case) holds keys of cameras.
+bool HoldsCameraKeys(const char* section);
 
 // One camera's value, read from and written to its file through the door to the files. Texts are
 // read as the recorder does, into 80-byte buffers.

@@ -9,6 +9,7 @@
 #include "cameras/camerakeys.h"
 #include "sitemap/mapview.h"
 
+#include <cstring>
 #include <map>
 #include <optional>
 #include <unordered_set>
@@ -19,6 +20,8 @@ namespace {
 
 class Checker {
 public:
+    explicit Checker(bool cameraSections) : cameraSections(cameraSections) {}
+
     SiteCheckResult Run()
     {
         CheckOwnedValues();
@@ -43,6 +46,7 @@ private:
         const OwnedKey* entry;
         int number;
         UINT command;
+        bool cameraSection; // may hold a camera's key (a numbered section may)
         std::string sectionId, upperKey; // as SiteFiles finds them
     };
     struct NamesHash {
@@ -62,13 +66,16 @@ private:
             made.reserve(count); // seen looks into made's names, which therefore stay where they are
             std::unordered_set<std::pair<std::string_view, std::string_view>, NamesHash> seen(count);
             for (const CommandKeys& command : CommandTable())
-                for (const OwnedKey& entry : command.keys)
+                for (const OwnedKey& entry : command.keys) {
+                    const bool cameraSection = std::strstr(entry.section, "%d") || HoldsCameraKeys(entry.section);
                     for (int n = entry.first; n <= entry.last; ++n) {
-                        CheckedKey& added = made.emplace_back(CheckedKey{&entry, n, command.id, SiteFiles::SectionId(entry.file, EntrySection(entry, n)),
+                        CheckedKey& added = made.emplace_back(CheckedKey{&entry, n, command.id, cameraSection,
+                                                                         SiteFiles::SectionId(entry.file, EntrySection(entry, n)),
                                                                          UpperAscii(EntryKey(entry, n))});
                         if (!seen.emplace(added.sectionId, added.upperKey).second)
                             made.pop_back();
                     }
+                }
             return made;
         }();
         return keys;
@@ -77,6 +84,8 @@ private:
     void CheckOwnedValues()
     {
         for (const CheckedKey& checked : CheckedKeys()) {
+            if (cameraSections && !checked.cameraSection)
+                continue;
             const std::string* value = files.Find(checked.entry->file, checked.sectionId, checked.upperKey);
             if (!value)
                 continue; // absent: read as its default
@@ -164,12 +173,13 @@ private:
         }
     }
 
+    const bool cameraSections;
     SiteFiles files;
     SiteCheckResult result;
 };
 
 } // namespace
 
-SiteCheckResult CheckSite() { return Checker().Run(); }
+SiteCheckResult CheckSite(bool cameraSections) { return Checker(cameraSections).Run(); }
 
 std::string FormatFinding(const Finding& f) { return f.file + " [" + f.section + "] " + f.key + " = " + f.value + ": " + f.rule; }

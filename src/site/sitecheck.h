@@ -21,8 +21,10 @@ struct SiteCheckResult {
 };
 
 // Checks the site being edited: IniFile, and SiteDef.DAT, map pictures and TRANDATA.INI where the
-// program finds them (cFileDir, the Windows folder).
-SiteCheckResult CheckSite();
+// program finds them (cFileDir, the Windows folder). With cameraSections, the table's keys are
+// checked only in sections that hold cameras' keys: every finding on a camera's key is made, with
+// less to read (the camera overview's marks).
+SiteCheckResult CheckSite(bool cameraSections = false);
 
 // "<file> [<section>] <key> = <value>: <rule>"
 std::string FormatFinding(const Finding& finding);
