@@ -1,6 +1,7 @@
 // The site's change history: what is recorded as dialogs store values, how the log survives odd
 // values, a full log and a damaged one, and undoing a confirmation from Files > History.
 #include "app/orva_config.h"
+#include "defines.h"
 #include "harness.h"
 #include "history.h"
 #include "profile.h"
@@ -276,6 +277,16 @@ TEST_F(History, ASessionReadsAFileOnceAndAsTheServiceDoes)
         else
             EXPECT_GT(ProfileUse().reads - before, 1) << "left to the service: " << text;
     }
+    // A bare file name is the Windows folder's, for a session as for the service, and a write to
+    // the file by its full name is seen by a read by its bare name.
+    Seed("C [Config] Advanced Menu=1; Other=x");
+    const long before = ProfileUse().reads;
+    const ReadSession session;
+    EXPECT_EQ(ReadInt(kConfigIni, "Config", "Advanced Menu", 0), 1);
+    EXPECT_EQ(ReadString(kConfigIni, "config", "Other", "", 80), "x");
+    EXPECT_EQ(ProfileUse().reads - before, 1);
+    EXPECT_TRUE(WriteString((WinSysDir + kConfigIni).c_str(), "Config", "Other", "y"));
+    EXPECT_EQ(ReadString(kConfigIni, "Config", "Other", "", 80), "y");
 }
 
 // A value already held is not written again; one that could not be stored is tried again.

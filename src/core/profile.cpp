@@ -171,10 +171,24 @@ struct SessionFile {
 };
 std::vector<SessionFile> sessionFiles;
 
-// The whole file read once, when the service would find it by that path: a bare file name is the
-// service's own (the Windows folder's), and a file that cannot be opened is left to the service.
-std::optional<IniText> ReadWholeFile(const char* file)
+// Where the service finds a file: a bare file name is in the Windows folder.
+std::string ServicePath(const char* file)
 {
+    if (std::strchr(file, '\\') || std::strchr(file, '/'))
+        return file;
+    char folder[MAX_PATH];
+    const UINT length = GetWindowsDirectoryA(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return file;
+    return std::string(folder, length) + (folder[length - 1] == '\\' ? "" : "\\") + file;
+}
+
+// The whole file read once, from where the service finds it; a file that cannot be opened is
+// left to the service.
+std::optional<IniText> ReadWholeFile(const char* name)
+{
+    const std::string path = ServicePath(name);
+    const char* file = path.c_str();
     if (!std::strchr(file, '\\') && !std::strchr(file, '/'))
         return std::nullopt;
     ++counts.reads;
@@ -235,11 +249,12 @@ std::optional<std::optional<std::string>> SessionLookup(const char* file, const 
     return found == read.values.end() ? std::optional<std::string>() : std::optional<std::string>(found->second);
 }
 
-// A stored write makes what a session read of the file stale.
+// A stored write makes what a session read of the file stale, by whichever name it was read.
 void ForgetSessionFile(const char* file)
 {
-    std::erase_if(sessionSections, [&](const SessionSection& s) { return EqualNoCase(s.file, file); });
-    std::erase_if(sessionFiles, [&](const SessionFile& f) { return EqualNoCase(f.file, file); });
+    const std::string path = ServicePath(file);
+    std::erase_if(sessionSections, [&](const SessionSection& s) { return EqualNoCase(ServicePath(s.file.c_str()), path); });
+    std::erase_if(sessionFiles, [&](const SessionFile& f) { return EqualNoCase(ServicePath(f.file.c_str()), path); });
 }
 
 } // namespace
