@@ -53,18 +53,24 @@ void DisplayCameraProperties(HINSTANCE instance, HWND parent) { DisplayCameraPro
 
 void DisplayCameraProperties(HINSTANCE instance, HWND parent, int startPage)
 {
-    const bool advanced = AdvancedMenuOn();
-    const int stored = StoredPageCount();
-    WriteNow(parent, [&] {
-        if (!advanced && ReadInt(kConfigIni, kSecConfig, "Auto Disable Unused Ports", 1) != 0 && stored < kMaxCameras)
-            DisableCamerasAfter(stored);
-    });
+    bool advanced = false;
+    int stored = 0, version = 0;
+    {
+        const ReadSession session; // the menu mode, the page count and the cameras to switch off
+        version = QUELT_MajorVersion();
+        advanced = AdvancedMenuOn();
+        stored = StoredPageCount();
+        WriteNow(parent, [&] {
+            if (!advanced && ReadInt(kConfigIni, kSecConfig, "Auto Disable Unused Ports", 1) != 0 && stored < kMaxCameras)
+                DisableCamerasAfter(stored);
+        });
+    }
     const int count = std::min(stored, kMaxCameras);
     if (count <= 0) {
         ExplainNoPages(parent, advanced);
         return;
     }
-    const char* templateName = QUELT_MajorVersion() < 12 ? "IDD_CAMERAPROP" : "IDD_CAMERAPROP_2";
+    const char* templateName = version < 12 ? "IDD_CAMERAPROP" : "IDD_CAMERAPROP_2";
     std::vector<SheetPage> pages;
     for (int camera = 1; camera <= count; ++camera) {
         char title[16];
