@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cstring>
 #include <map>
+#include <numeric>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -130,9 +132,18 @@ namespace {
 // one pair of quotes round it taken off, as GetPrivateProfileString takes them off.
 struct SessionSection {
     std::string file, section;
-    std::map<std::string, std::string> values; // by upper-case key, made at the first lookup by key
     std::vector<std::pair<std::string, std::string>> keys; // as ReadSection gives them
+    // The keys in the order of their names without regard to case, a name's first key first; made
+    // at the first lookup by key (a big section looked up once is not worth a map of its names).
+    std::vector<size_t> byName;
 };
+
+// Names compared as UpperAscii makes them.
+bool LessNoCase(std::string_view a, std::string_view b)
+{
+    const auto upper = [](char c) { return static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c); };
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) { return upper(x) < upper(y); });
+}
 int sessionDepth = 0;
 std::vector<SessionSection> sessionSections;
 
@@ -227,7 +238,7 @@ SessionSection& SessionRead(const char* file, const char* section)
     // The keys before the first section are the service's to give (versions of Wine differ).
     const SessionFile& whole = SessionFileOf(file);
     SessionSection& read = sessionSections.emplace_back(
-        SessionSection{file, section, {}, whole.ini && *section ? IniSectionKeys(*whole.ini, section) : FileSection(file, section)});
+        SessionSection{file, section, whole.ini && *section ? IniSectionKeys(*whole.ini, section) : FileSection(file, section), {}});
     return read;
 }
 
@@ -242,11 +253,17 @@ std::optional<std::optional<std::string>> SessionLookup(const char* file, const 
     if (sessionDepth == 0 || !file || !section || !key)
         return std::nullopt;
     SessionSection& read = SessionRead(file, section);
-    if (read.values.empty())
-        for (const auto& [name, value] : read.keys)
-            read.values.emplace(UpperAscii(name), WithoutQuotes(std::string(Trimmed(value))));
-    const auto found = read.values.find(UpperAscii(key));
-    return found == read.values.end() ? std::optional<std::string>() : std::optional<std::string>(found->second);
+    const auto& keys = read.keys;
+    if (read.byName.size() != keys.size()) {
+        read.byName.resize(keys.size());
+        std::iota(read.byName.begin(), read.byName.end(), size_t{0});
+        std::stable_sort(read.byName.begin(), read.byName.end(), [&](size_t a, size_t b) { return LessNoCase(keys[a].first, keys[b].first); });
+    }
+    const auto found = std::lower_bound(read.byName.begin(), read.byName.end(), key,
+                                        [&](size_t i, const char* name) { return LessNoCase(keys[i].first, name); });
+    if (found == read.byName.end() || !EqualNoCase(keys[*found].first, key))
+        return std::optional<std::string>();
+    return std::optional<std::string>(WithoutQuotes(std::string(Trimmed(keys[*found].second))));
 }
 
 // A stored write makes what a session read of the file stale, by whichever name it was read.
