@@ -24,7 +24,8 @@
 #   and the time and peak memory of /check of their folder, /fleet with a reference, and /take of
 #   the e-mail settings with and without /dry-run.
 # Timings vary with other load on the machine; compare a figure with its floor from the same run.
-#   scripts/bench.sh [RUNS]   (default 15)
+#   scripts/bench.sh [RUNS [IDS]]   (RUNS default 15; IDS: menu ids joined by commas, to time
+#                                    only the dialogs of those commands, and nothing else)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -51,6 +52,11 @@ cp -p "$root"/sample/* "$other"/
 sed -i 's/^Host=.*/Host=mail.bank.example/; s/^Bank Name=.*/Bank Name=Another Branch/' "$other/ORVANT.INI"
 other_ini="$("$WINE" winepath -w "$other/ORVANT.INI" 2>/dev/null)"
 cd "$site"
+if [ -n "${2:-}" ]; then
+    "$WINE" "$root/build/win64/bench_dialogs.exe" "$1" "$root/build/win64/orva_config.exe" "$ini" \
+        "$root/build/win64/floor_dialogs.exe" --compare="$other_ini" --controls --only="$2" </dev/null
+    exit
+fi
 echo "== start-up"
 "$WINE" "$root/build/win64/bench_startup.exe" "${1:-15}" "$root/build/win64/orva_config.exe" "$ini" \
     "$root/build/win64/minimal_window.exe" </dev/null
