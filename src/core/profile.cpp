@@ -144,6 +144,7 @@ bool LessNoCase(std::string_view a, std::string_view b)
     const auto upper = [](char c) { return static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c); };
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) { return upper(x) < upper(y); });
 }
+
 int sessionDepth = 0;
 std::vector<SessionSection> sessionSections;
 

@@ -12,8 +12,8 @@
 #include <cstring>
 #include <map>
 #include <optional>
-#include <unordered_set>
 #include <string_view>
+#include <unordered_set>
 #include <utility>
 
 namespace {
