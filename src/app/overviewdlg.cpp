@@ -268,7 +268,6 @@ void OpenCopySettings(HWND dlg)
         Refresh(dlg);
 }
 
-
 // ---- Copy Settings ---------------------------------------------------------------------------
 
 int copySource = 0;

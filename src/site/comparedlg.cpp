@@ -70,7 +70,6 @@ void TakeSelected(HWND dlg)
     Refresh(dlg);
 }
 
-
 } // namespace
 
 INT_PTR CALLBACK CompareSiteProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
