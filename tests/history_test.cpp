@@ -135,7 +135,7 @@ TEST_F(History, TheDialogOpensAsItsTemplateAndItsListsShareWhatItGrows)
     std::vector<std::vector<LONG>> first;
     DriveModal([&] { DispatchCommand(wnd, IDM_HISTORY); return INT_PTR{0}; },
                {[&](HWND dlg) {
-                    RECT list{7, 18, 346, 90}; // x, y, width, height, each mapped alone as the dialog manager does
+                    RECT list{7, 18, 346, 72}; // x, y, width, height, each mapped alone as the dialog manager does
                     MapDialogRect(dlg, &list);
                     EXPECT_EQ(placed(dlg, IDC_HI_CONFIRMATIONS),
                               (std::vector<LONG>{list.left, list.top, list.left + list.right, list.top + list.bottom}));
