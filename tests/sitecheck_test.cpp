@@ -99,7 +99,7 @@ TEST_F(Check, EachKindOfFaultIsFoundWithItsLine)
         "S [OrvaFile] Status Log Size=20001\nS [Schedule] MON3=2\nS [OrvaBank] Ch 2 Motion Amount=12abc; Ch 1 Capture Rate=9\n"
         "S [OrvaBank] Bank Name=" + name80 + "\nS [IP Camera] Camera 7 Address=10.0.0.300\n"
         "S [OrvaBank] Lobby Camera 3=2; Lobby Camera 4=17; Last Remote View Lobby Camera=20\n"
-        "S [OrvaBank] Lobby Camera 12 On=YES; Lobby Camera 12 IP=NO; Lobby Camera 12=5\n"
+        "S [OrvaBank] Lobby Camera 12 On=YES; Lobby Camera 12 IP=NO; Lobby Camera 12=5; Lobby Camera 1=16; Lobby Camera 6=16\n"
         "S [Alarms] Alarm Relay Channel=33; Ch 1 Ports=1,40\nS [Email] To Address=" + to255 + "\n"
         "D [Map] 5=9999,10\nS [Global] Video Channels=16\nS [OrvaVideo] Color=maybe\nS [Unknown] Key=anything\n"
         // and values at the edge of their rules, which are no problem
@@ -117,6 +117,7 @@ TEST_F(Check, EachKindOfFaultIsFoundWithItsLine)
         "orvant.ini [OrvaBank] Lobby Camera 3 = 2: port 2 is also used by enabled camera 2",
         "orvant.ini [OrvaBank] Lobby Camera 4 = 17: port outside 1 to 16 of this unit",
         "orvant.ini [OrvaBank] Lobby Camera 12 = 5: port 5 is also used by enabled camera 5",
+        "orvant.ini [OrvaBank] Lobby Camera 6 = 16: port 16 is also used by enabled camera 1", // the unit's last port is one
         "orvant.ini [OrvaBank] Last Remote View Lobby Camera = 20: above the 16 video channels of this unit",
         "orvant.ini [Alarms] Ch 1 Ports = 1,40: camera 40 is outside 1 to 32",
         "SiteDef.DAT [Map] 5 = 9999,10: the camera icon lies outside the * map picture"};
@@ -136,15 +137,16 @@ TEST_F(Check, EachKindOfFaultIsFoundWithItsLine)
         return lines;
     };
     EXPECT_EQ(onCameras(cameras), onCameras(all));
-    EXPECT_EQ(onCameras(all).size(), 6u); // Ch 1 and Ch 2, Camera 7, Lobby Camera 3, 4 and 12
+    EXPECT_EQ(onCameras(all).size(), 7u); // Ch 1 and Ch 2, Camera 7, Lobby Camera 3, 4, 6 and 12
     EXPECT_LT(cameras.reads, all.reads);
     EXPECT_TRUE(ChangesSinceMark().size() > 0); // the planted keys; the check itself writes nothing:
     MarkClean();
     CheckSite();
     EXPECT_TRUE(ChangesSinceMark().empty());
     // A JPEG map's size is read from its frame header.
-    EXPECT_EQ(Findings("D [Map] Name=BRANCH.JPG; 5=480,10; 6=479,379"),
-              std::vector<std::string>{"SiteDef.DAT [Map] 5 = 480,10: the camera icon lies outside the 480 x 380 map picture"});
+    EXPECT_EQ(Findings("D [Map] Name=BRANCH.JPG; 5=480,10; 6=479,379; 7=0,380"),
+              (std::vector<std::string>{"SiteDef.DAT [Map] 5 = 480,10: the camera icon lies outside the 480 x 380 map picture",
+                                        "SiteDef.DAT [Map] 7 = 0,380: the camera icon lies outside the 480 x 380 map picture"}));
     // A map picture named but not in the site folder.
     EXPECT_EQ(Findings("D [Map] Name=GONE.PCX"),
               std::vector<std::string>{"SiteDef.DAT [Map] Name = GONE.PCX: the map picture is not in the site folder"});
