@@ -160,8 +160,18 @@ TEST_F(Check, TheMenuListsProblemsAndOpensTheirDialog)
     MarkClean();
     static NMHDR doubleClick{nullptr, IDC_CK_LIST, static_cast<UINT>(NM_DBLCLK)};
     const auto rows = [](HWND dlg) { return SendDlgItemMessageA(dlg, IDC_CK_LIST, LVM_GETITEMCOUNT, 0, 0); };
+    const auto cell = [](HWND dlg, int row, int column) {
+        char text[256] = "";
+        LVITEMA item{};
+        item.iSubItem = column;
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        SendDlgItemMessageA(dlg, IDC_CK_LIST, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+        return std::string(text);
+    };
     std::vector<Step> steps = {[&](HWND dlg) {
                                    EXPECT_EQ(rows(dlg), 2);
+                                   EXPECT_EQ(cell(dlg, 0, 1) + " = " + cell(dlg, 0, 2), "[OrvaFile] Status Log Size = 0");
                                    EXPECT_EQ(WindowText(GetDlgItem(dlg, IDC_CK_SUMMARY)).substr(0, 14), "2 problems in ");
                                    doubleClick.hwndFrom = GetDlgItem(dlg, IDC_CK_LIST);
                                    PostMessageA(dlg, WM_NOTIFY, IDC_CK_LIST, reinterpret_cast<LPARAM>(&doubleClick));
