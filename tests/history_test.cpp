@@ -289,6 +289,18 @@ TEST_F(History, ASessionReadsAFileOnceAndAsTheServiceDoes)
     EXPECT_EQ(ReadString(kConfigIni, "Config", "Other", "", 80), "y");
 }
 
+// OK on a dialog left alone keeps a value it shows otherwise than stored ("07" shown as 7), and
+// records nothing.
+TEST_F(History, AnUntouchedOkKeepsAValueShownOtherwise)
+{
+    Seed("S [OrvaBank] Last Remote View Lobby Camera=07\nS [OrvaVideo] Color=YES");
+    Open();
+    MarkClean();
+    Run(IDM_CAMERA_SYSTEM, "see 172 = 7; ok");
+    EXPECT_TRUE(ChangesSinceMark().empty());
+    EXPECT_EQ(ReadRaw(siteDir + kHistoryFile), "");
+}
+
 // A value already held is not written again; one that could not be stored is tried again.
 TEST_F(History, AWriteThatFailedIsTriedAgain)
 {
