@@ -379,9 +379,8 @@ bool StoreNow(const char* file, const char* section, const char* key, const char
     if (!WritePrivateProfileStringA(section, key, value, file)) {
         const DWORD error = GetLastError();
         // The file still holds what it held, and the cache says so: a second try writes again.
-        // A bare file name is one of the Windows directory's.
         if (!firstFailure)
-            firstFailure = FailedWrite{(std::string(file).find('\\') == std::string::npos ? WinSysDir : "") + file, error};
+            firstFailure = FailedWrite{ServicePath(file), error};
         return false;
     }
     if (after)

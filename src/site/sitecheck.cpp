@@ -49,23 +49,6 @@ private:
         bool cameraSection; // may hold a camera's key (a numbered section may)
         std::string sectionId, upperKey; // as SiteFiles finds them
     };
-    // A name of the table in upper case, split round its one "%d", so that numbers are put in
-    // without formatting each name (there are two thousand); nullopt for a name not that simple.
-    struct UpperPattern {
-        std::string head, tail;
-        bool numbered;
-        std::string With(int number) const { return numbered ? head + std::to_string(number) + tail : head; }
-    };
-    static std::optional<UpperPattern> Split(const char* pattern)
-    {
-        const std::string_view whole(pattern);
-        const size_t mark = whole.find("%d");
-        if (whole.find('%') != mark || (mark != std::string_view::npos && whole.find('%', mark + 2) != std::string_view::npos))
-            return std::nullopt;
-        if (mark == std::string_view::npos)
-            return UpperPattern{UpperAscii(pattern), "", false};
-        return UpperPattern{UpperAscii(std::string(whole.substr(0, mark))), UpperAscii(std::string(whole.substr(mark + 2))), true};
-    }
     struct NamesHash {
         size_t operator()(const std::pair<std::string_view, std::string_view>& names) const noexcept
         {
@@ -85,12 +68,10 @@ private:
             for (const CommandKeys& command : CommandTable())
                 for (const OwnedKey& entry : command.keys) {
                     const bool cameraSection = std::strstr(entry.section, "%d") || HoldsCameraKeys(entry.section);
-                    const std::optional<UpperPattern> section = Split(entry.section), key = Split(entry.key);
                     for (int n = entry.first; n <= entry.last; ++n) {
-                        CheckedKey& added = made.emplace_back(
-                            CheckedKey{&entry, n, command.id, cameraSection,
-                                       section ? entry.file + section->With(n) : SiteFiles::SectionId(entry.file, EntrySection(entry, n)),
-                                       key ? key->With(n) : UpperAscii(EntryKey(entry, n))});
+                        CheckedKey& added = made.emplace_back(CheckedKey{&entry, n, command.id, cameraSection,
+                                                                         SiteFiles::SectionId(entry.file, EntrySection(entry, n)),
+                                                                         UpperAscii(EntryKey(entry, n))});
                         if (!seen.emplace(added.sectionId, added.upperKey).second)
                             made.pop_back();
                     }
@@ -105,7 +86,7 @@ private:
         for (const CheckedKey& checked : CheckedKeys()) {
             if (cameraSections && !checked.cameraSection)
                 continue;
-            const std::string* value = files.Find(checked.entry->file, checked.sectionId, checked.upperKey);
+            const std::string* value = files.Find(checked.sectionId, checked.upperKey);
             if (!value)
                 continue; // absent: read as its default
             ++result.valuesChecked;

@@ -22,13 +22,13 @@ std::string SiteFiles::Path(char file)
 
 std::string SiteFiles::SectionId(char file, const std::string& section) { return std::string(1, file) + UpperAscii(section); }
 
-const SiteFiles::Section& SiteFiles::Read(char file, const std::string& id)
+const SiteFiles::Section& SiteFiles::Read(const std::string& sectionId)
 {
-    if (const auto known = sections.find(id); known != sections.end())
+    if (const auto known = sections.find(sectionId); known != sections.end())
         return known->second;
     ++reads;
-    Section& read = sections[id];
-    for (auto& [name, value] : ReadSection(Path(file).c_str(), id.c_str() + 1))
+    Section& read = sections[sectionId];
+    for (auto& [name, value] : ReadSection(Path(sectionId[0]).c_str(), sectionId.c_str() + 1))
         if (read.byName.emplace(UpperAscii(name), value).second)
             read.keys.emplace_back(std::move(name), std::move(value));
     return read;
@@ -36,13 +36,13 @@ const SiteFiles::Section& SiteFiles::Read(char file, const std::string& id)
 
 std::optional<std::string> SiteFiles::Value(char file, const std::string& section, const std::string& key)
 {
-    const std::string* value = Find(file, SectionId(file, section), UpperAscii(key));
+    const std::string* value = Find(SectionId(file, section), UpperAscii(key));
     return value ? std::optional(*value) : std::nullopt;
 }
 
-const std::string* SiteFiles::Find(char file, const std::string& sectionId, const std::string& upperKey)
+const std::string* SiteFiles::Find(const std::string& sectionId, const std::string& upperKey)
 {
-    const Section& read = Read(file, sectionId);
+    const Section& read = Read(sectionId);
     const auto found = read.byName.find(upperKey);
     return found == read.byName.end() ? nullptr : &found->second;
 }
@@ -51,7 +51,7 @@ std::vector<std::string> SiteFiles::Sections(char file) { return ReadSectionName
 
 const std::vector<std::pair<std::string, std::string>>& SiteFiles::Keys(char file, const std::string& section)
 {
-    return Read(file, SectionId(file, section)).keys;
+    return Read(SectionId(file, section)).keys;
 }
 
 bool UseSite(const std::string& path)

@@ -18,10 +18,11 @@ public:
     static std::string Path(char file);
 
     std::optional<std::string> Value(char file, const std::string& section, const std::string& key);
-    // The same by names made once: the section's SectionId and the key in upper case (null when
-    // the key is absent). For the site check, which looks up the same keys site after site.
+    // The same by names made once: the section's SectionId (the file's letter, then the section's
+    // name in upper case) and the key in upper case; null when the key is absent. For the site
+    // check, which looks up the same keys site after site.
     static std::string SectionId(char file, const std::string& section);
-    const std::string* Find(char file, const std::string& sectionId, const std::string& upperKey);
+    const std::string* Find(const std::string& sectionId, const std::string& upperKey);
     // The sections of a file, and the keys of a section with their values, in file order.
     std::vector<std::string> Sections(char file);
     const std::vector<std::pair<std::string, std::string>>& Keys(char file, const std::string& section);
@@ -33,7 +34,7 @@ private:
         std::vector<std::pair<std::string, std::string>> keys;
         std::map<std::string, std::string> byName; // upper-case name
     };
-    const Section& Read(char file, const std::string& id); // the section's name follows the file's letter
+    const Section& Read(const std::string& sectionId);
     const ReadSession session;
     std::map<std::string, Section> sections;
 };

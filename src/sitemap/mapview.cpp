@@ -152,8 +152,6 @@ LRESULT CALLBACK ViewMapProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
 } // namespace
 
-// Reads and decodes the picture, recognised by its first bytes rather than its name: PCX by the
-// program itself, JPEG, BMP and PNG by the system. Anything else is an invalid file format.
 namespace {
 
 // A picture file's bytes; 0, or the code of the imaging library for a file it could not read.
@@ -183,6 +181,8 @@ int LoadPictureSize(const std::string& path, int& width, int& height)
     return read != 0 ? read : PictureFileSize(bytes, width, height);
 }
 
+// Reads and decodes the picture, recognised by its first bytes rather than its name: PCX by the
+// program itself, JPEG, BMP and PNG by the system. Anything else is an invalid file format.
 int LoadPicture(const std::string& path, Picture& picture)
 {
     std::vector<uint8_t> bytes;
