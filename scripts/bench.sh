@@ -13,7 +13,7 @@
 #   sheet's floors have as many tabs as the program's sheet showed, and the lists of this floor the
 #   same columns and as many rows of placeholder text as the program's showed);
 #   commands over 1.5 times their floor or over 100 ms are marked. The schedule's week page is
-#   timed from choosing its tab, beside an empty sheet of as many pages, and a drag step over its
+#   timed from choosing its tab once the sheet has settled, beside an empty sheet of as many pages, and a drag step over its
 #   whole grid is timed to the grid being drawn again (over 30 ms is marked).
 # The configurator runs on a copy of sample/ in build/bench-site (opening the camera sheet may
 # switch off unused cameras there), so the bundled site never changes. The program opens its INI

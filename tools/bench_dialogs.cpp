@@ -4,7 +4,7 @@
 // by floor_dialogs (for a sheet: an empty sheet with as many empty pages of the first page's size
 // as the program's sheet has tabs). A
 // sheet page other than the first is timed from choosing its tab on the sheet, once the sheet is
-// up, to the page being ready, beside an empty sheet with as many pages; the week page of the
+// up and settled, to the page being ready, beside an empty sheet with as many pages; the week page of the
 // schedule also times a drag step that paints its whole grid.
 //   bench_dialogs RUNS PROGRAM ARG FLOOR_PROGRAM --compare=OTHER_INI [--controls] [--only=ID,ID...]
 // OTHER_INI is the site Compare with Site is given in its open-file dialog.
@@ -104,6 +104,8 @@ constexpr double kMaxRatio = 1.5;
 constexpr double kMaxControlsRatio = 1.15;
 constexpr double kMaxMs = 100.0;
 constexpr double kMaxDragMs = 30.0;
+// How long a sheet is left to settle before a later page's tab is chosen.
+constexpr DWORD kSettleMs = 100;
 
 double Now()
 {
@@ -332,7 +334,12 @@ Opened Open(const Process& p, const Command& cmd)
         if (!NothingToPaint(windows))
             continue;
         if (cmd.page > 0 && !first) {
+            // What the system does after a window first shows (activation, the X server's
+            // exposures) comes a few milliseconds late; it belongs to opening the sheet, not
+            // to choosing the tab, so the sheet is given time to settle.
             first = page;
+            Sleep(kSettleMs);
+            WaitDrawn(dlg, windows);
             windows.clear();
             start = Now();
             PostMessageA(dlg, PSM_SETCURSEL, static_cast<WPARAM>(cmd.page), 0);
