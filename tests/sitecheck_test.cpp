@@ -150,6 +150,17 @@ TEST_F(Check, EachKindOfFaultIsFoundWithItsLine)
     // A map picture named but not in the site folder.
     EXPECT_EQ(Findings("D [Map] Name=GONE.PCX"),
               std::vector<std::string>{"SiteDef.DAT [Map] Name = GONE.PCX: the map picture is not in the site folder"});
+    // A key given twice, in either case, is the first as the recorder reads it, and one value.
+    int sampleChecked = 0;
+    Findings("", &sampleChecked);
+    std::string text = ReadRaw(SystemIniPath());
+    text.insert(text.find("[Schedule]") + 12, "mon3=2\r\nTUE4=0\r\ntue4=5\r\n");
+    WriteRaw(SystemIniPath(), text);
+    const SiteCheckResult twice = CheckSite();
+    ASSERT_EQ(twice.findings.size(), 1u);
+    EXPECT_EQ(FormatFinding(twice.findings[0]).substr(twice.findings[0].file.find_last_of('\\') + 1),
+              "orvant.ini [Schedule] MON3 = 2: neither 0 nor 1");
+    EXPECT_EQ(twice.valuesChecked, sampleChecked);
 }
 
 // Files > Check Site lists the problems; double-clicking one opens its dialog, and the list is
@@ -192,7 +203,7 @@ TEST_F(Check, ValuesTakenFromAnotherSiteAndUndone)
     Findings("S [OrvaFile] Status Log Size=100\nS [Modem] Ring=2");
     CreateDirectoryA((siteDir + "other").c_str(), nullptr);
     const std::string other = siteDir + "other\\ORVANT.INI";
-    WriteRaw(other, "[OrvaFile]\r\nStatus Log Size=300\r\n[Modem]\r\nRing=4\r\n[OrvaBank]\r\nBank Name=Other Branch\r\n");
+    WriteRaw(other, "[OrvaFile]\r\nStatus Log Size=300\r\n[Modem]\r\nRing=4\r\nring=9\r\n[OrvaBank]\r\nBank Name=Other Branch\r\n");
     MarkClean();
     const auto rowOf = [](HWND dlg, const std::string& key) {
         for (int row = 0; row < SendDlgItemMessageA(dlg, IDC_CO_LIST, LVM_GETITEMCOUNT, 0, 0); ++row) {

@@ -9,6 +9,7 @@
 #include "cameras/camerakeys.h"
 #include "sitemap/mapview.h"
 
+#include <charconv>
 #include <cstring>
 #include <map>
 #include <optional>
@@ -40,59 +41,82 @@ private:
         result.findings.push_back({SiteFiles::Path(file), section, key, value, rule, command});
     }
 
-    // Every key of the table once, under the first command that owns it (the list is the program's
-    // own, made once per run: it costs a site check's worth of time).
-    struct CheckedKey {
-        const OwnedKey* entry;
-        int number;
-        UINT command;
-        bool cameraSection; // may hold a camera's key (a numbered section may)
-        std::string sectionId, upperKey; // as SiteFiles finds them
-    };
-    struct NamesHash {
-        size_t operator()(const std::pair<std::string_view, std::string_view>& names) const noexcept
+    // A name of the table in upper case, as SiteFiles finds it, split round its "%d".
+    struct UpperName {
+        std::string head, tail;
+        bool numbered = false;
+        bool formatted = false; // another "%" than one "%d": left to Numbered in EntryKey
+
+        explicit UpperName(std::string_view pattern)
         {
-            return std::hash<std::string_view>{}(names.first) * 31 + std::hash<std::string_view>{}(names.second);
+            const size_t mark = pattern.find("%d");
+            formatted = mark != std::string_view::npos && (pattern.find('%') != mark || pattern.find('%', mark + 2) != std::string_view::npos);
+            numbered = mark != std::string_view::npos;
+            head = UpperAscii(std::string(pattern.substr(0, mark)));
+            tail = numbered ? UpperAscii(std::string(pattern.substr(mark + 2))) : std::string();
+        }
+
+        // The name with the number put in, into out, whose room serves name after name; false
+        // for a formatted pattern.
+        bool Put(int number, std::string& out) const
+        {
+            out.assign(head);
+            if (numbered) {
+                char digits[16];
+                out.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
+                out.append(tail);
+            }
+            return !formatted;
         }
     };
-    static const std::vector<CheckedKey>& CheckedKeys()
+
+    // The entries of the table with their names made ready, in the table's order (made once per
+    // run). The section's name starts with the file's letter, as a SiteFiles section id does.
+    struct CheckedEntry {
+        const OwnedKey* entry;
+        UINT command;
+        bool cameraSection; // may hold a camera's key (a numbered section may)
+        UpperName section, key; // the section's with the file's letter first, as a section id
+
+        void Names(int n, std::string& sectionId, std::string& upperKey) const
+        {
+            if (!section.Put(n, sectionId))
+                sectionId = SiteFiles::SectionId(entry->file, EntrySection(*entry, n));
+            if (!key.Put(n, upperKey))
+                upperKey = UpperAscii(EntryKey(*entry, n));
+        }
+    };
+    static const std::vector<CheckedEntry>& CheckedEntries()
     {
-        static const std::vector<CheckedKey> keys = [] {
-            size_t count = 0;
+        static const std::vector<CheckedEntry> entries = [] {
+            std::vector<CheckedEntry> made;
             for (const CommandKeys& command : CommandTable())
                 for (const OwnedKey& entry : command.keys)
-                    count += static_cast<size_t>(entry.last - entry.first + 1);
-            std::vector<CheckedKey> made;
-            made.reserve(count); // seen looks into made's names, which therefore stay where they are
-            std::unordered_set<std::pair<std::string_view, std::string_view>, NamesHash> seen(count);
-            for (const CommandKeys& command : CommandTable())
-                for (const OwnedKey& entry : command.keys) {
-                    const bool cameraSection = std::strstr(entry.section, "%d") || HoldsCameraKeys(entry.section);
-                    for (int n = entry.first; n <= entry.last; ++n) {
-                        CheckedKey& added = made.emplace_back(CheckedKey{&entry, n, command.id, cameraSection,
-                                                                         SiteFiles::SectionId(entry.file, EntrySection(entry, n)),
-                                                                         UpperAscii(EntryKey(entry, n))});
-                        if (!seen.emplace(added.sectionId, added.upperKey).second)
-                            made.pop_back();
-                    }
-                }
+                    made.push_back({&entry, command.id, std::strstr(entry.section, "%d") || HoldsCameraKeys(entry.section),
+                                    UpperName(std::string(1, entry.file) + entry.section), UpperName(entry.key)});
             return made;
         }();
-        return keys;
+        return entries;
     }
 
+    // Every key of the table the site holds, once, under the first command that owns it: a key
+    // two entries name is the same value in SiteFiles.
     void CheckOwnedValues()
     {
-        for (const CheckedKey& checked : CheckedKeys()) {
-            if (cameraSections && !checked.cameraSection)
+        std::unordered_set<const std::string*> checked;
+        std::string sectionId, upperKey;
+        for (const CheckedEntry& e : CheckedEntries()) {
+            if (cameraSections && !e.cameraSection)
                 continue;
-            const std::string* value = files.Find(checked.sectionId, checked.upperKey);
-            if (!value)
-                continue; // absent: read as its default
-            ++result.valuesChecked;
-            if (const std::optional<std::string> broken = Violation(checked.entry->rule, *value))
-                Add(checked.entry->file, EntrySection(*checked.entry, checked.number), EntryKey(*checked.entry, checked.number), *value,
-                    *broken, checked.command);
+            for (int n = e.entry->first; n <= e.entry->last; ++n) {
+                e.Names(n, sectionId, upperKey);
+                const std::string* value = files.Find(sectionId, upperKey);
+                if (!value || !checked.insert(value).second)
+                    continue; // absent (read as its default), or checked under an earlier command
+                ++result.valuesChecked;
+                if (const std::optional<std::string> broken = Violation(e.entry->rule, *value))
+                    Add(e.entry->file, EntrySection(*e.entry, n), EntryKey(*e.entry, n), *value, *broken, e.command);
+            }
         }
     }
 

@@ -22,29 +22,44 @@ std::string SiteFiles::Path(char file)
 
 std::string SiteFiles::SectionId(char file, const std::string& section) { return std::string(1, file) + UpperAscii(section); }
 
+size_t SiteFiles::NoCaseHash::operator()(std::string_view name) const noexcept
+{
+    size_t hash = 14695981039346656037ull;
+    for (const char c : name)
+        hash = (hash ^ static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c)) * 1099511628211ull;
+    return hash;
+}
+
 const SiteFiles::Section& SiteFiles::Read(const std::string& sectionId)
 {
+    if (last && lastId == sectionId)
+        return *last;
+    lastId = sectionId;
     if (const auto known = sections.find(sectionId); known != sections.end())
-        return known->second;
+        return *(last = &known->second);
     ++reads;
     Section& read = sections[sectionId];
-    for (auto& [name, value] : ReadSection(Path(sectionId[0]).c_str(), sectionId.c_str() + 1))
-        if (read.byName.emplace(UpperAscii(name), value).second)
+    std::vector<std::pair<std::string, std::string>> listed = ReadSection(Path(sectionId[0]).c_str(), sectionId.c_str() + 1);
+    read.keys.reserve(listed.size());
+    for (auto& [name, value] : listed)
+        if (!read.byName.contains(name)) { // the recorder reads a name's first key; a later one is dropped
             read.keys.emplace_back(std::move(name), std::move(value));
-    return read;
+            read.byName.emplace(read.keys.back().first, read.keys.size() - 1);
+        }
+    return *(last = &read);
 }
 
 std::optional<std::string> SiteFiles::Value(char file, const std::string& section, const std::string& key)
 {
-    const std::string* value = Find(SectionId(file, section), UpperAscii(key));
+    const std::string* value = Find(SectionId(file, section), key);
     return value ? std::optional(*value) : std::nullopt;
 }
 
-const std::string* SiteFiles::Find(const std::string& sectionId, const std::string& upperKey)
+const std::string* SiteFiles::Find(const std::string& sectionId, std::string_view key)
 {
     const Section& read = Read(sectionId);
-    const auto found = read.byName.find(upperKey);
-    return found == read.byName.end() ? nullptr : &found->second;
+    const auto found = read.byName.find(key);
+    return found == read.byName.end() ? nullptr : &read.keys[found->second].second;
 }
 
 std::vector<std::string> SiteFiles::Sections(char file) { return ReadSectionNames(Path(file).c_str()); }

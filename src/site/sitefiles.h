@@ -3,11 +3,14 @@
 // as the recorder reads it). For the site check and the site comparison, which read a whole site.
 #pragma once
 
+#include "numtext.h"
 #include "profile.h"
 
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -17,12 +20,16 @@ public:
     // folder's ORVANT.INI, where the program finds them for IniFile and cFileDir.
     static std::string Path(char file);
 
+    SiteFiles() = default;
+    SiteFiles(const SiteFiles&) = delete; // what it found points into its own sections
+    SiteFiles& operator=(const SiteFiles&) = delete;
+
     std::optional<std::string> Value(char file, const std::string& section, const std::string& key);
-    // The same by names made once: the section's SectionId (the file's letter, then the section's
-    // name in upper case) and the key in upper case; null when the key is absent. For the site
-    // check, which looks up the same keys site after site.
+    // The same by the section's SectionId (the file's letter, then the section's name in upper
+    // case); null when the key is absent. For the site check, which looks up two thousand keys a
+    // site, a section's one after another.
     static std::string SectionId(char file, const std::string& section);
-    const std::string* Find(const std::string& sectionId, const std::string& upperKey);
+    const std::string* Find(const std::string& sectionId, std::string_view key);
     // The sections of a file, and the keys of a section with their values, in file order.
     std::vector<std::string> Sections(char file);
     const std::vector<std::pair<std::string, std::string>>& Keys(char file, const std::string& section);
@@ -30,13 +37,24 @@ public:
     long reads = 0; // sections read
 
 private:
+    // Names hashed and compared without regard to case, as the service finds them.
+    struct NoCaseHash {
+        size_t operator()(std::string_view name) const noexcept;
+    };
+    struct NoCaseEqual {
+        bool operator()(std::string_view a, std::string_view b) const noexcept { return EqualNoCase(a, b); }
+    };
     struct Section {
         std::vector<std::pair<std::string, std::string>> keys;
-        std::map<std::string, std::string> byName; // upper-case name
+        // Where each name is in keys; the names are keys' own, which therefore never move.
+        std::unordered_map<std::string_view, size_t, NoCaseHash, NoCaseEqual> byName;
     };
     const Section& Read(const std::string& sectionId);
     const ReadSession session;
     std::map<std::string, Section> sections;
+    // The section read last: the check looks a section's keys up one after another.
+    const Section* last = nullptr;
+    std::string lastId;
 };
 
 // Points the program at a site as starting on it would: IniFile, and for the site's other files
