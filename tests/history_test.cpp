@@ -200,18 +200,24 @@ TEST_F(History, ASessionReadsWhatKeyByKeyReads)
     const std::string ini = SystemIniPath();
     WriteRaw(ini, "[Odd]\r\nSpaced =   two words  \r\nQuoted=\"in quotes\"\r\nSingle='single'\r\nHalf=\"half\r\nTail=tail\"\r\n"
                   "Twice=first\r\ntwice=second\r\nNoValue\r\nEmpty=\r\n\tTabbed\t=\tx\t\r\nLong=" + std::string(300, 'L') +
-                  "\r\nEq=a=b\r\n[odd]\r\nLater=in the second section\r\n[Other]\r\nSpaced=other\r\n");
-    const char* keys[] = {"Spaced", "Quoted", "Single", "Half", "Tail", "TWICE", "NoValue", "Empty", "Tabbed", "Long", "Eq", "Later", "Absent"};
+                  "\r\nEq=a=b\r\nalpha=lower case\r\n[odd]\r\nLater=in the second section\r\n[Other]\r\nSpaced=other\r\n");
+    const char* keys[] = {"Spaced", "Quoted", "Single", "Half", "Tail", "TWICE", "NoValue", "Empty", "Tabbed", "Long", "Eq", "ALPHA", "Later", "Absent"};
+    std::vector<std::string> byKey;
     for (const char* key : keys) {
-        const std::string byKey = ReadString(ini.c_str(), "Odd", key, "default", 80);
+        byKey.push_back(ReadString(ini.c_str(), "Odd", key, "default", 80));
         const std::optional<std::string> wholeByKey = StoredValue(ini.c_str(), "Odd", key);
         const ReadSession session;
-        EXPECT_EQ(ReadString(ini.c_str(), "odd", key, "default", 80), byKey) << key;
+        EXPECT_EQ(ReadString(ini.c_str(), "odd", key, "default", 80), byKey.back()) << key;
         EXPECT_EQ(StoredValue(ini.c_str(), "Odd", key), wholeByKey) << key;
     }
     const auto section = ReadSection(ini.c_str(), "Odd");
     const ReadSession session;
     EXPECT_EQ(ReadSection(ini.c_str(), "odd"), section);
+    // Lookups one after another in one session, through the section sorted by name: a lower-case
+    // name among capitals is found too.
+    for (int round = 0; round < 2; ++round)
+        for (size_t i = 0; i < byKey.size(); ++i)
+            EXPECT_EQ(ReadString(ini.c_str(), "ODD", keys[i], "default", 80), byKey[i]) << keys[i] << " in round " << round;
 }
 
 // A session reads a plain file once and parses it itself; whatever a hand edit or another tool
