@@ -41,24 +41,22 @@ private:
         result.findings.push_back({SiteFiles::Path(file), section, key, value, rule, command});
     }
 
-    // A name of the table in upper case, as SiteFiles finds it, split round its "%d".
+    // A name of the table in upper case, as SiteFiles finds it, split round the "%d" that stands
+    // for its number.
     struct UpperName {
         std::string head, tail;
         bool numbered = false;
-        bool formatted = false; // another "%" than one "%d": left to Numbered in EntryKey
 
         explicit UpperName(std::string_view pattern)
         {
             const size_t mark = pattern.find("%d");
-            formatted = mark != std::string_view::npos && (pattern.find('%') != mark || pattern.find('%', mark + 2) != std::string_view::npos);
             numbered = mark != std::string_view::npos;
             head = UpperAscii(std::string(pattern.substr(0, mark)));
             tail = numbered ? UpperAscii(std::string(pattern.substr(mark + 2))) : std::string();
         }
 
-        // The name with the number put in, into out, whose room serves name after name; false
-        // for a formatted pattern.
-        bool Put(int number, std::string& out) const
+        // The name with the number put in, into out, whose room serves name after name.
+        void Put(int number, std::string& out) const
         {
             out.assign(head);
             if (numbered) {
@@ -66,7 +64,6 @@ private:
                 out.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
                 out.append(tail);
             }
-            return !formatted;
         }
     };
 
@@ -77,14 +74,6 @@ private:
         UINT command;
         bool cameraSection; // may hold a camera's key (a numbered section may)
         UpperName section, key; // the section's with the file's letter first, as a section id
-
-        void Names(int n, std::string& sectionId, std::string& upperKey) const
-        {
-            if (!section.Put(n, sectionId))
-                sectionId = SiteFiles::SectionId(entry->file, EntrySection(*entry, n));
-            if (!key.Put(n, upperKey))
-                upperKey = UpperAscii(EntryKey(*entry, n));
-        }
     };
     static const std::vector<CheckedEntry>& CheckedEntries()
     {
@@ -109,7 +98,8 @@ private:
             if (cameraSections && !e.cameraSection)
                 continue;
             for (int n = e.entry->first; n <= e.entry->last; ++n) {
-                e.Names(n, sectionId, upperKey);
+                e.section.Put(n, sectionId);
+                e.key.Put(n, upperKey);
                 const std::string* value = files.Find(sectionId, upperKey);
                 if (!value || !checked.insert(value).second)
                     continue; // absent (read as its default), or checked under an earlier command
