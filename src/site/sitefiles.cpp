@@ -9,6 +9,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 std::string SiteFiles::Path(char file)
 {
     switch (file) {
@@ -24,10 +26,10 @@ std::string SiteFiles::SectionId(char file, const std::string& section) { return
 
 size_t SiteFiles::NoCaseHash::operator()(std::string_view name) const noexcept
 {
-    size_t hash = 14695981039346656037ull;
+    uint64_t hash = 14695981039346656037ull;
     for (const char c : name)
         hash = (hash ^ static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c)) * 1099511628211ull;
-    return hash;
+    return static_cast<size_t>(hash);
 }
 
 const SiteFiles::Section& SiteFiles::Read(const std::string& sectionId)
