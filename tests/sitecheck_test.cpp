@@ -150,8 +150,10 @@ TEST_F(Check, EachKindOfFaultIsFoundWithItsLine)
     // A map picture named but not in the site folder.
     EXPECT_EQ(Findings("D [Map] Name=GONE.PCX"),
               std::vector<std::string>{"SiteDef.DAT [Map] Name = GONE.PCX: the map picture is not in the site folder"});
-    // The last channel of a 16-channel unit is one of its cameras.
+    // A unit's last channel is one of its cameras, on 16 channels and on 32.
     EXPECT_EQ(Findings("S [Global] Video Channels=16\nS [OrvaBank] Last Remote View Lobby Camera=16"), std::vector<std::string>{});
+    EXPECT_EQ(Findings("S [Global] Video Channels=32\nS [OrvaBank] Lobby Camera 1=32; Last Remote View Lobby Camera=32"),
+              std::vector<std::string>{});
     // A key given twice, in either case, is the first as the recorder reads it, and one value.
     int sampleChecked = 0;
     Findings("", &sampleChecked);
