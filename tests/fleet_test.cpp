@@ -177,6 +177,7 @@ TEST_F(Fleet, FoldersThatNameNoSite)
     EXPECT_TRUE(none.sites.empty());
     ASSERT_EQ(none.problems.size(), 1u);
     EXPECT_NE(none.problems[0].find("no site below this folder"), std::string::npos);
+    EXPECT_FALSE(UseSite(siteDir + "empty")) << "a folder is no system INI file";
     // A site's file named in any case, in path order; a file named outright is a site whatever its folder holds.
     MakeFleet(4);
     CreateDirectoryA((siteDir + "fleet\\Region 0\\Branch 0\\old").c_str(), nullptr);
