@@ -52,9 +52,12 @@ cp -p "$root"/sample/* "$other"/
 sed -i 's/^Host=.*/Host=mail.bank.example/; s/^Bank Name=.*/Bank Name=Another Branch/' "$other/ORVANT.INI"
 other_ini="$("$WINE" winepath -w "$other/ORVANT.INI" 2>/dev/null)"
 cd "$site"
+dialogs() {
+    "$WINE" "$root/build/win64/bench_dialogs.exe" "${1:-15}" "$root/build/win64/orva_config.exe" "$ini" \
+        "$root/build/win64/floor_dialogs.exe" --compare="$other_ini" --controls ${2:+--only="$2"} </dev/null
+}
 if [ -n "${2:-}" ]; then
-    "$WINE" "$root/build/win64/bench_dialogs.exe" "$1" "$root/build/win64/orva_config.exe" "$ini" \
-        "$root/build/win64/floor_dialogs.exe" --compare="$other_ini" --controls --only="$2" </dev/null
+    dialogs "$1" "$2"
     exit
 fi
 echo "== start-up"
@@ -63,8 +66,7 @@ echo "== start-up"
 echo "== camera sheet"
 "$WINE" "$root/build/win64/bench_sheet.exe" "${1:-15}" </dev/null
 echo "== dialogs"
-"$WINE" "$root/build/win64/bench_dialogs.exe" "${1:-15}" "$root/build/win64/orva_config.exe" "$ini" \
-    "$root/build/win64/floor_dialogs.exe" --compare="$other_ini" --controls </dev/null
+dialogs "${1:-15}"
 echo "== many sites"
 fleet="$root/build/fleet-bench"
 python3 "$root/scripts/make-fleet.py" "$root/sample" "$fleet/sites" 2000

@@ -151,7 +151,7 @@ std::vector<std::string> CommandArgs(std::string_view line)
 std::string UpperAscii(std::string text)
 {
     for (char& c : text)
-        c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
+        c = UpperAscii(c);
     return text;
 }
 

@@ -30,6 +30,7 @@ std::optional<unsigned> ParseUnsignedText(std::string_view text);
 bool EqualNoCase(std::string_view a, std::string_view b) noexcept;
 // The text with its ASCII letters in capitals, for looking names up without regard to case.
 std::string UpperAscii(std::string text);
+constexpr char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 // The text without the blanks and tabs at either end.
 std::string_view Trimmed(std::string_view text);
 // A "YES"/"NO" flag counts as set only when it reads "YES", in any case.

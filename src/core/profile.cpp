@@ -141,7 +141,7 @@ struct SessionSection {
 // Names compared as UpperAscii makes them.
 bool LessNoCase(std::string_view a, std::string_view b)
 {
-    const auto upper = [](char c) { return static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c); };
+    const auto upper = [](char c) { return static_cast<unsigned char>(UpperAscii(c)); };
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) { return upper(x) < upper(y); });
 }
 

@@ -181,15 +181,10 @@ const std::vector<CommandKeys> kTable = {
     {IDM_ROLL_OUT, "Roll Out to Sites", {}},
 };
 
-// The number is put in without formatting where "%d" is the pattern's only "%": the site check
-// makes two thousand names.
 std::string Numbered(const char* pattern, int number)
 {
-    const char* mark = std::strstr(pattern, "%d");
-    if (!mark)
+    if (!std::strstr(pattern, "%d"))
         return pattern;
-    if (std::strchr(pattern, '%') == mark && !std::strchr(mark + 2, '%'))
-        return std::string(pattern, mark) + std::to_string(number) + (mark + 2);
     char text[128];
     std::snprintf(text, sizeof text, pattern, number);
     return text;

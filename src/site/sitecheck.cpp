@@ -10,7 +10,6 @@
 #include "sitemap/mapview.h"
 
 #include <charconv>
-#include <cstring>
 #include <map>
 #include <optional>
 #include <string_view>
@@ -72,8 +71,8 @@ private:
     struct CheckedEntry {
         const OwnedKey* entry;
         UINT command;
-        bool cameraSection; // may hold a camera's key (a numbered section may)
         UpperName section, key; // the section's with the file's letter first, as a section id
+        bool cameraSection = section.numbered || HoldsCameraKeys(entry->section); // may hold a camera's key
     };
     static const std::vector<CheckedEntry>& CheckedEntries()
     {
@@ -81,8 +80,7 @@ private:
             std::vector<CheckedEntry> made;
             for (const CommandKeys& command : CommandTable())
                 for (const OwnedKey& entry : command.keys)
-                    made.push_back({&entry, command.id, std::strstr(entry.section, "%d") || HoldsCameraKeys(entry.section),
-                                    UpperName(std::string(1, entry.file) + entry.section), UpperName(entry.key)});
+                    made.push_back({&entry, command.id, UpperName(std::string(1, entry.file) + entry.section), UpperName(entry.key)});
             return made;
         }();
         return entries;

@@ -28,17 +28,14 @@ size_t SiteFiles::NoCaseHash::operator()(std::string_view name) const noexcept
 {
     uint64_t hash = 14695981039346656037ull;
     for (const char c : name)
-        hash = (hash ^ static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c)) * 1099511628211ull;
+        hash = (hash ^ static_cast<unsigned char>(UpperAscii(c))) * 1099511628211ull;
     return static_cast<size_t>(hash);
 }
 
 const SiteFiles::Section& SiteFiles::Read(const std::string& sectionId)
 {
-    if (last && lastId == sectionId)
-        return *last;
-    lastId = sectionId;
     if (const auto known = sections.find(sectionId); known != sections.end())
-        return *(last = &known->second);
+        return known->second;
     ++reads;
     Section& read = sections[sectionId];
     std::vector<std::pair<std::string, std::string>> listed = ReadSection(Path(sectionId[0]).c_str(), sectionId.c_str() + 1);
@@ -48,7 +45,7 @@ const SiteFiles::Section& SiteFiles::Read(const std::string& sectionId)
             read.keys.emplace_back(std::move(name), std::move(value));
             read.byName.emplace(read.keys.back().first, read.keys.size() - 1);
         }
-    return *(last = &read);
+    return read;
 }
 
 std::optional<std::string> SiteFiles::Value(char file, const std::string& section, const std::string& key)

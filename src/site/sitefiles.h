@@ -27,7 +27,7 @@ public:
     std::optional<std::string> Value(char file, const std::string& section, const std::string& key);
     // The same by the section's SectionId (the file's letter, then the section's name in upper
     // case); null when the key is absent. For the site check, which looks up two thousand keys a
-    // site, a section's one after another.
+    // site.
     static std::string SectionId(char file, const std::string& section);
     const std::string* Find(const std::string& sectionId, std::string_view key);
     // The sections of a file, and the keys of a section with their values, in file order.
@@ -52,9 +52,6 @@ private:
     const Section& Read(const std::string& sectionId);
     const ReadSession session;
     std::map<std::string, Section> sections;
-    // The section read last: the check looks a section's keys up one after another.
-    const Section* last = nullptr;
-    std::string lastId;
 };
 
 // Points the program at a site as starting on it would: IniFile, and for the site's other files
