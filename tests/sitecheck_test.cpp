@@ -200,14 +200,15 @@ TEST_F(Check, TheMenuListsProblemsAndOpensTheirDialog)
     EXPECT_EQ(ChangesSinceMark(), std::vector<std::string>{"S [OrvaFile] Status Log Size=250"});
 }
 
-// Files > Compare with Site: the values that differ; the checked ones taken from the other site
-// as one confirmation of the history, which one undo takes back.
+// Files > Compare with Site: the values that differ, names matched without regard to case; the
+// checked ones taken from the other site as one confirmation of the history, which one undo takes
+// back.
 TEST_F(Check, ValuesTakenFromAnotherSiteAndUndone)
 {
     Findings("S [OrvaFile] Status Log Size=100\nS [Modem] Ring=2");
     CreateDirectoryA((siteDir + "other").c_str(), nullptr);
     const std::string other = siteDir + "other\\ORVANT.INI";
-    WriteRaw(other, "[OrvaFile]\r\nStatus Log Size=300\r\n[Modem]\r\nRing=4\r\nring=9\r\n[OrvaBank]\r\nBank Name=Other Branch\r\n");
+    WriteRaw(other, "[OrvaFile]\r\nStatus Log Size=300\r\n[MODEM]\r\nRING=4\r\nring=9\r\n[OrvaBank]\r\nBank Name=Other Branch\r\n");
     MarkClean();
     const auto rowOf = [](HWND dlg, const std::string& key) {
         for (int row = 0; row < SendDlgItemMessageA(dlg, IDC_CO_LIST, LVM_GETITEMCOUNT, 0, 0); ++row) {

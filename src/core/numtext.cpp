@@ -1,5 +1,6 @@
 #include "numtext.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 
@@ -101,11 +102,16 @@ bool EqualNoCase(std::string_view a, std::string_view b) noexcept
 {
     if (a.size() != b.size())
         return false;
-    const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
     for (size_t i = 0; i < a.size(); ++i)
-        if (lower(a[i]) != lower(b[i]))
+        if (UpperAscii(a[i]) != UpperAscii(b[i]))
             return false;
     return true;
+}
+
+bool LessNoCase(std::string_view a, std::string_view b) noexcept
+{
+    const auto upper = [](char c) { return static_cast<unsigned char>(UpperAscii(c)); };
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) { return upper(x) < upper(y); });
 }
 
 bool IsYesText(std::string_view text) noexcept { return EqualNoCase(text, "YES"); }

@@ -28,6 +28,8 @@ std::optional<unsigned> ParseUnsignedText(std::string_view text);
 
 // Names and flags are compared as the recorder compares them: ASCII letters without regard to case.
 bool EqualNoCase(std::string_view a, std::string_view b) noexcept;
+// The order of names as UpperAscii makes them.
+bool LessNoCase(std::string_view a, std::string_view b) noexcept;
 // The text with its ASCII letters in capitals, for looking names up without regard to case.
 std::string UpperAscii(std::string text);
 constexpr char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }

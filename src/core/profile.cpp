@@ -138,13 +138,6 @@ struct SessionSection {
     std::vector<size_t> byName;
 };
 
-// Names compared as UpperAscii makes them.
-bool LessNoCase(std::string_view a, std::string_view b)
-{
-    const auto upper = [](char c) { return static_cast<unsigned char>(UpperAscii(c)); };
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) { return upper(x) < upper(y); });
-}
-
 int sessionDepth = 0;
 std::vector<SessionSection> sessionSections;
 

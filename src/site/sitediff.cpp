@@ -5,10 +5,10 @@
 
 #include "defines.h"
 #include "numtext.h"
+#include "profile.h"
 #include "resource.h"
 
 #include <algorithm>
-#include <map>
 
 namespace {
 
@@ -35,48 +35,67 @@ int CommandOrder(UINT command)
     return static_cast<int>(table.size());
 }
 
+// -1, 0 or 1 as x's file, section and key come before, with or after y's, without regard to case.
+int Order(const SiteValue& x, const SiteValue& y)
+{
+    if (x.file != y.file)
+        return x.file < y.file ? -1 : 1;
+    if (!EqualNoCase(x.section, y.section))
+        return LessNoCase(x.section, y.section) ? -1 : 1;
+    if (!EqualNoCase(x.key, y.key))
+        return LessNoCase(x.key, y.key) ? -1 : 1;
+    return 0;
+}
+
 } // namespace
 
 SiteSnapshot ReadSite()
 {
     SiteSnapshot site{IniFile, {}};
-    SiteFiles files;
-    for (const char file : kFiles)
-        for (const std::string& section : files.Sections(file))
-            for (const auto& [key, value] : files.Keys(file, section))
-                site.values.push_back({0, "", file, section, key, value, std::nullopt, false});
+    const ReadSession session;
+    for (const char file : kFiles) {
+        const std::string path = SiteFiles::Path(file);
+        for (const std::string& section : ReadSectionNames(path.c_str()))
+            for (auto& [key, value] : ReadSection(path.c_str(), section.c_str()))
+                site.values.push_back({file, section, std::move(key), std::move(value)});
+    }
+    auto& values = site.values;
+    std::stable_sort(values.begin(), values.end(), [](const SiteValue& x, const SiteValue& y) { return Order(x, y) < 0; });
+    values.erase(std::unique(values.begin(), values.end(), [](const SiteValue& x, const SiteValue& y) { return Order(x, y) == 0; }),
+                 values.end());
     return site;
 }
 
 std::vector<Difference> CompareSites(const SiteSnapshot& a, const SiteSnapshot& b)
 {
-    // By file, section and key without regard to case; the first of a duplicated key counts.
-    std::map<std::string, Difference> all;
-    const auto id = [](const Difference& d) { return std::string(1, d.file) + UpperAscii(d.section) + "\n" + UpperAscii(d.key); };
-    for (const Difference& v : a.values)
-        all.emplace(id(v), v);
-    for (const Difference& v : b.values) {
-        const auto [known, fresh] = all.emplace(id(v), v);
-        if (fresh) {
-            known->second.a.reset();
-            known->second.b = v.a;
-        } else if (!known->second.b) {
-            known->second.b = v.a;
-        }
-    }
     std::vector<Difference> differences;
-    for (auto& [key, d] : all) {
-        if (d.a == d.b)
-            continue;
+    const auto differ = [&](const SiteValue& v, const std::string* inA, const std::string* inB) {
+        if (inA && inB && *inA == *inB)
+            return;
+        Difference d{Owner(v.file, v.section, v.key), "", v.file, v.section, v.key, std::nullopt, std::nullopt,
+                     SiteSpecificKey(v.file, v.section, v.key)};
+        if (inA)
+            d.a = *inA;
+        if (inB)
+            d.b = *inB;
         // Only a difference is given its owner: finding it walks the command table.
-        d.command = Owner(d.file, d.section, d.key);
-        d.siteSpecific = SiteSpecificKey(d.file, d.section, d.key);
         const CommandKeys* owner = d.command ? FindCommand(d.command) : nullptr;
         d.group = owner ? owner->name : "Other";
-        differences.push_back(d);
+        differences.push_back(std::move(d));
+    };
+    // Both are in order: one pass through the two, as a merge.
+    auto x = a.values.begin(), y = b.values.begin();
+    while (x != a.values.end() || y != b.values.end()) {
+        const int order = x == a.values.end() ? 1 : y == b.values.end() ? -1 : Order(*x, *y);
+        if (order < 0)
+            differ(*x, &x->value, nullptr), ++x;
+        else if (order > 0)
+            differ(*y, nullptr, &y->value), ++y;
+        else
+            differ(*x, &x->value, &y->value), ++x, ++y;
     }
     std::stable_sort(differences.begin(), differences.end(),
-                     [](const Difference& x, const Difference& y) { return CommandOrder(x.command) < CommandOrder(y.command); });
+                     [](const Difference& p, const Difference& q) { return CommandOrder(p.command) < CommandOrder(q.command); });
     return differences;
 }
 

@@ -17,11 +17,17 @@ struct Difference {
     bool siteSpecific;  // a key that names the site itself (its name, map, icon places, addresses)
 };
 
-// All of one site's values, read for the site IniFile and cFileDir point at (their owners and
-// whether they name the site are found by the comparison, for the values that differ).
+// All of one site's values, read for the site IniFile and cFileDir point at, in the order of
+// file, section and key without regard to case; of a key given twice, the first, as the recorder
+// reads it. Their owners and whether they name the site are found by the comparison, for the
+// values that differ.
+struct SiteValue {
+    char file;
+    std::string section, key, value;
+};
 struct SiteSnapshot {
     std::string path;
-    std::vector<Difference> values; // a set, b unset
+    std::vector<SiteValue> values;
 };
 SiteSnapshot ReadSite();
 
