@@ -6,8 +6,8 @@
 #   same sheet with empty pages; with the INI reads and writes per page;
 # - dialogs: for every menu command that opens a dialog or a property sheet, the median time from
 #   the main window receiving the command to the dialog (a sheet: its first page) being drawn and
-#   ready for input (Compare with Site: from the other site chosen in its file dialog, its floors
-#   opening the same file dialog first), beside an empty dialog of the same size and style opened the same way (a
+#   ready for input (Compare with Site: from its file dialog having closed on the other site, its
+#   floors opening the same file dialog first), beside an empty dialog of the same size and style opened the same way (a
 #   sheet: an empty sheet with one empty page of that size), and beside the same template with
 #   its controls but a procedure that does nothing (what the controls alone cost under Wine; a
 #   sheet's floors have as many tabs as the program's sheet showed, and the lists of this floor the

@@ -93,8 +93,10 @@ const std::vector<Command> kCommands = {
 };
 
 // Compare with Site first asks for the other site's file: the open-file dialog, with this caption,
-// is given this path and OK, and the time runs from then. The floors open the same open-file
-// dialog first (":D+"), so that what the system does as it closes is counted on both sides.
+// is given this path and OK, and the time runs from that dialog having gone, when the program has
+// the file's name. What the file dialog and the system do between OK and then swung by tens of
+// milliseconds from run to run, more than the comparison itself takes, and is none of the
+// program's work. The floors open the same open-file dialog first (":D+").
 constexpr char kChooseSiteCaption[] = "Site to compare with";
 std::string compareWith;
 constexpr int kFileNameBox = 1148;
@@ -323,10 +325,11 @@ Opened Open(const Process& p, const Command& cmd)
             DWORD_PTR result;
             SendMessageTimeoutA(GetDlgItem(dlg, kFileNameBox), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(compareWith.c_str()),
                                 SMTO_NORMAL, 10000, &result);
-            start = Now();
             PostMessageA(dlg, WM_COMMAND, IDOK, 0);
-            while (IsWindow(dlg) && Now() - start < 10000)
-                Ping(p.main, 20);
+            const double chosen = Now();
+            while (IsWindow(dlg) && Now() - chosen < 10000)
+                Sleep(0);
+            start = Now();
             continue;
         }
         if (windows.empty())
