@@ -40,6 +40,7 @@ struct Grid {
     HBITMAP bitmap = nullptr;
     SIZE bitmapSize{};
     bool dirty = true;
+    bool shown = false; // drawn on the window once
 };
 
 Grid* GridOf(HWND wnd) { return reinterpret_cast<Grid*>(GetWindowLongPtrA(wnd, 0)); }
@@ -218,11 +219,20 @@ void Blit(HWND wnd, Grid& grid, HDC dc, const RECT& part)
     DeleteDC(mem);
 }
 
+// The first picture is drawn straight onto the window, which shows nothing yet that could
+// flicker; later ones come from the kept picture.
 void Paint(HWND wnd, Grid& grid)
 {
     PAINTSTRUCT ps;
     const HDC dc = BeginPaint(wnd, &ps);
-    Blit(wnd, grid, dc, ps.rcPaint);
+    if (grid.shown) {
+        Blit(wnd, grid, dc, ps.rcPaint);
+    } else {
+        RECT client{};
+        GetClientRect(wnd, &client);
+        Render(wnd, grid, dc, client);
+        grid.shown = true;
+    }
     EndPaint(wnd, &ps);
 }
 
