@@ -123,9 +123,13 @@ Span Between(WeekCell a, WeekCell b)
     return {std::min(a.day, b.day), std::max(a.day, b.day), std::min(a.hour, b.hour), std::max(a.hour, b.hour)};
 }
 
-void Text(HDC dc, const std::string& text, RECT rc, UINT align)
+// A heading in the middle of its box's height, centred or from its left, cut at the box's edges.
+// Drawn as one line of plain text: a heading needs none of DrawText's formatting, which costs time.
+void Text(HDC dc, const Layout& l, const std::string& text, const RECT& rc, bool centred)
 {
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rc, align | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    SetTextAlign(dc, centred ? TA_CENTER | TA_TOP : TA_LEFT | TA_TOP);
+    ExtTextOutA(dc, centred ? (rc.left + rc.right) / 2 : rc.left, rc.top + (rc.bottom - rc.top - l.textHeight) / 2, ETO_CLIPPED, &rc,
+                text.c_str(), static_cast<UINT>(text.size()), nullptr);
 }
 
 void Fill(HDC dc, RECT rc, int color) { FillRect(dc, &rc, GetSysColorBrush(color)); }
@@ -141,16 +145,17 @@ void Render(HWND wnd, Grid& grid, HDC dc, const RECT& client)
         SendMessageA(GetParent(wnd), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(wnd)));
     FillRect(dc, &client, background ? background : GetSysColorBrush(COLOR_BTNFACE));
     const HGDIOBJ oldFont = SelectObject(dc, FontOf(grid));
+    const UINT oldAlign = GetTextAlign(dc);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(IsWindowEnabled(wnd) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
 
     const int right = l.left + kHours * l.cellWidth, bottom = l.top + kDays * l.cellHeight;
     for (int half = 0; half < 2; ++half)
-        Text(dc, half ? "PM" : "AM", {l.left + half * 12 * l.cellWidth, l.bandTop, l.left + (half + 1) * 12 * l.cellWidth, l.numberTop}, DT_CENTER);
+        Text(dc, l, half ? "PM" : "AM", {l.left + half * 12 * l.cellWidth, l.bandTop, l.left + (half + 1) * 12 * l.cellWidth, l.numberTop}, true);
     for (int hour = 0; hour < kHours; ++hour)
-        Text(dc, HourNumber(hour), {l.left + hour * l.cellWidth, l.numberTop, l.left + (hour + 1) * l.cellWidth + 1, l.top}, DT_CENTER);
+        Text(dc, l, HourNumber(hour), {l.left + hour * l.cellWidth, l.numberTop, l.left + (hour + 1) * l.cellWidth + 1, l.top}, true);
     for (int day = 0; day < kDays; ++day)
-        Text(dc, DayName[static_cast<size_t>(day) + 1], {l.pad, l.top + day * l.cellHeight, l.left - l.pad, l.top + (day + 1) * l.cellHeight}, DT_LEFT);
+        Text(dc, l, DayName[static_cast<size_t>(day) + 1], {l.pad, l.top + day * l.cellHeight, l.left - l.pad, l.top + (day + 1) * l.cellHeight}, false);
 
     // Grid lines are what the cells leave of a shadow-coloured ground; noon is marked in the text colour.
     Fill(dc, {l.left, l.top, right + 1, bottom + 1}, COLOR_BTNSHADOW);
@@ -185,6 +190,7 @@ void Render(HWND wnd, Grid& grid, HDC dc, const RECT& client)
         DrawFocusRect(dc, &focus);
     }
     SelectObject(dc, oldFont);
+    SetTextAlign(dc, oldAlign);
 }
 
 // The picture, drawn again only when something in it changed, into a bitmap compatible with dc.
