@@ -12,7 +12,9 @@
 #   its controls but a procedure that does nothing (what the controls alone cost under Wine; a
 #   sheet's floors have as many tabs as the program's sheet showed, and the lists of this floor the
 #   same columns and as many rows of placeholder text as the program's showed);
-#   commands over 1.5 times their floor or over 100 ms are marked. The schedule's week page is
+#   commands over 1.5 times their floor or over 100 ms are marked; beside the ratio to the
+#   controls, its 5th to 95th percentile over resamplings of the runs (passes at other times have
+#   differed by more). The schedule's week page is
 #   timed from choosing its tab once the sheet has settled, beside an empty sheet of as many pages, and a drag step over its
 #   whole grid is timed to the grid being drawn again (over 30 ms is marked).
 # The configurator runs on a copy of sample/ in build/bench-site (opening the camera sheet may

@@ -35,6 +35,7 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -125,6 +126,30 @@ double Median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
     return v.empty() ? 0 : v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+}
+
+// How much the ratio of two medians owes to the runs that happened to be drawn: its 5th and 95th
+// percentiles over 400 resamplings of the runs (the same runs drawn for both, as they ran side by
+// side). Passes at other times have differed by more.
+std::pair<double, double> RatioInterval(const std::vector<double>& a, const std::vector<double>& b)
+{
+    const size_t runs = std::min(a.size(), b.size());
+    if (runs == 0)
+        return {0, 0};
+    std::mt19937 draw(7);
+    std::uniform_int_distribution<size_t> pick(0, runs - 1);
+    std::vector<double> ratios, x(runs), y(runs);
+    for (int i = 0; i < 400; ++i) {
+        for (size_t r = 0; r < runs; ++r) {
+            const size_t run = pick(draw);
+            x[r] = a[run];
+            y[r] = b[run];
+        }
+        const double below = Median(y);
+        ratios.push_back(below > 0 ? Median(x) / below : 0);
+    }
+    std::sort(ratios.begin(), ratios.end());
+    return {ratios[20], ratios[379]};
 }
 
 bool Ping(HWND wnd, UINT timeoutMs)
@@ -567,16 +592,18 @@ int main(int argc, char** argv)
     std::printf("runs: %d; median ms from WM_COMMAND to the dialog (a sheet: its first page) ready "
                 "for input; for a later page, from choosing its tab\n", runs);
     std::printf("%6s  %-22s %-31s %7s %7s %6s%s\n", "id", "command", "template", "ms", "floor", "ratio",
-                withControls ? " controls  ratio" : "");
+                withControls ? " controls  ratio 90% range" : "");
     int over = 0;
     std::sort(order.begin(), order.end());
     for (const size_t i : order) {
         const double m = Median(times[0][i]), f = Median(times[1][i]);
         const double ratio = f > 0 ? m / f : 0;
-        char controlsMs[32] = "";
+        char controlsMs[48] = "";
         const double c = withControls ? Median(times[2][i]) : 0;
-        if (withControls)
-            std::snprintf(controlsMs, sizeof controlsMs, " %8.1f %6.2f", c, c > 0 ? m / c : 0);
+        if (withControls) {
+            const auto [low, high] = RatioInterval(times[0][i], times[2][i]);
+            std::snprintf(controlsMs, sizeof controlsMs, " %8.1f %6.2f %4.2f-%4.2f", c, c > 0 ? m / c : 0, low, high);
+        }
         std::string mark;
         if (ratio > kMaxRatio)
             mark += "  over 1.5x";
