@@ -72,13 +72,13 @@ std::vector<Difference> CompareSites(const SiteSnapshot& a, const SiteSnapshot& 
     const auto differ = [&](const SiteValue& v, const std::string* inA, const std::string* inB) {
         if (inA && inB && *inA == *inB)
             return;
+        // Only a difference is given its owner: finding it walks the command table.
         Difference d{Owner(v.file, v.section, v.key), "", v.file, v.section, v.key, std::nullopt, std::nullopt,
                      SiteSpecificKey(v.file, v.section, v.key)};
         if (inA)
             d.a = *inA;
         if (inB)
             d.b = *inB;
-        // Only a difference is given its owner: finding it walks the command table.
         const CommandKeys* owner = d.command ? FindCommand(d.command) : nullptr;
         d.group = owner ? owner->name : "Other";
         differences.push_back(std::move(d));
@@ -87,12 +87,17 @@ std::vector<Difference> CompareSites(const SiteSnapshot& a, const SiteSnapshot& 
     auto x = a.values.begin(), y = b.values.begin();
     while (x != a.values.end() || y != b.values.end()) {
         const int order = x == a.values.end() ? 1 : y == b.values.end() ? -1 : Order(*x, *y);
-        if (order < 0)
-            differ(*x, &x->value, nullptr), ++x;
-        else if (order > 0)
-            differ(*y, nullptr, &y->value), ++y;
-        else
-            differ(*x, &x->value, &y->value), ++x, ++y;
+        if (order < 0) {
+            differ(*x, &x->value, nullptr);
+            ++x;
+        } else if (order > 0) {
+            differ(*y, nullptr, &y->value);
+            ++y;
+        } else {
+            differ(*x, &x->value, &y->value);
+            ++x;
+            ++y;
+        }
     }
     std::stable_sort(differences.begin(), differences.end(),
                      [](const Difference& p, const Difference& q) { return CommandOrder(p.command) < CommandOrder(q.command); });

@@ -61,13 +61,6 @@ const std::string* SiteFiles::Find(const std::string& sectionId, std::string_vie
     return found == read.byName.end() ? nullptr : &read.keys[found->second].second;
 }
 
-std::vector<std::string> SiteFiles::Sections(char file) { return ReadSectionNames(Path(file).c_str()); }
-
-const std::vector<std::pair<std::string, std::string>>& SiteFiles::Keys(char file, const std::string& section)
-{
-    return Read(SectionId(file, section)).keys;
-}
-
 bool UseSite(const std::string& path)
 {
     IniFile = path;

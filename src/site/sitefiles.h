@@ -1,6 +1,7 @@
 // The files of the site being edited, each read once while the object lives (a read session), and
 // each section kept: its keys found by name without regard to case (the first of a duplicated key,
-// as the recorder reads it). For the site check and the site comparison, which read a whole site.
+// as the recorder reads it). For what looks up many keys of a site: the site check, the report, the
+// fleet's page and the roll-out.
 #pragma once
 
 #include "numtext.h"
@@ -30,9 +31,6 @@ public:
     // site.
     static std::string SectionId(char file, const std::string& section);
     const std::string* Find(const std::string& sectionId, std::string_view key);
-    // The sections of a file, and the keys of a section with their values, in file order.
-    std::vector<std::string> Sections(char file);
-    const std::vector<std::pair<std::string, std::string>>& Keys(char file, const std::string& section);
 
     long reads = 0; // sections read
 
