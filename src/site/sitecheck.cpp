@@ -26,9 +26,12 @@ public:
     {
         CheckOwnedValues();
         CheckCameraPorts();
-        CheckLastViewCamera();
-        CheckAlarmCameras();
-        CheckMap();
+        // The last view's camera, the alarms' cameras and the map's icons are not cameras' own keys.
+        if (!cameraSections) {
+            CheckLastViewCamera();
+            CheckAlarmCameras();
+            CheckMap();
+        }
         result.reads = files.reads;
         return result;
     }

@@ -22,8 +22,9 @@ struct SiteCheckResult {
 
 // Checks the site being edited: IniFile, and SiteDef.DAT, map pictures and TRANDATA.INI where the
 // program finds them (cFileDir, the Windows folder). With cameraSections, the table's keys are
-// checked only in sections that hold cameras' keys: every finding on a camera's key is made, with
-// less to read (the camera overview's marks).
+// checked only in sections that hold cameras' keys, and the last view's camera, the alarms'
+// cameras and the map's icons (none of them a camera's own key) not at all: every finding on a
+// camera's key is made, with less to read (the camera overview's marks).
 SiteCheckResult CheckSite(bool cameraSections = false);
 
 // "<file> [<section>] <key> = <value>: <rule>"
