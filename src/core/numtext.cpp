@@ -108,11 +108,17 @@ bool EqualNoCase(std::string_view a, std::string_view b) noexcept
     return true;
 }
 
-bool LessNoCase(std::string_view a, std::string_view b) noexcept
+int CompareNoCase(std::string_view a, std::string_view b) noexcept
 {
-    const auto upper = [](char c) { return static_cast<unsigned char>(UpperAscii(c)); };
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) { return upper(x) < upper(y); });
+    for (size_t i = 0; i < a.size() && i < b.size(); ++i) {
+        const auto x = static_cast<unsigned char>(UpperAscii(a[i])), y = static_cast<unsigned char>(UpperAscii(b[i]));
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
 }
+
+bool LessNoCase(std::string_view a, std::string_view b) noexcept { return CompareNoCase(a, b) < 0; }
 
 bool IsYesText(std::string_view text) noexcept { return EqualNoCase(text, "YES"); }
 

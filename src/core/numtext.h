@@ -28,7 +28,9 @@ std::optional<unsigned> ParseUnsignedText(std::string_view text);
 
 // Names and flags are compared as the recorder compares them: ASCII letters without regard to case.
 bool EqualNoCase(std::string_view a, std::string_view b) noexcept;
-// The order of names as UpperAscii makes them.
+// The order of names as UpperAscii makes them: below, at or above zero as a comes before, with or
+// after b.
+int CompareNoCase(std::string_view a, std::string_view b) noexcept;
 bool LessNoCase(std::string_view a, std::string_view b) noexcept;
 // The text with its ASCII letters in capitals, for looking names up without regard to case.
 std::string UpperAscii(std::string text);

@@ -35,16 +35,14 @@ int CommandOrder(UINT command)
     return static_cast<int>(table.size());
 }
 
-// -1, 0 or 1 as x's file, section and key come before, with or after y's, without regard to case.
+// Below, at or above zero as x's file, section and key come before, with or after y's, without
+// regard to case.
 int Order(const SiteValue& x, const SiteValue& y)
 {
     if (x.file != y.file)
         return x.file < y.file ? -1 : 1;
-    if (!EqualNoCase(x.section, y.section))
-        return LessNoCase(x.section, y.section) ? -1 : 1;
-    if (!EqualNoCase(x.key, y.key))
-        return LessNoCase(x.key, y.key) ? -1 : 1;
-    return 0;
+    const int bySection = CompareNoCase(x.section, y.section);
+    return bySection ? bySection : CompareNoCase(x.key, y.key);
 }
 
 } // namespace
