@@ -36,14 +36,12 @@ std::optional<std::string> Violation(const ValueRule& rule, std::string_view sto
     case ValueKind::Number:
     case ValueKind::Choice: {
         const std::optional<int> n = ParseSignedText(stored);
+        if (n && Accepts(rule, *n))
+            return std::nullopt;
         const std::string wanted = rule.kind == ValueKind::Choice
                                        ? "a choice from 0 to " + std::to_string(rule.high) + " of its list"
                                        : Range(rule);
-        if (!n)
-            return "not a number; " + wanted + " is expected";
-        if (!Accepts(rule, *n))
-            return "outside its range; " + wanted + " is expected";
-        return std::nullopt;
+        return (n ? "outside its range; " : "not a number; ") + wanted + " is expected";
     }
     case ValueKind::Flag:
         if (Trimmed(stored) == "0" || Trimmed(stored) == "1")

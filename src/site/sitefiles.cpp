@@ -34,10 +34,15 @@ size_t SiteFiles::NoCaseHash::operator()(std::string_view name) const noexcept
 
 const SiteFiles::Section& SiteFiles::Read(const std::string& sectionId)
 {
-    if (const auto known = sections.find(sectionId); known != sections.end())
-        return known->second;
+    // Lookups come in runs of one section's keys, so the last section asked for is kept at hand.
+    if (last && last->first == sectionId)
+        return last->second;
+    const auto [known, fresh] = sections.try_emplace(sectionId);
+    last = &*known;
+    Section& read = known->second;
+    if (!fresh)
+        return read;
     ++reads;
-    Section& read = sections[sectionId];
     std::vector<std::pair<std::string, std::string>> listed = ReadSection(Path(sectionId[0]).c_str(), sectionId.c_str() + 1);
     read.keys.reserve(listed.size());
     for (auto& [name, value] : listed)

@@ -50,6 +50,7 @@ private:
     const Section& Read(const std::string& sectionId);
     const ReadSession session;
     std::map<std::string, Section> sections;
+    const std::pair<const std::string, Section>* last = nullptr; // the section last read, a node of sections
 };
 
 // Points the program at a site as starting on it would: IniFile, and for the site's other files
