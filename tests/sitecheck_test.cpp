@@ -206,9 +206,26 @@ TEST_F(Check, TheMenuListsProblemsAndOpensTheirDialog)
 TEST_F(Check, ValuesTakenFromAnotherSiteAndUndone)
 {
     Findings("S [OrvaFile] Status Log Size=100\nS [Modem] Ring=2");
+    // The other site is a copy of this one with three values changed and one left out (the file's
+    // last in the comparison's order), written in another order: the bank's section last, and the
+    // Modem's section and key in upper case, first in their section and followed by a second key of
+    // that name, which the recorder does not read.
     CreateDirectoryA((siteDir + "other").c_str(), nullptr);
     const std::string other = siteDir + "other\\ORVANT.INI";
-    WriteRaw(other, "[OrvaFile]\r\nStatus Log Size=300\r\n[MODEM]\r\nRING=4\r\nring=9\r\n[OrvaBank]\r\nBank Name=Other Branch\r\n");
+    std::string text = ReadRaw(SystemIniPath());
+    for (const auto& [from, to] : std::vector<std::pair<std::string, std::string>>{
+             {"Status Log Size=100", "Status Log Size=300"}, {"\r\nRing=2\r\n", "\r\n"}, {"[Modem]\r\n", "[MODEM]\r\nRING=4\r\nring=9\r\n"},
+             {"Bank Name=Maple Street Branch", "Bank Name=Other Branch"}, {"\r\nVideoCapture.EXE=12.1.03\r\n", "\r\n"}}) {
+        ASSERT_NE(text.find(from), std::string::npos) << from;
+        text.replace(text.find(from), from.size(), to);
+    }
+    const size_t bank = text.find("[OrvaBank]"), next = text.find("\r\n[", bank);
+    ASSERT_NE(next, std::string::npos);
+    text += "\r\n" + text.substr(bank, next + 2 - bank);
+    text.erase(bank, next + 2 - bank);
+    WriteRaw(other, text);
+    for (const char* file : {"SiteDef.DAT", "TRANDATA.INI"})
+        WriteRaw(siteDir + "other\\" + file, ReadRaw(siteDir + file));
     MarkClean();
     const auto rowOf = [](HWND dlg, const std::string& key) {
         for (int row = 0; row < SendDlgItemMessageA(dlg, IDC_CO_LIST, LVM_GETITEMCOUNT, 0, 0); ++row) {
@@ -233,7 +250,7 @@ TEST_F(Check, ValuesTakenFromAnotherSiteAndUndone)
     const ModalRun run = DriveModal([&] { CompareWithSite(hInst, wnd, other); return INT_PTR{0}; },
         {[&](HWND dlg) {
              before = counted(dlg);
-             EXPECT_GE(before, 3);
+             EXPECT_EQ(before, 4);
              EXPECT_GE(rowOf(dlg, "[OrvaBank] Bank Name (site-specific)"), 0);
              for (const char* key : {"[OrvaFile] Status Log Size", "[Modem] Ring"}) {
                  const int row = rowOf(dlg, key);
