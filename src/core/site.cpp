@@ -74,17 +74,18 @@ namespace {
 // telling the user when the dialog failed.
 bool RunFileDialog(OPENFILENAMEA& ofn, const char* function)
 {
-    // The common dialogs library (and, under it, the shell) is loaded only when a file is
-    // chosen: linking it would make every start of the program pay for it.
-    const HMODULE comdlg = LoadLibraryA("comdlg32.dll");
+    // The common dialogs library (and, under it, the shell) is loaded only when a file is first
+    // chosen: linking it would make every start of the program pay for it. It then stays: unloading
+    // it took about a millisecond, between the user's choice and what the program does with it.
+    static HMODULE comdlg = nullptr;
+    if (!comdlg)
+        comdlg = LoadLibraryA("comdlg32.dll");
     const auto run = reinterpret_cast<BOOL(WINAPI*)(OPENFILENAMEA*)>(
         reinterpret_cast<void*>(comdlg ? GetProcAddress(comdlg, function) : nullptr));
     const auto extendedError = reinterpret_cast<DWORD(WINAPI*)()>(
         reinterpret_cast<void*>(comdlg ? GetProcAddress(comdlg, "CommDlgExtendedError") : nullptr));
     const bool chosen = run && run(&ofn);
     const DWORD code = chosen ? 0 : extendedError ? extendedError() : CDERR_INITIALIZATION;
-    if (comdlg)
-        FreeLibrary(comdlg);
     if (code != 0) {
         char text[48];
         std::snprintf(text, sizeof text, "Error 0x%04lX On File Dialog", static_cast<unsigned long>(code));
