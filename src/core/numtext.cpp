@@ -103,7 +103,7 @@ bool EqualNoCase(std::string_view a, std::string_view b) noexcept
     if (a.size() != b.size())
         return false;
     for (size_t i = 0; i < a.size(); ++i)
-        if (UpperAscii(a[i]) != UpperAscii(b[i]))
+        if (a[i] != b[i] && UpperAscii(a[i]) != UpperAscii(b[i])) // names mostly agree in case too
             return false;
     return true;
 }
@@ -111,6 +111,8 @@ bool EqualNoCase(std::string_view a, std::string_view b) noexcept
 int CompareNoCase(std::string_view a, std::string_view b) noexcept
 {
     for (size_t i = 0; i < a.size() && i < b.size(); ++i) {
+        if (a[i] == b[i])
+            continue;
         const auto x = static_cast<unsigned char>(UpperAscii(a[i])), y = static_cast<unsigned char>(UpperAscii(b[i]));
         if (x != y)
             return x < y ? -1 : 1;

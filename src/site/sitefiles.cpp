@@ -45,6 +45,7 @@ const SiteFiles::Section& SiteFiles::Read(const std::string& sectionId)
     ++reads;
     std::vector<std::pair<std::string, std::string>> listed = ReadSection(Path(sectionId[0]).c_str(), sectionId.c_str() + 1);
     read.keys.reserve(listed.size());
+    read.byName.reserve(listed.size()); // no rehash, which would hash every name again
     for (auto& [name, value] : listed)
         if (!read.byName.contains(name)) { // the recorder reads a name's first key; a later one is dropped
             read.keys.emplace_back(std::move(name), std::move(value));
