@@ -5,7 +5,7 @@
 
 #include <commctrl.h>
 
-void AddListColumns(HWND list, std::initializer_list<std::pair<const char*, int>> columns)
+void AddListColumns(HWND list, std::initializer_list<std::pair<const char*, int>> columns, bool fillFollows)
 {
     // Drawn once, when all are in: under Wine a column added to a list that draws costs a fifth of
     // a millisecond, and the overview has eleven.
@@ -19,7 +19,8 @@ void AddListColumns(HWND list, std::initializer_list<std::pair<const char*, int>
         SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index++), reinterpret_cast<LPARAM>(&column));
     }
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    if (!fillFollows)
+        SendMessageA(list, WM_SETREDRAW, TRUE, 0);
 }
 
 void AddListRow(HWND list, LPARAM data, const std::vector<std::string>& cells)

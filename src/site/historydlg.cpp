@@ -127,8 +127,9 @@ INT_PTR CALLBACK HistoryProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) n
         return TRUE;
     switch (msg) {
     case WM_INITDIALOG:
-        AddListColumns(List(dlg, IDC_HI_CONFIRMATIONS), {{"Time", 130}, {"Command", 220}, {"Values", 60}});
-        AddListColumns(List(dlg, IDC_HI_VALUES), {{"File", 110}, {"Section", 90}, {"Key", 130}, {"Before", 100}, {"After", 100}});
+        // Reload fills both lists.
+        AddListColumns(List(dlg, IDC_HI_CONFIRMATIONS), {{"Time", 130}, {"Command", 220}, {"Values", 60}}, true);
+        AddListColumns(List(dlg, IDC_HI_VALUES), {{"File", 110}, {"Section", 90}, {"Key", 130}, {"Before", 100}, {"After", 100}}, true);
         Reload(dlg);
         return TRUE;
     case WM_NOTIFY: {

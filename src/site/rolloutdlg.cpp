@@ -130,8 +130,8 @@ void OnInit(HWND dlg)
 {
     SetItemText(dlg, IDC_RO_REFERENCE, "Reference: " + IniFile);
     const HWND groups = GetDlgItem(dlg, IDC_RO_GROUPS);
+    AddListColumns(groups, {{"Command", 170}}, true);
     SendMessageA(groups, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_CHECKBOXES, LVS_EX_CHECKBOXES);
-    AddListColumns(groups, {{"Command", 170}});
     {
         const ListRefill refill(groups, TakeGroups().size());
         for (size_t i = 0; i < TakeGroups().size(); ++i)
