@@ -53,22 +53,20 @@ SiteSnapshot ReadSite()
     SiteSnapshot site{IniFile, {}};
     const ReadSession session;
     // In the comparison's order: files by letter, then sections, then keys, the names without
-    // regard to case. Sorting the names of a file's sections, then each section's keys, costs a fraction of
-    // sorting all the site's values at once. Of a name given twice, the first is kept, as the
+    // regard to case. Sorting a file's section names, then each section's keys, costs a fraction
+    // of sorting all the site's values at once. Of a name given twice the first is kept, as the
     // recorder reads the first; the session gives a section named twice its first section's keys.
-    const auto less = [](std::string_view x, std::string_view y) { return CompareNoCase(x, y) < 0; };
-    const auto same = [](std::string_view x, std::string_view y) { return CompareNoCase(x, y) == 0; };
+    const auto keyBefore = [](const auto& x, const auto& y) { return LessNoCase(x.first, y.first); };
+    const auto sameKey = [](const auto& x, const auto& y) { return EqualNoCase(x.first, y.first); };
     for (const char file : kFiles) {
         const std::string path = SiteFiles::Path(file);
         std::vector<std::string> sections = ReadSectionNames(path.c_str());
-        std::stable_sort(sections.begin(), sections.end(), less);
-        sections.erase(std::unique(sections.begin(), sections.end(), same), sections.end());
-        for (std::string& section : sections) {
+        std::stable_sort(sections.begin(), sections.end(), LessNoCase);
+        sections.erase(std::unique(sections.begin(), sections.end(), EqualNoCase), sections.end());
+        for (const std::string& section : sections) {
             std::vector<std::pair<std::string, std::string>> keys = ReadSection(path.c_str(), section.c_str());
-            const auto byKey = [&](const auto& x, const auto& y) { return less(x.first, y.first); };
-            std::stable_sort(keys.begin(), keys.end(), byKey);
-            keys.erase(std::unique(keys.begin(), keys.end(), [&](const auto& x, const auto& y) { return same(x.first, y.first); }),
-                       keys.end());
+            std::stable_sort(keys.begin(), keys.end(), keyBefore);
+            keys.erase(std::unique(keys.begin(), keys.end(), sameKey), keys.end());
             for (auto& [key, value] : keys)
                 site.values.push_back({file, section, std::move(key), std::move(value)});
         }
