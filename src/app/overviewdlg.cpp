@@ -407,7 +407,7 @@ INT_PTR CALLBACK CameraOverviewProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lP
         const HWND list = GetDlgItem(dlg, IDC_OV_LIST);
         AddListColumns(list, {{"!", 20}, {"Camera", 58}, {"Name", 110}, {"On", 35}, {"Type", 50}, {"Port / Address", 95},
                               {"Rate", 55}, {"Motion", 56}, {"Amount", 62}, {"Illumination", 82}, {"Alarm Level", 80}},
-                       true);
+                       kFillFollows);
         SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_INFOTIP, LVS_EX_INFOTIP);
         sortColumn = kNumber;
         sortDown = false;

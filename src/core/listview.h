@@ -13,6 +13,7 @@
 // at the end of the ListRefill the caller fills it with next: laid out once then rather than twice,
 // a list with columns wider than itself opens about a millisecond sooner under Wine.
 void AddListColumns(HWND list, std::initializer_list<std::pair<const char*, int>> columns, bool fillFollows = false);
+inline constexpr bool kFillFollows = true;
 void AddListRow(HWND list, LPARAM data, const std::vector<std::string>& cells);
 
 // Refilling a list, for as long as it lives: the list is emptied, and drawn once when the rows

@@ -77,9 +77,7 @@ bool RunFileDialog(OPENFILENAMEA& ofn, const char* function)
     // The common dialogs library (and, under it, the shell) is loaded only when a file is first
     // chosen: linking it would make every start of the program pay for it. It then stays: unloading
     // it took about a millisecond, between the user's choice and what the program does with it.
-    static HMODULE comdlg = nullptr;
-    if (!comdlg)
-        comdlg = LoadLibraryA("comdlg32.dll");
+    static const HMODULE comdlg = LoadLibraryA("comdlg32.dll");
     const auto run = reinterpret_cast<BOOL(WINAPI*)(OPENFILENAMEA*)>(
         reinterpret_cast<void*>(comdlg ? GetProcAddress(comdlg, function) : nullptr));
     const auto extendedError = reinterpret_cast<DWORD(WINAPI*)()>(

@@ -53,7 +53,7 @@ INT_PTR CALLBACK CheckSiteProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam)
         return TRUE;
     switch (msg) {
     case WM_INITDIALOG:
-        AddListColumns(GetDlgItem(dlg, IDC_CK_LIST), {{"File", 90}, {"Key", 190}, {"Value", 110}, {"Rule", 330}}, true);
+        AddListColumns(GetDlgItem(dlg, IDC_CK_LIST), {{"File", 90}, {"Key", 190}, {"Value", 110}, {"Rule", 330}}, kFillFollows);
         Refresh(dlg);
         return TRUE;
     case WM_NOTIFY: {

@@ -79,7 +79,7 @@ INT_PTR CALLBACK CompareSiteProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lPara
     switch (msg) {
     case WM_INITDIALOG: {
         const HWND list = GetDlgItem(dlg, IDC_CO_LIST);
-        AddListColumns(list, {{"Command", 120}, {"Key", 200}, {"This site", 120}, {"Other site", 120}}, true);
+        AddListColumns(list, {{"Command", 120}, {"Key", 200}, {"This site", 120}, {"Other site", 120}}, kFillFollows);
         SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_CHECKBOXES, LVS_EX_CHECKBOXES);
         SetWindowTextA(dlg, ("Compare with " + otherSite).c_str());
         Refresh(dlg);

@@ -128,8 +128,8 @@ INT_PTR CALLBACK HistoryProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) n
     switch (msg) {
     case WM_INITDIALOG:
         // Reload fills both lists.
-        AddListColumns(List(dlg, IDC_HI_CONFIRMATIONS), {{"Time", 130}, {"Command", 220}, {"Values", 60}}, true);
-        AddListColumns(List(dlg, IDC_HI_VALUES), {{"File", 110}, {"Section", 90}, {"Key", 130}, {"Before", 100}, {"After", 100}}, true);
+        AddListColumns(List(dlg, IDC_HI_CONFIRMATIONS), {{"Time", 130}, {"Command", 220}, {"Values", 60}}, kFillFollows);
+        AddListColumns(List(dlg, IDC_HI_VALUES), {{"File", 110}, {"Section", 90}, {"Key", 130}, {"Before", 100}, {"After", 100}}, kFillFollows);
         Reload(dlg);
         return TRUE;
     case WM_NOTIFY: {

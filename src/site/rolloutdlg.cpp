@@ -130,7 +130,7 @@ void OnInit(HWND dlg)
 {
     SetItemText(dlg, IDC_RO_REFERENCE, "Reference: " + IniFile);
     const HWND groups = GetDlgItem(dlg, IDC_RO_GROUPS);
-    AddListColumns(groups, {{"Command", 170}}, true);
+    AddListColumns(groups, {{"Command", 170}}, kFillFollows);
     SendMessageA(groups, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_CHECKBOXES, LVS_EX_CHECKBOXES);
     {
         const ListRefill refill(groups, TakeGroups().size());
