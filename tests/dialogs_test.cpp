@@ -1,5 +1,6 @@
 // The log, site identification and version dialogs, as a technician uses them.
 #include "resource.h"
+#include "dlgctl.h"
 #include "harness.h"
 
 namespace {
@@ -14,7 +15,42 @@ Box kNotSaved(const std::string& file)
 const Box kNotBelowOneDay{kRange, "Minimum Value is 1 Day", "exclamation"};
 const Box kSiteNameRefused{"", "Site name cannot contain the characters ,./:*?<>|", "none"};
 
+HWND MakeEdit(HWND dlg, int id, const char* text)
+{
+    return CreateWindowA("EDIT", text, WS_CHILD, 0, 0, 50, 10, dlg, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+}
+
 } // namespace
+
+// Controls are kept once found: a kept control must never stand for another dialog's, one that was
+// destroyed, or one that moved away, and a control added later is found.
+TEST(DialogControls, KeptControlsFollowTheDialogs)
+{
+    std::vector<HWND> dialogs;
+    for (int i = 0; i < 6; ++i) { // more dialogs than are kept
+        dialogs.push_back(CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr));
+        MakeEdit(dialogs.back(), 100, ("dialog " + std::to_string(i)).c_str());
+    }
+    for (int round = 0; round < 2; ++round)
+        for (size_t i = 0; i < dialogs.size(); ++i)
+            EXPECT_EQ(GetItemText(dialogs[i], 100, 20), "dialog " + std::to_string(i));
+
+    DestroyWindow(Item(dialogs[0], 100));
+    MakeEdit(dialogs[0], 100, "made again");
+    EXPECT_EQ(GetItemText(dialogs[0], 100, 20), "made again");
+
+    const HWND elsewhere = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+    SetParent(Item(dialogs[1], 100), elsewhere);
+    EXPECT_EQ(Item(dialogs[1], 100), nullptr);
+    EXPECT_EQ(GetItemText(elsewhere, 100, 20), "dialog 1");
+    dialogs.push_back(elsewhere);
+
+    EXPECT_EQ(Item(dialogs[3], 200), nullptr);
+    const HWND added = MakeEdit(dialogs[3], 200, "added");
+    EXPECT_EQ(Item(dialogs[3], 200), added);
+    for (const HWND dlg : dialogs)
+        DestroyWindow(dlg);
+}
 
 TEST_F(Dialogs, LogLimits)
 {

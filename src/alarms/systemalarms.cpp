@@ -42,7 +42,7 @@ constexpr int kLanControls[] = {IDC_SA_LAN_REPORT, IDC_SA_LAN_LABEL, IDC_SA_OCTE
 
 // The layout of 12.1 and later has its own box for the modem's number and keeps box 174 for the
 // e-mail and SMS addresses, so that the two never overwrite each other.
-bool HasEmailSettings(HWND page) { return GetDlgItem(page, IDC_SA_MODEM_PHONE) != nullptr; }
+bool HasEmailSettings(HWND page) { return Item(page, IDC_SA_MODEM_PHONE) != nullptr; }
 int PhoneBox(HWND page) { return HasEmailSettings(page) ? IDC_SA_MODEM_PHONE : IDC_SA_PHONE; }
 
 void ShowSystemAlarms(HWND page)

@@ -194,12 +194,12 @@ int CALLBACK SortProc(LPARAM a, LPARAM b, LPARAM) noexcept
     return Compare(x->camera.number, y->camera.number); // equal rows keep camera order
 }
 
-void SortList(HWND dlg) { SendDlgItemMessageA(dlg, IDC_OV_LIST, LVM_SORTITEMS, 0, reinterpret_cast<LPARAM>(SortProc)); }
+void SortList(HWND dlg) { SendMessageA(Item(dlg, IDC_OV_LIST), LVM_SORTITEMS, 0, reinterpret_cast<LPARAM>(SortProc)); }
 
 // Reads every camera again and shows it, keeping the order and the selected camera.
 void Refresh(HWND dlg)
 {
-    const HWND list = GetDlgItem(dlg, IDC_OV_LIST);
+    const HWND list = Item(dlg, IDC_OV_LIST);
     const LPARAM selected = SelectedListData(list);
     ReadRows();
     {
@@ -231,7 +231,7 @@ void OnColumnClick(HWND dlg, int column)
 // A marked row's tip says why it is marked, one reason a line.
 void OnInfoTip(HWND dlg, NMLVGETINFOTIPA& tip)
 {
-    const Row* row = RowOf(ListRowData(GetDlgItem(dlg, IDC_OV_LIST), tip.iItem));
+    const Row* row = RowOf(ListRowData(Item(dlg, IDC_OV_LIST), tip.iItem));
     if (!row || row->why.empty() || !tip.pszText || tip.cchTextMax <= 0)
         return;
     std::string text;
@@ -259,7 +259,7 @@ void OpenCameraPage(HWND dlg, LPARAM camera)
 
 void OpenCopySettings(HWND dlg)
 {
-    const LPARAM source = SelectedListData(GetDlgItem(dlg, IDC_OV_LIST));
+    const LPARAM source = SelectedListData(Item(dlg, IDC_OV_LIST));
     if (source < 1) {
         MessageBoxA(dlg, "Select the camera whose settings are to be copied.", "Copy Camera Settings", MB_OK | MB_ICONINFORMATION);
         return;
@@ -277,7 +277,7 @@ void ShowCopySettings(HWND dlg)
 {
     const Row* source = RowOf(copySource);
     SetItemText(dlg, IDC_CS_SOURCE, "From camera " + std::to_string(copySource) + (source ? " (" + source->camera.name + ")" : ""));
-    const HWND list = GetDlgItem(dlg, IDC_CS_TARGETS);
+    const HWND list = Item(dlg, IDC_CS_TARGETS);
     AddListColumns(list, {{"Camera", 55}, {"Name", 160}, {"Type", 60}});
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_CHECKBOXES, LVS_EX_CHECKBOXES);
     for (const Row& row : rows)
@@ -290,7 +290,7 @@ void ShowCopySettings(HWND dlg)
 // All &Analog and All &IP check the cameras of that kind, leaving the others as they are.
 void CheckAllOfKind(HWND dlg, bool ip)
 {
-    const HWND list = GetDlgItem(dlg, IDC_CS_TARGETS);
+    const HWND list = Item(dlg, IDC_CS_TARGETS);
     for (int item = 0; item < ListRowCount(list); ++item)
         if (const Row* row = RowOf(ListRowData(list, item)); row && row->camera.ip == ip)
             CheckListRow(list, item, true);
@@ -302,12 +302,12 @@ INT_PTR CALLBACK ConfirmCopyProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lPara
     case WM_INITDIALOG: {
         size_t widest = 0;
         for (const std::string& line : *reinterpret_cast<const std::vector<std::string>*>(lParam)) {
-            SendDlgItemMessageA(dlg, IDC_CC_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+            SendMessageA(Item(dlg, IDC_CC_LIST), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
             widest = std::max(widest, line.size());
         }
         RECT chars{0, 0, static_cast<LONG>(widest) * 4 + 8, 0};
         MapDialogRect(dlg, &chars);
-        SendDlgItemMessageA(dlg, IDC_CC_LIST, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(chars.right), 0);
+        SendMessageA(Item(dlg, IDC_CC_LIST), LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(chars.right), 0);
         return TRUE;
     }
     case WM_COMMAND:
@@ -325,7 +325,7 @@ std::string Plural(size_t n, const char* one) { return std::to_string(n) + " " +
 // OK: the checked cameras and groups, what that would change, confirmed, then stored as one change.
 void OnCopyOk(HWND dlg)
 {
-    const HWND list = GetDlgItem(dlg, IDC_CS_TARGETS);
+    const HWND list = Item(dlg, IDC_CS_TARGETS);
     std::vector<int> targets;
     for (int item = 0; item < ListRowCount(list); ++item)
         if (IsListRowChecked(list, item))
@@ -404,7 +404,7 @@ INT_PTR CALLBACK CameraOverviewProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lP
         return TRUE;
     switch (msg) {
     case WM_INITDIALOG: {
-        const HWND list = GetDlgItem(dlg, IDC_OV_LIST);
+        const HWND list = Item(dlg, IDC_OV_LIST);
         AddListColumns(list, {{"!", 20}, {"Camera", 58}, {"Name", 110}, {"On", 35}, {"Type", 50}, {"Port / Address", 95},
                               {"Rate", 55}, {"Motion", 56}, {"Amount", 62}, {"Illumination", 82}, {"Alarm Level", 80}},
                        kFillFollows);

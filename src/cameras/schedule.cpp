@@ -158,7 +158,7 @@ WeekCell CellOf(LRESULT result) { return {LOWORD(result), HIWORD(result)}; }
 
 void ShowWeekStatus(HWND page)
 {
-    const WeekCell cell = CellOf(SendDlgItemMessageA(page, IDC_WEEK_GRID, WGM_NAMEDCELL, 0, 0));
+    const WeekCell cell = CellOf(SendMessageA(Item(page, IDC_WEEK_GRID), WGM_NAMEDCELL, 0, 0));
     ShowText(page, IDC_WEEK_CELL, std::string(DayName[static_cast<size_t>(cell.day) + 1]) + ", " + HourLabel(cell.hour) + ": " +
                                       (HourOf(cell.day, cell.hour) ? "ON" : "OFF"));
     int on = 0;
@@ -169,7 +169,7 @@ void ShowWeekStatus(HWND page)
 
 void ShowWeek(HWND page)
 {
-    SendDlgItemMessageA(page, IDC_WEEK_GRID, WGM_SETHOURS, 0, reinterpret_cast<LPARAM>(&sheetHours->hours));
+    SendMessageA(Item(page, IDC_WEEK_GRID), WGM_SETHOURS, 0, reinterpret_cast<LPARAM>(&sheetHours->hours));
     ShowWeekStatus(page);
 }
 
@@ -247,7 +247,7 @@ INT_PTR CALLBACK CopyDayProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) n
 
 void OpenCopyDay(HWND page)
 {
-    CopyDay copy{&sheetHours->hours, CellOf(SendDlgItemMessageA(page, IDC_WEEK_GRID, WGM_FOCUSCELL, 0, 0)).day};
+    CopyDay copy{&sheetHours->hours, CellOf(SendMessageA(Item(page, IDC_WEEK_GRID), WGM_FOCUSCELL, 0, 0)).day};
     if (DialogBoxParamA(hInst, "IDD_SCHED_COPYDAY", page, CopyDayProc, reinterpret_cast<LPARAM>(&copy)) != 1)
         return;
     ShowWeek(page);

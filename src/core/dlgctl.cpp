@@ -5,14 +5,24 @@
 #include "numtext.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 namespace {
 
+// The controls found in the last few dialogs, by number.
+struct FoundControls {
+    HWND dlg = nullptr;
+    std::vector<std::pair<int, HWND>> controls;
+};
+std::array<FoundControls, 4> found;
+size_t nextFound = 0;
+
 std::string WholeText(HWND dlg, int id)
 {
-    const HWND ctl = GetDlgItem(dlg, id);
+    const HWND ctl = Item(dlg, id);
     if (!ctl)
         return {};
     const int len = GetWindowTextLengthA(ctl);
@@ -22,6 +32,30 @@ std::string WholeText(HWND dlg, int id)
 }
 
 } // namespace
+
+// Under Wine, GetDlgItem asks the server for the whole list of the dialog's children: 50 us on
+// this kind of machine, and opening a dialog finds most controls several times (to fill them, to
+// rehearse what OK stores, to enable or show them). A control once found is kept, and checked at
+// each use, without a trip to the server, to be still the dialog's child of that number.
+HWND Item(HWND dlg, int id)
+{
+    auto known = std::find_if(found.begin(), found.end(), [&](const FoundControls& f) { return f.dlg == dlg; });
+    if (known == found.end()) {
+        known = found.begin() + static_cast<std::ptrdiff_t>(nextFound);
+        nextFound = (nextFound + 1) % found.size();
+        *known = {dlg, {}};
+    }
+    auto& controls = known->controls;
+    const auto same = std::find_if(controls.begin(), controls.end(), [&](const auto& c) { return c.first == id; });
+    if (same != controls.end() && GetParent(same->second) == dlg && GetDlgCtrlID(same->second) == id)
+        return same->second;
+    const HWND ctl = GetDlgItem(dlg, id);
+    if (same != controls.end())
+        same->second = ctl;
+    else if (ctl)
+        controls.emplace_back(id, ctl);
+    return ctl;
+}
 
 std::string GetItemText(HWND dlg, int id, size_t maxChars)
 {
@@ -33,12 +67,12 @@ std::string GetItemText(HWND dlg, int id, size_t maxChars)
 
 void SetItemText(HWND dlg, int id, const std::string& text)
 {
-    SetDlgItemTextA(dlg, id, text.c_str());
+    SetWindowTextA(Item(dlg, id), text.c_str());
 }
 
 void LimitItemText(HWND dlg, int id, int maxChars)
 {
-    SendDlgItemMessageA(dlg, id, EM_LIMITTEXT, static_cast<WPARAM>(maxChars), 0);
+    SendMessageA(Item(dlg, id), EM_LIMITTEXT, static_cast<WPARAM>(maxChars), 0);
 }
 
 int GetItemInt(HWND dlg, int id) { return ParseSignedText(WholeText(dlg, id)).value_or(0); }
@@ -49,14 +83,14 @@ void SetItemInt(HWND dlg, int id, int value)
 {
     char text[16];
     std::snprintf(text, sizeof text, "%d", value);
-    SetDlgItemTextA(dlg, id, text);
+    SetWindowTextA(Item(dlg, id), text);
 }
 
 void SetItemUInt(HWND dlg, int id, unsigned value)
 {
     char text[16];
     std::snprintf(text, sizeof text, "%u", value);
-    SetDlgItemTextA(dlg, id, text);
+    SetWindowTextA(Item(dlg, id), text);
 }
 
 int StepItemInt(HWND dlg, int id, int delta, int low, int high)
@@ -67,18 +101,18 @@ int StepItemInt(HWND dlg, int id, int delta, int low, int high)
     return value;
 }
 
-bool IsItemChecked(HWND dlg, int id) { return IsDlgButtonChecked(dlg, id) == BST_CHECKED; }
+bool IsItemChecked(HWND dlg, int id) { return SendMessageA(Item(dlg, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 void SetItemCheck(HWND dlg, int id, bool checked)
 {
-    CheckDlgButton(dlg, id, checked ? BST_CHECKED : BST_UNCHECKED);
+    SendMessageA(Item(dlg, id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void EnableItem(HWND dlg, int id, bool enabled) { EnableWindow(GetDlgItem(dlg, id), enabled); }
+void EnableItem(HWND dlg, int id, bool enabled) { EnableWindow(Item(dlg, id), enabled); }
 
 void ShowItem(HWND dlg, int id, bool shown)
 {
-    ShowWindow(GetDlgItem(dlg, id), shown ? SW_SHOW : SW_HIDE);
+    ShowWindow(Item(dlg, id), shown ? SW_SHOW : SW_HIDE);
 }
 
 // The box's handle is taken once: under Wine every lookup of a control is a trip to the server.
@@ -86,7 +120,7 @@ void FillCombo(HWND dlg, int id, std::span<const char* const> names)
 {
     // Filled with drawing held: under Wine each entry added to a box that draws costs twice as
     // much (its list works out its scroll bar again).
-    const HWND box = GetDlgItem(dlg, id);
+    const HWND box = Item(dlg, id);
     SendMessageA(box, WM_SETREDRAW, FALSE, 0);
     SendMessageA(box, CB_RESETCONTENT, 0, 0);
     for (const char* name : names)
@@ -106,12 +140,12 @@ void FillCombo(HWND dlg, int id, const std::vector<std::string>& items)
 
 int GetComboSel(HWND dlg, int id)
 {
-    return static_cast<int>(SendDlgItemMessageA(dlg, id, CB_GETCURSEL, 0, 0));
+    return static_cast<int>(SendMessageA(Item(dlg, id), CB_GETCURSEL, 0, 0));
 }
 
 void SetComboSel(HWND dlg, int id, int index)
 {
-    SendDlgItemMessageA(dlg, id, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageA(Item(dlg, id), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
 std::string GetComboSelText(HWND dlg, int id)
@@ -119,18 +153,18 @@ std::string GetComboSelText(HWND dlg, int id)
     const int sel = GetComboSel(dlg, id);
     if (sel == CB_ERR)
         return {};
-    const LRESULT len = SendDlgItemMessageA(dlg, id, CB_GETLBTEXTLEN, static_cast<WPARAM>(sel), 0);
+    const LRESULT len = SendMessageA(Item(dlg, id), CB_GETLBTEXTLEN, static_cast<WPARAM>(sel), 0);
     if (len == CB_ERR)
         return {};
     std::vector<char> buf(static_cast<size_t>(len) + 1, '\0');
-    SendDlgItemMessageA(dlg, id, CB_GETLBTEXT, static_cast<WPARAM>(sel),
+    SendMessageA(Item(dlg, id), CB_GETLBTEXT, static_cast<WPARAM>(sel),
                         reinterpret_cast<LPARAM>(buf.data()));
     return std::string(buf.data());
 }
 
 int SelectComboPrefix(HWND dlg, int id, const std::string& prefix, int startAfter)
 {
-    const LRESULT found = SendDlgItemMessageA(dlg, id, CB_FINDSTRING,
+    const LRESULT found = SendMessageA(Item(dlg, id), CB_FINDSTRING,
                                               static_cast<WPARAM>(startAfter),
                                               reinterpret_cast<LPARAM>(prefix.c_str()));
     if (found == CB_ERR)
@@ -157,7 +191,7 @@ bool ReportFailedWrite(HWND owner)
 void FocusItem(HWND dlg, int id)
 {
     if (!Rehearsing())
-        SendMessageA(dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dlg, id)), TRUE);
+        SendMessageA(dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(dlg, id)), TRUE);
 }
 
 namespace {

@@ -11,6 +11,9 @@
 #include <string>
 #include <vector>
 
+// The control of that number in the dialog (what GetDlgItem gives), found once and kept.
+HWND Item(HWND dlg, int id);
+
 // Text of a control, at most maxChars characters (the recorder's buffer for that setting).
 std::string GetItemText(HWND dlg, int id, size_t maxChars);
 void SetItemText(HWND dlg, int id, const std::string& text);

@@ -1,6 +1,7 @@
 #include "listview.h"
 
 #include "comctl.h"
+#include "dlgctl.h"
 #include "helptopic.h"
 
 #include <commctrl.h>
@@ -110,7 +111,7 @@ void Follow(HWND dlg, const ListLayout& layout, int width, int height)
         const int left = r.left + dx * anchor.left / 100, top = r.top + dy * anchor.top / 100;
         const int right = r.right + dx * anchor.right / 100, bottom = r.bottom + dy * anchor.bottom / 100;
         if (moves)
-            moves = DeferWindowPos(moves, GetDlgItem(dlg, anchor.id), nullptr, left, top, right - left, bottom - top,
+            moves = DeferWindowPos(moves, Item(dlg, anchor.id), nullptr, left, top, right - left, bottom - top,
                                    SWP_NOZORDER | SWP_NOACTIVATE);
     }
     if (moves)
@@ -131,7 +132,7 @@ bool ListDialogMessage(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam, std::in
         GetClientRect(dlg, &r);
         layout->client = {r.right, r.bottom};
         for (const ListAnchor& anchor : anchors) {
-            GetWindowRect(GetDlgItem(dlg, anchor.id), &r);
+            GetWindowRect(Item(dlg, anchor.id), &r);
             MapWindowPoints(nullptr, dlg, reinterpret_cast<POINT*>(&r), 2);
             layout->placed.emplace_back(anchor, r);
         }

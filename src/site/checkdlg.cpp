@@ -22,7 +22,7 @@ void Refresh(HWND dlg)
 {
     const SiteCheckResult result = CheckSite();
     shown = result.findings;
-    const HWND list = GetDlgItem(dlg, IDC_CK_LIST);
+    const HWND list = Item(dlg, IDC_CK_LIST);
     {
         const ListRefill refill(list, shown.size());
         for (size_t i = 0; i < shown.size(); ++i)
@@ -38,7 +38,7 @@ void Refresh(HWND dlg)
 // Opens the command that owns the selected finding's key, then checks again.
 void OpenOwner(HWND dlg)
 {
-    const LPARAM index = SelectedListData(GetDlgItem(dlg, IDC_CK_LIST));
+    const LPARAM index = SelectedListData(Item(dlg, IDC_CK_LIST));
     if (index < 0 || static_cast<size_t>(index) >= shown.size() || shown[static_cast<size_t>(index)].command == IDM_ADVANCED)
         return;
     openOwner(dlg, shown[static_cast<size_t>(index)].command);
@@ -53,7 +53,7 @@ INT_PTR CALLBACK CheckSiteProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam)
         return TRUE;
     switch (msg) {
     case WM_INITDIALOG:
-        AddListColumns(GetDlgItem(dlg, IDC_CK_LIST), {{"File", 90}, {"Key", 190}, {"Value", 110}, {"Rule", 330}}, kFillFollows);
+        AddListColumns(Item(dlg, IDC_CK_LIST), {{"File", 90}, {"Key", 190}, {"Value", 110}, {"Rule", 330}}, kFillFollows);
         Refresh(dlg);
         return TRUE;
     case WM_NOTIFY: {

@@ -36,7 +36,7 @@ std::string Shown(const std::optional<std::string>& value) { return value ? *val
 void Refresh(HWND dlg)
 {
     shown = CompareSites(ReadSite(), ReadOther());
-    const HWND list = GetDlgItem(dlg, IDC_CO_LIST);
+    const HWND list = Item(dlg, IDC_CO_LIST);
     {
         const ListRefill refill(list, shown.size());
         for (size_t i = 0; i < shown.size(); ++i) {
@@ -52,7 +52,7 @@ void Refresh(HWND dlg)
 // here) as one confirmation.
 void TakeSelected(HWND dlg)
 {
-    const HWND list = GetDlgItem(dlg, IDC_CO_LIST);
+    const HWND list = Item(dlg, IDC_CO_LIST);
     std::vector<const Difference*> taken;
     for (int row = 0; row < ListRowCount(list); ++row)
         if (IsListRowChecked(list, row))
@@ -78,7 +78,7 @@ INT_PTR CALLBACK CompareSiteProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lPara
         return TRUE;
     switch (msg) {
     case WM_INITDIALOG: {
-        const HWND list = GetDlgItem(dlg, IDC_CO_LIST);
+        const HWND list = Item(dlg, IDC_CO_LIST);
         AddListColumns(list, {{"Command", 120}, {"Key", 200}, {"This site", 120}, {"Other site", 120}}, kFillFollows);
         SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_CHECKBOXES, LVS_EX_CHECKBOXES);
         SetWindowTextA(dlg, ("Compare with " + otherSite).c_str());

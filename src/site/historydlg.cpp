@@ -23,7 +23,7 @@ bool SameKey(const HistoryValue& a, const HistoryValue& b)
     return EqualNoCase(a.file, b.file) && EqualNoCase(a.section, b.section) && EqualNoCase(a.key, b.key);
 }
 
-HWND List(HWND dlg, int id) { return GetDlgItem(dlg, id); }
+HWND List(HWND dlg, int id) { return Item(dlg, id); }
 
 // The selected confirmation's index in shown, or -1.
 int Selected(HWND dlg) { return static_cast<int>(SelectedListData(List(dlg, IDC_HI_CONFIRMATIONS))); }

@@ -23,7 +23,7 @@ bool stopAsked = false;
 
 std::vector<TakeGroup> CheckedGroups(HWND dlg)
 {
-    const HWND list = GetDlgItem(dlg, IDC_RO_GROUPS);
+    const HWND list = Item(dlg, IDC_RO_GROUPS);
     std::vector<TakeGroup> groups;
     for (int row = 0; row < ListRowCount(list); ++row)
         if (IsListRowChecked(list, row))
@@ -82,12 +82,12 @@ void Run(HWND dlg, bool apply)
             return;
         }
     }
-    const HWND results = GetDlgItem(dlg, IDC_RO_RESULTS);
+    const HWND results = Item(dlg, IDC_RO_RESULTS);
     { const ListRefill empty(results, 0); }
     for (const std::string& problem : sites.problems)
         AddListRow(results, 0, {problem, "", "", "", "the folder cannot be read"});
-    SendDlgItemMessageA(dlg, IDC_RO_PROGRESS, PBM_SETRANGE32, 0, static_cast<LPARAM>(sites.sites.size()));
-    SendDlgItemMessageA(dlg, IDC_RO_PROGRESS, PBM_SETPOS, 0, 0);
+    SendMessageA(Item(dlg, IDC_RO_PROGRESS), PBM_SETRANGE32, 0, static_cast<LPARAM>(sites.sites.size()));
+    SendMessageA(Item(dlg, IDC_RO_PROGRESS), PBM_SETPOS, 0, 0);
     Busy(dlg, true);
     stopAsked = false;
     size_t done = 0, level = 0, skippedSites = 0, unchanged = 0, taken = 0, skipped = 0;
@@ -110,7 +110,7 @@ void Run(HWND dlg, bool apply)
         level += !failed && plan.Skipped() == 0 ? 1 : 0;
         taken += failed ? 0 : plan.Taken();
         skipped += plan.Skipped();
-        SendDlgItemMessageA(dlg, IDC_RO_PROGRESS, PBM_SETPOS, done, 0);
+        SendMessageA(Item(dlg, IDC_RO_PROGRESS), PBM_SETPOS, done, 0);
     }
     Busy(dlg, false);
     UseSite(site);
@@ -129,7 +129,7 @@ void Run(HWND dlg, bool apply)
 void OnInit(HWND dlg)
 {
     SetItemText(dlg, IDC_RO_REFERENCE, "Reference: " + IniFile);
-    const HWND groups = GetDlgItem(dlg, IDC_RO_GROUPS);
+    const HWND groups = Item(dlg, IDC_RO_GROUPS);
     AddListColumns(groups, {{"Command", 170}}, kFillFollows);
     SendMessageA(groups, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_CHECKBOXES, LVS_EX_CHECKBOXES);
     {
@@ -137,7 +137,7 @@ void OnInit(HWND dlg)
         for (size_t i = 0; i < TakeGroups().size(); ++i)
             AddListRow(groups, static_cast<LPARAM>(i), {TakeGroups()[i].name});
     }
-    AddListColumns(GetDlgItem(dlg, IDC_RO_RESULTS), {{"Site", 150}, {"Key", 150}, {"Before", 70}, {"After", 70}, {"Note", 160}});
+    AddListColumns(Item(dlg, IDC_RO_RESULTS), {{"Site", 150}, {"Key", 150}, {"Before", 70}, {"After", 70}, {"Note", 160}});
     LimitItemText(dlg, IDC_RO_FOLDER, MAX_PATH - 1);
 }
 

@@ -130,7 +130,7 @@ const Refusal& kChangeUsbId = DeclareRefusal("", "Are you sure you want to chang
 // considered: one the user never saw (a port typed rather than chosen) is left as stored.
 bool ConfirmUsbId(HWND dlg, int link)
 {
-    if (!IsWindowVisible(GetDlgItem(dlg, IDC_MUX_USB_ID)) || GetItemText(dlg, IDC_MUX_USB_LABEL, 16) != UsbLabel(link))
+    if (!IsWindowVisible(Item(dlg, IDC_MUX_USB_ID)) || GetItemText(dlg, IDC_MUX_USB_LABEL, 16) != UsbLabel(link))
         return true;
     const std::string stored = StoredUsbId(link), shown = GetItemText(dlg, IDC_MUX_USB_ID, kUsbIdMax);
     if (shown == stored)

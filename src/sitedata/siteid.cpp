@@ -36,7 +36,7 @@ bool SaveSiteName(HWND dlg)
 
 void ShowVersions(HWND dlg)
 {
-    if (AdvancedMenuOn() && GetDlgItem(dlg, IDC_INQUIRY_VERSION)) {
+    if (AdvancedMenuOn() && Item(dlg, IDC_INQUIRY_VERSION)) {
         const std::string inquiry = ReadString(SiteDefFile().c_str(), kSecViewer, "Inquiry Version", "", kTextMax + 1);
         LimitItemText(dlg, IDC_INQUIRY_VERSION, kTextMax);
         SetItemText(dlg, IDC_INQUIRY_VERSION, inquiry.empty() ? "none" : inquiry);
@@ -49,7 +49,7 @@ void ShowVersions(HWND dlg)
 // shown, never written.
 bool SaveInquiryVersion(HWND dlg)
 {
-    if (AdvancedMenuOn() && GetDlgItem(dlg, IDC_INQUIRY_VERSION))
+    if (AdvancedMenuOn() && Item(dlg, IDC_INQUIRY_VERSION))
         WriteString(SiteDefFile().c_str(), kSecViewer, "Inquiry Version",
                     GetItemText(dlg, IDC_INQUIRY_VERSION, kTextMax));
     return true;

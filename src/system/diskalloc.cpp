@@ -43,7 +43,7 @@ void ShowDiskAlloc(HWND dlg)
 {
     // The drives can be asked for only on the recorder itself.
     if (!AtLocalSite())
-        DestroyWindow(GetDlgItem(dlg, IDC_DA_DRIVE_INFO));
+        DestroyWindow(Item(dlg, IDC_DA_DRIVE_INFO));
     if (AdvancedMenuOn()) {
         for (const FileText& text : kFileTexts)
             SetItemText(dlg, text.id, ReadString(SystemIni(), kSecOrvaFile, text.key, text.def, kTextMax + 1));
