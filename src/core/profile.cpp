@@ -242,10 +242,10 @@ std::vector<std::pair<std::string, std::string>> StoredSection(const char* file,
     return sessionDepth == 0 ? FileSection(file, section) : SessionRead(file, section).keys;
 }
 
-std::optional<std::optional<std::string>> SessionLookup(const char* file, const char* section, const char* key)
+// The first key of that name in the section the session read, as the file holds it; null when
+// the section has none.
+const std::pair<std::string, std::string>* SessionKey(const char* file, const char* section, const char* key)
 {
-    if (sessionDepth == 0 || !file || !section || !key)
-        return std::nullopt;
     SessionSection& read = SessionRead(file, section);
     const auto& keys = read.keys;
     if (read.byName.size() != keys.size()) {
@@ -255,9 +255,17 @@ std::optional<std::optional<std::string>> SessionLookup(const char* file, const 
     }
     const auto found = std::lower_bound(read.byName.begin(), read.byName.end(), key,
                                         [&](size_t i, const char* name) { return LessNoCase(keys[i].first, name); });
-    if (found == read.byName.end() || !EqualNoCase(keys[*found].first, key))
+    return found == read.byName.end() || !EqualNoCase(keys[*found].first, key) ? nullptr : &keys[*found];
+}
+
+std::optional<std::optional<std::string>> SessionLookup(const char* file, const char* section, const char* key)
+{
+    if (sessionDepth == 0 || !file || !section || !key)
+        return std::nullopt;
+    const auto* found = SessionKey(file, section, key);
+    if (!found)
         return std::optional<std::string>();
-    return std::optional<std::string>(WithoutQuotes(std::string(Trimmed(keys[*found].second))));
+    return std::optional<std::string>(WithoutQuotes(std::string(Trimmed(found->second))));
 }
 
 // A stored write makes what a session read of the file stale, by whichever name it was read.
@@ -330,7 +338,7 @@ struct CachedSection {
 std::vector<CachedSection> cachedSections;
 DWORD cacheStarted = 0;
 
-std::map<std::string, std::string>& CachedValues(const char* file, const char* section)
+CachedSection* KnownSection(const char* file, const char* section)
 {
     if (GetTickCount() - cacheStarted > 1000) {
         cachedSections.clear();
@@ -338,7 +346,14 @@ std::map<std::string, std::string>& CachedValues(const char* file, const char* s
     }
     for (CachedSection& cached : cachedSections)
         if (EqualNoCase(cached.file, file) && EqualNoCase(cached.section, section))
-            return cached.values;
+            return &cached;
+    return nullptr;
+}
+
+std::map<std::string, std::string>& CachedValues(const char* file, const char* section)
+{
+    if (CachedSection* known = KnownSection(file, section))
+        return known->values;
     // Past any held writes: the cache holds what the file holds.
     CachedSection& added = cachedSections.emplace_back(CachedSection{file, section, {}});
     for (const auto& [key, value] : StoredSection(file, section))
@@ -348,6 +363,13 @@ std::map<std::string, std::string>& CachedValues(const char* file, const char* s
 
 std::optional<std::string> CachedValue(const char* file, const char* section, const char* key)
 {
+    // Within a read session, a section nothing was stored in is looked up where the session keeps
+    // it, not copied into a table first: a rehearsal of the camera page looks up a few keys of
+    // sections of hundreds.
+    if (sessionDepth > 0 && !KnownSection(file, section)) {
+        const auto* found = SessionKey(file, section, key);
+        return found ? std::optional(found->second) : std::nullopt;
+    }
     const std::map<std::string, std::string>& values = CachedValues(file, section);
     const auto found = values.find(UpperAscii(key));
     return found == values.end() ? std::nullopt : std::optional(found->second);
