@@ -115,7 +115,6 @@ void ShowItem(HWND dlg, int id, bool shown)
     ShowWindow(Item(dlg, id), shown ? SW_SHOW : SW_HIDE);
 }
 
-// The box's handle is taken once: under Wine every lookup of a control is a trip to the server.
 void FillCombo(HWND dlg, int id, std::span<const char* const> names)
 {
     // Filled with drawing held: under Wine each entry added to a box that draws costs twice as
@@ -150,23 +149,22 @@ void SetComboSel(HWND dlg, int id, int index)
 
 std::string GetComboSelText(HWND dlg, int id)
 {
-    const int sel = GetComboSel(dlg, id);
+    const HWND box = Item(dlg, id);
+    const int sel = static_cast<int>(SendMessageA(box, CB_GETCURSEL, 0, 0));
     if (sel == CB_ERR)
         return {};
-    const LRESULT len = SendMessageA(Item(dlg, id), CB_GETLBTEXTLEN, static_cast<WPARAM>(sel), 0);
+    const LRESULT len = SendMessageA(box, CB_GETLBTEXTLEN, static_cast<WPARAM>(sel), 0);
     if (len == CB_ERR)
         return {};
     std::vector<char> buf(static_cast<size_t>(len) + 1, '\0');
-    SendMessageA(Item(dlg, id), CB_GETLBTEXT, static_cast<WPARAM>(sel),
-                        reinterpret_cast<LPARAM>(buf.data()));
+    SendMessageA(box, CB_GETLBTEXT, static_cast<WPARAM>(sel), reinterpret_cast<LPARAM>(buf.data()));
     return std::string(buf.data());
 }
 
 int SelectComboPrefix(HWND dlg, int id, const std::string& prefix, int startAfter)
 {
-    const LRESULT found = SendMessageA(Item(dlg, id), CB_FINDSTRING,
-                                              static_cast<WPARAM>(startAfter),
-                                              reinterpret_cast<LPARAM>(prefix.c_str()));
+    const LRESULT found = SendMessageA(Item(dlg, id), CB_FINDSTRING, static_cast<WPARAM>(startAfter),
+                                       reinterpret_cast<LPARAM>(prefix.c_str()));
     if (found == CB_ERR)
         return CB_ERR;
     SetComboSel(dlg, id, static_cast<int>(found));

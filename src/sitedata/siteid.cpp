@@ -34,9 +34,10 @@ bool SaveSiteName(HWND dlg)
     return true;
 }
 
+// The basic menu's dialog has no box for the inquiry version, and then the menu mode is not read.
 void ShowVersions(HWND dlg)
 {
-    if (AdvancedMenuOn() && Item(dlg, IDC_INQUIRY_VERSION)) {
+    if (Item(dlg, IDC_INQUIRY_VERSION) && AdvancedMenuOn()) {
         const std::string inquiry = ReadString(SiteDefFile().c_str(), kSecViewer, "Inquiry Version", "", kTextMax + 1);
         LimitItemText(dlg, IDC_INQUIRY_VERSION, kTextMax);
         SetItemText(dlg, IDC_INQUIRY_VERSION, inquiry.empty() ? "none" : inquiry);
@@ -49,7 +50,7 @@ void ShowVersions(HWND dlg)
 // shown, never written.
 bool SaveInquiryVersion(HWND dlg)
 {
-    if (AdvancedMenuOn() && Item(dlg, IDC_INQUIRY_VERSION))
+    if (Item(dlg, IDC_INQUIRY_VERSION) && AdvancedMenuOn())
         WriteString(SiteDefFile().c_str(), kSecViewer, "Inquiry Version",
                     GetItemText(dlg, IDC_INQUIRY_VERSION, kTextMax));
     return true;
