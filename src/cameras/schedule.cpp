@@ -97,13 +97,11 @@ void StoreHours(const SheetHours& sheet, bool everyDay)
 // has 168 of them.
 void ReadHours(SheetHours& sheet)
 {
-    {
-        const ReadSession session;
-        for (int day = 0; day < 7; ++day)
-            for (int hour = 0; hour < 24; ++hour)
-                sheet.hours[static_cast<size_t>(day)][static_cast<size_t>(hour)] =
-                    ReadInt(SystemIni(), kSecSchedule, HourKey(day + 1, hour).c_str(), 0) != 0;
-    }
+    const ReadSession session; // the rehearsal compares with the section as read here
+    for (int day = 0; day < 7; ++day)
+        for (int hour = 0; hour < 24; ++hour)
+            sheet.hours[static_cast<size_t>(day)][static_cast<size_t>(hour)] =
+                ReadInt(SystemIni(), kSecSchedule, HourKey(day + 1, hour).c_str(), 0) != 0;
     sheet.rehearsal = BeginRehearsal();
     StoreHours(sheet, true);
     EndRehearsal();
