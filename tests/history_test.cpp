@@ -168,6 +168,8 @@ TEST_F(History, HeldWritesAreSeenUntilDroppedWhole)
     WriteString(ini.c_str(), "OrvaFile", "Status Log Size", "200");
     RemoveKey(ini.c_str(), "OrvaFile", "Activity Log Storage");
     WriteString(ini.c_str(), "Modem", "Ring", "3");
+    WriteString(ini.c_str(), "modem", "RING", "4"); // the last write of a key is the one read
+    EXPECT_EQ(ReadInt(ini.c_str(), "Modem", "Ring", 0), 4);
     EXPECT_EQ(ReadInt(ini.c_str(), "OrvaFile", "Status Log Size", 0), 200);
     EXPECT_EQ(StoredValue(ini.c_str(), "OrvaFile", "Activity Log Storage"), std::nullopt);
     EXPECT_EQ(ReadSection(ini.c_str(), "orvafile"), (std::vector<std::pair<std::string, std::string>>{{"Status Log Size", "200"}}));

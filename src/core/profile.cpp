@@ -11,6 +11,7 @@
 #include <map>
 #include <numeric>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -37,19 +38,24 @@ struct HeldConfirmation {
     long owner = 0;     // whose rehearsal keeps values
     long rehearsal = 0; // not 0: this is a rehearsal, and these are its writes
     std::vector<Held> writes;
+    // Each key's last write in writes: the schedule's rehearsal holds 168, each looked up as it is
+    // held.
+    std::unordered_map<std::string, size_t> lastWrite;
 };
 HeldConfirmation now;
 std::vector<HeldConfirmation> suspended; // confirmations a rehearsal interrupted
 
-const Held* LastHeld(const char* file, const char* section, const char* key)
+const Held* LastHeld(const std::string& id)
 {
     if (!now.holding)
         return nullptr;
-    const std::string id = KeyId(file, section, key);
-    for (auto w = now.writes.rbegin(); w != now.writes.rend(); ++w)
-        if (w->id == id)
-            return &*w;
-    return nullptr;
+    const auto found = now.lastWrite.find(id);
+    return found == now.lastWrite.end() ? nullptr : &now.writes[found->second];
+}
+
+const Held* LastHeld(const char* file, const char* section, const char* key)
+{
+    return now.holding ? LastHeld(KeyId(file, section, key)) : nullptr;
 }
 
 // Within a read session, a value is looked up in its section, read once (nullopt: the session
@@ -413,9 +419,9 @@ std::map<long, std::map<std::string, Rehearsed>> rehearsals;
 long lastRehearsal = 0;
 
 // The key's value as the confirmation under way sees it: held, else stored.
-std::optional<std::string> Current(const char* file, const char* section, const char* key)
+std::optional<std::string> Current(const std::string& id, const char* file, const char* section, const char* key)
 {
-    if (const Held* held = LastHeld(file, section, key))
+    if (const Held* held = LastHeld(id))
         return held->value;
     return CachedValue(file, section, key);
 }
@@ -451,7 +457,7 @@ bool Store(const char* file, const char* section, const char* key, const char* v
         return StoreNow(file, section, key, value);
     const std::string id = KeyId(file, section, key);
     const std::optional<std::string> after = value ? std::optional<std::string>(value) : std::nullopt;
-    const std::optional<std::string> current = Current(file, section, key);
+    const std::optional<std::string> current = Current(id, file, section, key);
     if (now.rehearsal) {
         const auto [entry, added] = rehearsals[now.rehearsal].try_emplace(id, Rehearsed{after, current});
         if (!added)
@@ -459,6 +465,7 @@ bool Store(const char* file, const char* section, const char* key, const char* v
     } else if (!derived && KeepsStored(now.owner, id, after, current)) {
         return true;
     }
+    now.lastWrite[id] = now.writes.size();
     now.writes.push_back({id, file, section, key, after, now.owner, derived, AsRehearsed(now.owner, id, after)});
     return true;
 }
@@ -482,7 +489,7 @@ void BeginWrites(long owner)
     firstFailure.reset();
     cachedSections.clear();
     BeginConfirmation();
-    now = HeldConfirmation{true, owner, 0, {}};
+    now = HeldConfirmation{true, owner, 0, {}, {}};
 }
 
 void ContinueWrites(long owner)
@@ -516,7 +523,7 @@ void DropWrites() { now = HeldConfirmation{}; }
 
 long BeginRehearsal()
 {
-    suspended.push_back(std::exchange(now, HeldConfirmation{true, 0, ++lastRehearsal, {}}));
+    suspended.push_back(std::exchange(now, HeldConfirmation{true, 0, ++lastRehearsal, {}, {}}));
     rehearsals[lastRehearsal].clear();
     cachedSections.clear();
     return lastRehearsal;
