@@ -300,14 +300,15 @@ INT_PTR CALLBACK ConfirmCopyProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lPara
 {
     switch (msg) {
     case WM_INITDIALOG: {
+        const HWND list = Item(dlg, IDC_CC_LIST);
         size_t widest = 0;
         for (const std::string& line : *reinterpret_cast<const std::vector<std::string>*>(lParam)) {
-            SendMessageA(Item(dlg, IDC_CC_LIST), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+            SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
             widest = std::max(widest, line.size());
         }
         RECT chars{0, 0, static_cast<LONG>(widest) * 4 + 8, 0};
         MapDialogRect(dlg, &chars);
-        SendMessageA(Item(dlg, IDC_CC_LIST), LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(chars.right), 0);
+        SendMessageA(list, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(chars.right), 0);
         return TRUE;
     }
     case WM_COMMAND:

@@ -17,8 +17,8 @@ struct FoundControls {
     HWND dlg = nullptr;
     std::vector<std::pair<int, HWND>> controls;
 };
-std::array<FoundControls, 4> found;
-size_t nextFound = 0;
+std::array<FoundControls, 4> keptControls;
+size_t nextKept = 0;
 
 std::string WholeText(HWND dlg, int id)
 {
@@ -39,10 +39,10 @@ std::string WholeText(HWND dlg, int id)
 // each use, without a trip to the server, to be still the dialog's child of that number.
 HWND Item(HWND dlg, int id)
 {
-    auto known = std::find_if(found.begin(), found.end(), [&](const FoundControls& f) { return f.dlg == dlg; });
-    if (known == found.end()) {
-        known = found.begin() + static_cast<std::ptrdiff_t>(nextFound);
-        nextFound = (nextFound + 1) % found.size();
+    auto known = std::find_if(keptControls.begin(), keptControls.end(), [&](const FoundControls& f) { return f.dlg == dlg; });
+    if (known == keptControls.end()) {
+        known = keptControls.begin() + static_cast<std::ptrdiff_t>(nextKept);
+        nextKept = (nextKept + 1) % keptControls.size();
         *known = {dlg, {}};
     }
     auto& controls = known->controls;
@@ -150,7 +150,7 @@ void SetComboSel(HWND dlg, int id, int index)
 std::string GetComboSelText(HWND dlg, int id)
 {
     const HWND box = Item(dlg, id);
-    const int sel = static_cast<int>(SendMessageA(box, CB_GETCURSEL, 0, 0));
+    const int sel = GetComboSel(dlg, id);
     if (sel == CB_ERR)
         return {};
     const LRESULT len = SendMessageA(box, CB_GETLBTEXTLEN, static_cast<WPARAM>(sel), 0);

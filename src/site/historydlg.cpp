@@ -23,14 +23,12 @@ bool SameKey(const HistoryValue& a, const HistoryValue& b)
     return EqualNoCase(a.file, b.file) && EqualNoCase(a.section, b.section) && EqualNoCase(a.key, b.key);
 }
 
-HWND List(HWND dlg, int id) { return Item(dlg, id); }
-
 // The selected confirmation's index in shown, or -1.
-int Selected(HWND dlg) { return static_cast<int>(SelectedListData(List(dlg, IDC_HI_CONFIRMATIONS))); }
+int Selected(HWND dlg) { return static_cast<int>(SelectedListData(Item(dlg, IDC_HI_CONFIRMATIONS))); }
 
 void ShowValues(HWND dlg)
 {
-    const HWND list = List(dlg, IDC_HI_VALUES);
+    const HWND list = Item(dlg, IDC_HI_VALUES);
     const int index = Selected(dlg);
     EnableItem(dlg, IDC_HI_UNDO, index >= 0 && !shown[static_cast<size_t>(index)].values.empty());
     const std::vector<HistoryValue> none;
@@ -48,7 +46,7 @@ void Reload(HWND dlg)
     if (!history)
         MessageBoxA(dlg, ("The change history cannot be read:\n" + HistoryPath()).c_str(), "Change History", MB_OK | MB_ICONEXCLAMATION);
     shown = history.value_or(std::vector<Confirmation>{});
-    const HWND list = List(dlg, IDC_HI_CONFIRMATIONS);
+    const HWND list = Item(dlg, IDC_HI_CONFIRMATIONS);
     {
         const ListRefill refill(list, shown.size());
         for (size_t i = shown.size(); i-- > 0;) {
@@ -128,8 +126,8 @@ INT_PTR CALLBACK HistoryProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) n
     switch (msg) {
     case WM_INITDIALOG:
         // Reload fills both lists.
-        AddListColumns(List(dlg, IDC_HI_CONFIRMATIONS), {{"Time", 130}, {"Command", 220}, {"Values", 60}}, kFillFollows);
-        AddListColumns(List(dlg, IDC_HI_VALUES), {{"File", 110}, {"Section", 90}, {"Key", 130}, {"Before", 100}, {"After", 100}}, kFillFollows);
+        AddListColumns(Item(dlg, IDC_HI_CONFIRMATIONS), {{"Time", 130}, {"Command", 220}, {"Values", 60}}, kFillFollows);
+        AddListColumns(Item(dlg, IDC_HI_VALUES), {{"File", 110}, {"Section", 90}, {"Key", 130}, {"Before", 100}, {"After", 100}}, kFillFollows);
         Reload(dlg);
         return TRUE;
     case WM_NOTIFY: {

@@ -122,7 +122,7 @@ INT_PTR CALLBACK SiteMapProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) noexcept
             SetItemCheck(d, IDC_SM_DISPLAY, ReadInt(SiteDefFile().c_str(), kSecMap, "File", 0) != 0);
             const std::string name = ReadString(SiteDefFile().c_str(), kSecMap, "Name", "", kMapNameBuffer);
             SetItemText(d, IDC_SM_FILE_NAME, name.empty() ? "none" : name);
-            SendMessageA(Item(d, IDC_SM_FILE_NAME), EM_LIMITTEXT, kNameBuf - 1, 0);
+            LimitItemText(d, IDC_SM_FILE_NAME, kNameBuf - 1);
             shownMapName = GetItemText(d, IDC_SM_FILE_NAME, kNameBuf - 1);
             ShowCamera(d, 1);
             if (GetSystemOS() >= 7)
