@@ -26,27 +26,15 @@ protected:
 };
 
 HWND List(HWND dlg) { return GetDlgItem(dlg, IDC_OV_LIST); }
-int Count(HWND list) { return static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); }
-
-std::string Cell(HWND list, int row, int column)
-{
-    char text[256] = "";
-    LVITEMA item{};
-    item.iSubItem = column;
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    return text;
-}
 
 // Every row as its cells joined by "|".
 std::vector<std::string> Rows(HWND dlg)
 {
     std::vector<std::string> rows;
-    for (int row = 0; row < Count(List(dlg)); ++row) {
-        std::string line = Cell(List(dlg), row, 0);
+    for (int row = 0; row < ListRows(List(dlg)); ++row) {
+        std::string line = ListCell(List(dlg), row, 0);
         for (int column = 1; column < 11; ++column)
-            line += "|" + Cell(List(dlg), row, column);
+            line += "|" + ListCell(List(dlg), row, column);
         rows.push_back(line);
     }
     return rows;
@@ -83,8 +71,8 @@ std::string SortedBy(HWND dlg, int column)
     NMLISTVIEW click{{List(dlg), IDC_OV_LIST, static_cast<UINT>(LVN_COLUMNCLICK)}, -1, column, 0, 0, 0, {}, 0};
     SendMessageA(dlg, WM_NOTIFY, IDC_OV_LIST, reinterpret_cast<LPARAM>(&click));
     std::string order;
-    for (int row = 0; row < Count(List(dlg)); ++row)
-        order += (order.empty() ? "" : " ") + Cell(List(dlg), row, 1);
+    for (int row = 0; row < ListRows(List(dlg)); ++row)
+        order += (order.empty() ? "" : " ") + ListCell(List(dlg), row, 1);
     return order;
 }
 
@@ -155,7 +143,7 @@ TEST_F(Overview, ARowOpensItsCameraPageWithTheSameRate)
     for (const int camera : {1, 3, 5}) {
         SCOPED_TRACE("camera " + std::to_string(camera));
         std::string rate;
-        Run(IDM_CAMERA_OVERVIEW, {[&](HWND dlg) { rate = Cell(List(dlg), RowOf(List(dlg), camera), 6); DoubleClick(dlg, camera); },
+        Run(IDM_CAMERA_OVERVIEW, {[&](HWND dlg) { rate = ListCell(List(dlg), RowOf(List(dlg), camera), 6); DoubleClick(dlg, camera); },
                                   [&](HWND sheet) {
                                       const auto page = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
                                       EXPECT_EQ(SendMessageA(sheet, PSM_HWNDTOINDEX, reinterpret_cast<WPARAM>(page), 0), camera - 1);
@@ -165,8 +153,8 @@ TEST_F(Overview, ARowOpensItsCameraPageWithTheSameRate)
                                   },
                                   [](HWND sheet) { PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0); },
                                   [&](HWND dlg) {
-                                      EXPECT_EQ(Cell(List(dlg), RowOf(List(dlg), camera), 3), "Off") << "read again";
-                                      EXPECT_EQ(Cell(List(dlg), RowOf(List(dlg), camera), 0), "");
+                                      EXPECT_EQ(ListCell(List(dlg), RowOf(List(dlg), camera), 3), "Off") << "read again";
+                                      EXPECT_EQ(ListCell(List(dlg), RowOf(List(dlg), camera), 0), "");
                                       SendMessageA(dlg, WM_COMMAND, IDCANCEL, 0);
                                   }});
         Seed("S [OrvaBank] Lobby Camera " + std::to_string(camera) + " On=YES");

@@ -174,16 +174,8 @@ TEST_F(Check, TheMenuListsProblemsAndOpensTheirDialog)
     Findings("S [OrvaFile] Status Log Size=0\nS [Schedule] TUE4=7");
     MarkClean();
     static NMHDR doubleClick{nullptr, IDC_CK_LIST, static_cast<UINT>(NM_DBLCLK)};
-    const auto rows = [](HWND dlg) { return SendDlgItemMessageA(dlg, IDC_CK_LIST, LVM_GETITEMCOUNT, 0, 0); };
-    const auto cell = [](HWND dlg, int row, int column) {
-        char text[256] = "";
-        LVITEMA item{};
-        item.iSubItem = column;
-        item.pszText = text;
-        item.cchTextMax = sizeof text;
-        SendDlgItemMessageA(dlg, IDC_CK_LIST, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-        return std::string(text);
-    };
+    const auto rows = [](HWND dlg) { return ListRows(GetDlgItem(dlg, IDC_CK_LIST)); };
+    const auto cell = [](HWND dlg, int row, int column) { return ListCell(GetDlgItem(dlg, IDC_CK_LIST), row, column); };
     std::vector<Step> steps = {[&](HWND dlg) {
                                    EXPECT_EQ(rows(dlg), 2);
                                    EXPECT_EQ(cell(dlg, 0, 1) + " = " + cell(dlg, 0, 2), "[OrvaFile] Status Log Size = 0");
@@ -228,23 +220,17 @@ TEST_F(Check, ValuesTakenFromAnotherSiteAndUndone)
         WriteRaw(siteDir + "other\\" + file, ReadRaw(siteDir + file));
     MarkClean();
     const auto rowOf = [](HWND dlg, const std::string& key) {
-        for (int row = 0; row < SendDlgItemMessageA(dlg, IDC_CO_LIST, LVM_GETITEMCOUNT, 0, 0); ++row) {
-            char text[128] = "";
-            LVITEMA item{};
-            item.iSubItem = 1;
-            item.pszText = text;
-            item.cchTextMax = sizeof text;
-            SendDlgItemMessageA(dlg, IDC_CO_LIST, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-            if (std::string(text) == key)
+        const HWND list = GetDlgItem(dlg, IDC_CO_LIST);
+        for (int row = 0; row < ListRows(list); ++row)
+            if (ListCell(list, row, 1) == key)
                 return row;
-        }
         return -1;
     };
     // The line under the list counts its rows, every one of them shown.
     const auto counted = [](HWND dlg) {
-        const auto rows = SendDlgItemMessageA(dlg, IDC_CO_LIST, LVM_GETITEMCOUNT, 0, 0);
+        const int rows = ListRows(GetDlgItem(dlg, IDC_CO_LIST));
         EXPECT_EQ(WindowText(GetDlgItem(dlg, IDC_CO_SUMMARY)), std::to_string(rows) + (rows == 1 ? " value differs" : " values differ"));
-        return static_cast<int>(rows);
+        return rows;
     };
     int before = 0;
     const ModalRun run = DriveModal([&] { CompareWithSite(hInst, wnd, other); return INT_PTR{0}; },

@@ -333,6 +333,19 @@ std::string WindowText(HWND wnd)
     return text;
 }
 
+int ListRows(HWND list) { return static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); }
+
+std::string ListCell(HWND list, int row, int column)
+{
+    char text[512] = "";
+    LVITEMA item{};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
 std::string ClassOf(HWND wnd)
 {
     char cls[32] = "";

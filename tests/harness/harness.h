@@ -99,6 +99,9 @@ void FailStrayMessageBoxes();
 
 std::string WindowText(HWND wnd);
 std::string ClassOf(HWND wnd);
+// A list view's row count, and the text of a cell (column 0 is the row's first).
+int ListRows(HWND list);
+std::string ListCell(HWND list, int row, int column);
 
 // Dialog cases as data: the files before, the steps a technician takes, the keys that must
 // change and the message boxes that must show. Each case runs on a fresh site: files seeded, the
