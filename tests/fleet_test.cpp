@@ -212,6 +212,18 @@ TEST_F(Fleet, RollOutFromTheMenu)
     EXPECT_TRUE(preview.boxes.empty());
     EXPECT_EQ(Files(siteDir + "fleet"), before);
     const ModalRun run = DriveModal([&] { return SendMessageA(wnd, WM_COMMAND, IDM_ROLL_OUT, 0); }, steps(IDC_RO_RUN, "cancel"), {IDYES, IDOK});
+    // Previewed again, the sites that took the value are level already; the old unit still skips it.
+    std::vector<Step> again = steps(IDC_RO_PREVIEW, "cancel");
+    again.insert(again.end() - 1, [&](HWND dlg) {
+        const HWND list = GetDlgItem(dlg, IDC_RO_RESULTS);
+        std::map<std::string, std::string> notes;
+        for (int row = 0; row < ListRows(list); ++row)
+            notes[ListCell(list, row, 0)] += ListCell(list, row, 4);
+        EXPECT_EQ(notes.size(), 3u);
+        EXPECT_EQ(notes[sites[0]] + "; " + notes[sites[1]], "already level; already level");
+        EXPECT_TRUE(notes[sites[2]].starts_with("skipped: ")) << notes[sites[2]];
+    });
+    EXPECT_EQ(DriveModal([&] { return SendMessageA(wnd, WM_COMMAND, IDM_ROLL_OUT, 0); }, again).stepsRun, static_cast<int>(again.size()));
     CloseMainWindow(wnd);
     ASSERT_EQ(run.boxes.size(), 2u);
     EXPECT_EQ(run.boxes[0].kind, "question yesno");
@@ -228,11 +240,32 @@ TEST_F(Fleet, PageOfEverySite)
 {
     const std::vector<std::string> sites = MakeFleet(6);
     WritePrivateProfileStringA("OrvaFile", "Status Log Size", "0", sites[4].c_str());
+    WritePrivateProfileStringA("OrvaBank", "Lobby Camera 3 On", "no", sites[5].c_str());
+    // Change histories: the last confirmation's values running past the first 64 KB read from the
+    // log's end; a log whose last header is cut short (it reads as none); no log.
+    const auto logOf = [](const std::string& ini) { return ini.substr(0, ini.rfind('\\') + 1) + kHistoryFile; };
+    const auto header = [](const char* time, const char* command) { return "H\t" + std::string(time) + "\t" + command + "\tORVANT.INI\r\n"; };
+    std::string copied;
+    for (int n = 0; n < 1500; ++n)
+        copied += "V\tORVANT.INI\tOrvaBank\tCh " + std::to_string(n % 32 + 1) + " Motion Amount\t10\t20\r\n";
+    WriteRaw(logOf(sites[1]), header("2026-11-30 09:00:00", "Site Identification") + header("2026-12-01 10:30:00", "Camera Overview") + copied);
+    WriteRaw(logOf(sites[2]), header("2026-12-02 08:00:00", "Schedule") + "V\tORVANT.INI\tSchedule\tSUN3\t0\t1\r\nH\t2026-12-03\r\n");
     const std::string referencePath = MakeReference();
     const std::string page = siteDir + "fleet.html";
     const FleetResult result = WriteFleetPage(siteDir + "fleet", page, referencePath);
     EXPECT_EQ(result.ExitCode(), 1);
     ASSERT_EQ(result.rows.size(), 6u);
+    std::map<std::string, std::string> lastChange;
+    std::map<std::string, int> cameras;
+    for (const FleetRow& row : result.rows) {
+        lastChange[row.path] = row.lastChange;
+        cameras[row.path] = row.camerasInUse;
+    }
+    EXPECT_EQ(cameras[sites[0]], 9) << "the sample's";
+    EXPECT_EQ(cameras[sites[5]], 8);
+    EXPECT_EQ(lastChange[sites[1]], "2026-12-01 10:30:00 Camera Overview");
+    EXPECT_EQ(lastChange[sites[2]], "2026-12-02 08:00:00 Schedule");
+    EXPECT_EQ(lastChange[sites[3]], "");
     EXPECT_EQ(result.rows[0].path, sites[4]) << "the site with a problem first";
     EXPECT_EQ(result.rows[1].path, sites[0]) << "then path order";
     EXPECT_EQ(result.rows[0].problems, 1u);

@@ -40,26 +40,36 @@ thead { display: table-header-group; }
 @media print { body { margin: 0; font-size: 9pt; } a { color: #000; text-decoration: none; } }
 )";
 
-// The last confirmation of a site's change history, "time command": the log's last header, read
-// from its end (a log holds up to a megabyte).
+// The last confirmation of a site's change history, "time command": the log's last header that
+// reads, looked for from its end (a log holds up to a megabyte). One confirmation's values can fill
+// more than the first read (a camera's settings copied to the 31 others, many values taken from
+// another site), so each read that finds no header reaches four times as far back.
 std::string LastChange(const std::string& log)
 {
     std::ifstream in(log, std::ios::binary | std::ios::ate);
     if (!in)
         return {};
     const std::streamoff size = in.tellg();
-    const std::streamoff from = std::max<std::streamoff>(0, size - 65536);
-    in.seekg(from);
-    std::string tail(static_cast<size_t>(size - from), '\0');
-    in.read(tail.data(), static_cast<std::streamsize>(tail.size()));
-    for (size_t at = tail.rfind("\nH\t"); ; at = tail.rfind("\nH\t", at - 1)) {
-        const size_t start = at == std::string::npos ? 0 : at + 1;
-        if (at == std::string::npos && !tail.starts_with("H\t"))
-            return {};
-        const std::vector<Confirmation> parsed = ParseHistory(tail.substr(start, tail.find('\n', start) - start));
-        if (!parsed.empty() && !parsed[0].time.empty())
-            return parsed[0].time + " " + parsed[0].command;
-        if (at == std::string::npos || at == 0)
+    for (std::streamoff reach = 65536;; reach *= 4) {
+        const std::streamoff from = std::max<std::streamoff>(0, size - reach);
+        in.seekg(from);
+        std::string tail(static_cast<size_t>(size - from), '\0');
+        in.read(tail.data(), static_cast<std::streamsize>(tail.size()));
+        // Headers from the last back. A line is whole after a line break, or at the log's start;
+        // the first line of a later read may be cut.
+        for (size_t end = tail.size();;) {
+            const size_t brk = end == 0 ? std::string::npos : tail.rfind("\nH\t", end - 1);
+            const size_t start = brk != std::string::npos ? brk + 1 : from == 0 && tail.starts_with("H\t") ? 0 : std::string::npos;
+            if (start == std::string::npos)
+                break;
+            const std::vector<Confirmation> parsed = ParseHistory(tail.substr(start, tail.find('\n', start) - start));
+            if (!parsed.empty() && !parsed[0].time.empty())
+                return parsed[0].time + " " + parsed[0].command;
+            if (start == 0)
+                break;
+            end = start - 1;
+        }
+        if (from == 0)
             return {};
     }
 }
