@@ -271,7 +271,7 @@ int Take(const std::vector<std::string>& args, const std::string& only, bool dry
     }
     out.Line(std::to_string(sites.size()) + (sites.size() == 1 ? " site: " : " sites: ") + std::to_string(level) +
              (dryRun ? " to bring level, " : " brought level, ") + std::to_string(partly) + " with values skipped, " +
-             std::to_string(already) + " already level, " + std::to_string(unchanged) + " not changed; " + std::to_string(taken) + (dryRun ? " values to take, " : " values taken, ") + std::to_string(skipped) +
+             std::to_string(already) + " already level, " + std::to_string(unchanged) + " not changed; " + Plural(taken, "value") + (dryRun ? " to take, " : " taken, ") + std::to_string(skipped) +
              " skipped" + (dryRun ? " (nothing written)" : ""));
     return out.Whole() ? code : 2;
 }

@@ -321,8 +321,6 @@ INT_PTR CALLBACK ConfirmCopyProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lPara
     }
 }
 
-std::string Plural(size_t n, const char* one) { return std::to_string(n) + " " + one + (n == 1 ? "" : "s"); }
-
 // OK: the checked cameras and groups, what that would change, confirmed, then stored as one change.
 void OnCopyOk(HWND dlg)
 {

@@ -124,6 +124,8 @@ bool LessNoCase(std::string_view a, std::string_view b) noexcept { return Compar
 
 bool IsYesText(std::string_view text) noexcept { return EqualNoCase(text, "YES"); }
 
+std::string Plural(size_t count, const char* noun) { return std::to_string(count) + " " + noun + (count == 1 ? "" : "s"); }
+
 std::vector<std::string_view> Tokens(std::string_view text, char separator)
 {
     std::vector<std::string_view> fields;

@@ -53,5 +53,8 @@ std::vector<std::string> CommandArgs(std::string_view line);
 // missing field gives 255, so an empty text gives 255.255.255.255.
 std::array<int, 4> SplitDottedOctets(std::string_view text);
 
+// A count and its noun, with an "s" unless the count is one: "1 value", "3 values".
+std::string Plural(size_t count, const char* noun);
+
 // The bytes in base64 with padding, as a data: address of a web page carries a picture.
 std::string Base64(std::span<const uint8_t> bytes);

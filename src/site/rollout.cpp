@@ -144,7 +144,7 @@ std::string FormatSitePlan(const SitePlan& plan, bool dryRun)
         return plan.site + ": not changed: " + plan.failure;
     if (taken == 0 && skipped == 0)
         return plan.site + ": already level";
-    std::string text = plan.site + ": " + std::to_string(taken) + (taken == 1 ? " value " : " values ") + (dryRun ? "to take" : "taken");
+    std::string text = plan.site + ": " + Plural(taken, "value") + (dryRun ? " to take" : " taken");
     if (skipped)
         text += ", " + std::to_string(skipped) + " skipped";
     return text;

@@ -8,6 +8,7 @@
 #include "defines.h"
 #include "dlgctl.h"
 #include "listview.h"
+#include "numtext.h"
 #include "resource.h"
 #include "site.h"
 
@@ -119,8 +120,8 @@ void Run(HWND dlg, bool apply)
                                      : std::to_string(done) + " of " + std::to_string(sites.sites.size()) + " sites" +
                                            (apply ? (stopAsked ? " done before Stop: " : " done: ") : " previewed: ") +
                                            std::to_string(level) + " level, " + std::to_string(skippedSites) + " with values skipped, " +
-                                           std::to_string(unchanged) + " not changed. " + std::to_string(taken) +
-                                           (apply ? " values taken, " : " values to take, ") + std::to_string(skipped) + " skipped.";
+                                           std::to_string(unchanged) + " not changed. " + Plural(taken, "value") +
+                                           (apply ? " taken, " : " to take, ") + std::to_string(skipped) + " skipped.";
     SetItemText(dlg, IDC_RO_SUMMARY, summary);
     if (apply)
         Tell(dlg, summary, "Roll Out to Sites", MB_OK | MB_ICONINFORMATION);
