@@ -353,6 +353,10 @@ TEST_F(EndToEnd, TakeAndFleetFromTheCommandLine)
     EXPECT_EQ(GetPrivateProfileIntA("OrvaBank", "Ch 20 Motion Amount", 0, (fleet + "\\B\\ORVANT.INI").c_str()), 33);
     Program level("/take \"" + reference + "\" \"" + fleet + "\\B\" /only E-mail");
     EXPECT_EQ(level.ExitCode(), 0) << "already level";
+    const std::string gone = siteDir + "gone\\ORVANT.INI";
+    Program noReference("/take \"" + gone + "\" \"" + fleet + "\" /only E-mail /out \"" + out + "\"");
+    EXPECT_EQ(noReference.ExitCode(), 2);
+    EXPECT_EQ(ReadRaw(out), gone + ": the reference's system INI file cannot be read\r\n");
     Program page("/fleet \"" + fleet + "\" \"" + siteDir + "fleet.html\"");
     EXPECT_EQ(page.ExitCode(), 0);
     EXPECT_TRUE(ReadRaw(siteDir + "fleet.html").ends_with("</html>\n"));
