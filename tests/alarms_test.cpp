@@ -60,7 +60,8 @@ TEST_F(Alarms, SystemPage)
          "S [Alarms] Report Reboot=1"},
         {"12.1: the modem number and the e-mail addresses each in their own box",
          kSystemUntouched + "S [Global] QUELT Version=V12.1\nS [Alarms] Report Phone Nbr=5551234\nS [Email] To Address=a@example.com;b@x.org",
-         "see Modem Phone Number = 5551234; see Email/SMS Address = a@example.com;b@x.org; type Modem Phone Number = 5559876; "
+         "enabled Email/SMS Address; enabled Configure Email/SMS; see Modem Phone Number = 5551234; "
+         "see Email/SMS Address = a@example.com;b@x.org; type Modem Phone Number = 5559876; "
          "type Email/SMS Address = c@example.com; ok", "S [Alarms] Report Phone Nbr=5559876\nS [Email] To Address=c@example.com"},
         {"before 12.1 the e-mail addresses are neither shown nor stored",
          kSystemUntouched + "S [Email] To Address=a@example.com\nS [Alarms] Report Phone Nbr=555", "see Report Phone Number = 555; ok", ""},
