@@ -65,8 +65,9 @@ TEST_F(Email, PagingWizard)
 {
     RunScenarios(*this, IDM_ALARM_CONFIG, "S [Global] QUELT Version=V12.1\n" + kProviders, {
         {"carriers in file order without the missing one; the digits of the number at the carrier's gateway",
-         "", std::string(kOpen) + "shown SMS; click SMS; see @caption = Email and Page Wizard; items Phone Carrier Name = Select One, "
-         "Northwind, Bare; click Full List; items Phone Carrier Name = Select One, Full One; click Basic List; hidden 103; hidden 101; "
+         "", std::string(kOpen) + "shown SMS; click SMS; see @caption = Email and Page Wizard; see Phone Carrier Name = Select One; "
+         "items Phone Carrier Name = Select One, Northwind, Bare; click Full List; items Phone Carrier Name = Select One, Full One; "
+         "see Phone Carrier Name = Select One; click Basic List; hidden 103; hidden 101; "
          "choose Phone Carrier Name = Northwind; see Phone Carrier Name = Select One; type 10 Digit = (555) 109-4567; "
          "choose Phone Carrier Name = Bare; see Email Address for Phone = 5551094567@; choose Phone Carrier Name = Northwind; "
          "see Email Address for Phone = 5551094567@sms.northwind.example; ok; see Recipient Email = 5551094567@sms.northwind.example; "
