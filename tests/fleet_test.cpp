@@ -5,6 +5,7 @@
 #include "defines.h"
 #include "harness.h"
 #include "history.h"
+#include "listview.h"
 #include "resource.h"
 #include "site/fleet.h"
 #include "site/rollout.h"
@@ -221,7 +222,7 @@ TEST_F(Fleet, RollOutFromTheMenu)
     again.insert(again.end() - 1, [&](HWND dlg) {
         const HWND list = GetDlgItem(dlg, IDC_RO_RESULTS);
         std::map<std::string, std::string> notes;
-        for (int row = 0; row < ListRows(list); ++row)
+        for (int row = 0; row < ListRowCount(list); ++row)
             notes[ListCell(list, row, 0)] += ListCell(list, row, 4);
         EXPECT_EQ(notes.size(), 3u);
         EXPECT_EQ(notes[sites[0]] + "; " + notes[sites[1]], "already level; ");

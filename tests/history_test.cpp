@@ -4,6 +4,7 @@
 #include "defines.h"
 #include "harness.h"
 #include "history.h"
+#include "listview.h"
 #include "profile.h"
 #include "resource.h"
 
@@ -61,7 +62,7 @@ std::string Join(const std::vector<std::string>& lines)
 
 Step Close() { return [](HWND dlg) { PostMessageA(dlg, WM_COMMAND, IDCANCEL, 0); }; }
 
-int Rows(HWND dlg, int id) { return static_cast<int>(SendDlgItemMessageA(dlg, id, LVM_GETITEMCOUNT, 0, 0)); }
+int Rows(HWND dlg, int id) { return ListRowCount(GetDlgItem(dlg, id)); }
 
 } // namespace
 

@@ -5,6 +5,7 @@
 #include "cameras/cameracopy.h"
 #include "harness.h"
 #include "history.h"
+#include "listview.h"
 #include "resource.h"
 
 #include <commctrl.h>
@@ -31,7 +32,7 @@ HWND List(HWND dlg) { return GetDlgItem(dlg, IDC_OV_LIST); }
 std::vector<std::string> Rows(HWND dlg)
 {
     std::vector<std::string> rows;
-    for (int row = 0; row < ListRows(List(dlg)); ++row) {
+    for (int row = 0; row < ListRowCount(List(dlg)); ++row) {
         std::string line = ListCell(List(dlg), row, 0);
         for (int column = 1; column < 11; ++column)
             line += "|" + ListCell(List(dlg), row, column);
@@ -71,7 +72,7 @@ std::string SortedBy(HWND dlg, int column)
     NMLISTVIEW click{{List(dlg), IDC_OV_LIST, static_cast<UINT>(LVN_COLUMNCLICK)}, -1, column, 0, 0, 0, {}, 0};
     SendMessageA(dlg, WM_NOTIFY, IDC_OV_LIST, reinterpret_cast<LPARAM>(&click));
     std::string order;
-    for (int row = 0; row < ListRows(List(dlg)); ++row)
+    for (int row = 0; row < ListRowCount(List(dlg)); ++row)
         order += (order.empty() ? "" : " ") + ListCell(List(dlg), row, 1);
     return order;
 }

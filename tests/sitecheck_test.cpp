@@ -8,6 +8,7 @@
 #include "site/sitereport.h"
 #include "defines.h"
 #include "history.h"
+#include "listview.h"
 #include "harness.h"
 #include "resource.h"
 #include "sitemap/mapview.h"
@@ -174,7 +175,7 @@ TEST_F(Check, TheMenuListsProblemsAndOpensTheirDialog)
     Findings("S [OrvaFile] Status Log Size=0\nS [Schedule] TUE4=7");
     MarkClean();
     static NMHDR doubleClick{nullptr, IDC_CK_LIST, static_cast<UINT>(NM_DBLCLK)};
-    const auto rows = [](HWND dlg) { return ListRows(GetDlgItem(dlg, IDC_CK_LIST)); };
+    const auto rows = [](HWND dlg) { return ListRowCount(GetDlgItem(dlg, IDC_CK_LIST)); };
     const auto cell = [](HWND dlg, int row, int column) { return ListCell(GetDlgItem(dlg, IDC_CK_LIST), row, column); };
     std::vector<Step> steps = {[&](HWND dlg) {
                                    EXPECT_EQ(rows(dlg), 2);
@@ -221,14 +222,14 @@ TEST_F(Check, ValuesTakenFromAnotherSiteAndUndone)
     MarkClean();
     const auto rowOf = [](HWND dlg, const std::string& key) {
         const HWND list = GetDlgItem(dlg, IDC_CO_LIST);
-        for (int row = 0; row < ListRows(list); ++row)
+        for (int row = 0; row < ListRowCount(list); ++row)
             if (ListCell(list, row, 1) == key)
                 return row;
         return -1;
     };
     // The line under the list counts its rows, every one of them shown.
     const auto counted = [](HWND dlg) {
-        const int rows = ListRows(GetDlgItem(dlg, IDC_CO_LIST));
+        const int rows = ListRowCount(GetDlgItem(dlg, IDC_CO_LIST));
         EXPECT_EQ(WindowText(GetDlgItem(dlg, IDC_CO_SUMMARY)), std::to_string(rows) + (rows == 1 ? " value differs" : " values differ"));
         return rows;
     };

@@ -117,7 +117,7 @@ int Check(const std::vector<std::string>& paths, const std::string& outFile)
         const SiteCheckResult result = CheckSite();
         for (const Finding& finding : result.findings)
             out.Line(FormatFinding(finding));
-        out.Line(path + ": " + std::to_string(result.findings.size()) + (result.findings.size() == 1 ? " problem" : " problems") + " in " +
+        out.Line(path + ": " + Plural(result.findings.size(), "problem") + " in " +
                  std::to_string(result.valuesChecked) + " values checked");
         if (!result.findings.empty() && code == 0)
             code = 1;
@@ -269,7 +269,7 @@ int Take(const std::vector<std::string>& args, const std::string& only, bool dry
         taken += failed ? 0 : plan.Taken();
         skipped += plan.Skipped();
     }
-    out.Line(std::to_string(sites.size()) + (sites.size() == 1 ? " site: " : " sites: ") + std::to_string(level) +
+    out.Line(Plural(sites.size(), "site") + ": " + std::to_string(level) +
              (dryRun ? " to bring level, " : " brought level, ") + std::to_string(partly) + " with values skipped, " +
              std::to_string(already) + " already level, " + std::to_string(unchanged) + " not changed; " + Plural(taken, "value") + (dryRun ? " to take, " : " taken, ") + std::to_string(skipped) +
              " skipped" + (dryRun ? " (nothing written)" : ""));

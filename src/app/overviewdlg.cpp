@@ -215,7 +215,7 @@ void Refresh(HWND dlg)
     SelectListRow(list, std::max(at, 0));
 
     const auto marked = std::count_if(rows.begin(), rows.end(), [](const Row& row) { return !row.why.empty(); });
-    std::string summary = rows.empty() ? "No camera page to show" : std::to_string(rows.size()) + (rows.size() == 1 ? " camera" : " cameras");
+    std::string summary = rows.empty() ? "No camera page to show" : Plural(rows.size(), "camera");
     if (marked)
         summary += ", " + std::to_string(marked) + " marked";
     SetItemText(dlg, IDC_OV_SUMMARY, summary + (lastCopy.empty() ? "" : "; " + lastCopy));

@@ -149,10 +149,10 @@ void SetComboSel(HWND dlg, int id, int index)
 
 std::string GetComboSelText(HWND dlg, int id)
 {
-    const HWND box = Item(dlg, id);
     const int sel = GetComboSel(dlg, id);
     if (sel == CB_ERR)
         return {};
+    const HWND box = Item(dlg, id);
     const LRESULT len = SendMessageA(box, CB_GETLBTEXTLEN, static_cast<WPARAM>(sel), 0);
     if (len == CB_ERR)
         return {};

@@ -1,6 +1,7 @@
 #include "history.h"
 
 #include "defines.h"
+#include "numtext.h"
 #include "profile.h"
 
 #include <windows.h>
@@ -189,7 +190,7 @@ std::string FormatHistory(const std::vector<Confirmation>& history)
     std::string out;
     for (auto c = history.rbegin(); c != history.rend(); ++c) {
         out += (c->time.empty() ? "(no time)" : c->time) + "  " + (c->command.empty() ? "(unknown command)" : c->command) + "  " +
-               std::to_string(c->values.size()) + (c->values.size() == 1 ? " value" : " values") + "\r\n";
+               Plural(c->values.size(), "value") + "\r\n";
         for (const HistoryValue& v : c->values)
             out += "    " + DescribeValue(v) + "\r\n";
     }

@@ -4,6 +4,7 @@
 
 #include "dlgctl.h"
 #include "listview.h"
+#include "numtext.h"
 #include "resource.h"
 
 #include <commctrl.h>
@@ -31,7 +32,7 @@ void Refresh(HWND dlg)
     }
     if (!shown.empty())
         SelectListRow(list, 0);
-    SetItemText(dlg, IDC_CK_SUMMARY, std::to_string(shown.size()) + (shown.size() == 1 ? " problem in " : " problems in ") +
+    SetItemText(dlg, IDC_CK_SUMMARY, Plural(shown.size(), "problem") + " in " +
                                          std::to_string(result.valuesChecked) + " values checked");
 }
 

@@ -199,7 +199,7 @@ std::string FleetPageHtml(const std::string& folder, const std::vector<FleetRow>
     const size_t troubled = static_cast<size_t>(std::count_if(rows.begin(), rows.end(), [](const FleetRow& r) { return !r.readable || r.problems; }));
     std::string out = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"windows-1252\">\n<title>Fleet: " + HtmlText(folder) +
                       "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n<main>\n<h1>Fleet: " + HtmlText(folder) + "</h1>\n";
-    out += "<p>" + std::to_string(rows.size()) + (rows.size() == 1 ? " site, " : " sites, ") + std::to_string(troubled) +
+    out += "<p>" + Plural(rows.size(), "site") + ", " + std::to_string(troubled) +
            " of them with problems (listed first).";
     if (reference)
         out += " Values held differently are counted against " + HtmlText(*reference) + ", keys that name a site left out.";

@@ -358,7 +358,7 @@ private:
             out += "<p>No problem found in " + std::to_string(result.valuesChecked) + " values checked.</p>\n";
             return;
         }
-        out += "<p>" + std::to_string(result.findings.size()) + (result.findings.size() == 1 ? " problem" : " problems") + " in " +
+        out += "<p>" + Plural(result.findings.size(), "problem") + " in " +
                std::to_string(result.valuesChecked) + " values checked:</p>\n<ul>\n";
         for (const Finding& finding : result.findings)
             out += "<li>" + HtmlText(FormatFinding(finding)) + "</li>\n";

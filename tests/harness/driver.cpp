@@ -333,8 +333,6 @@ std::string WindowText(HWND wnd)
     return text;
 }
 
-int ListRows(HWND list) { return static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); }
-
 std::string ListCell(HWND list, int row, int column)
 {
     char text[512] = "";

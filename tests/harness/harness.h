@@ -99,8 +99,8 @@ void FailStrayMessageBoxes();
 
 std::string WindowText(HWND wnd);
 std::string ClassOf(HWND wnd);
-// A list view's row count, and the text of a cell (column 0 is the row's first).
-int ListRows(HWND list);
+// The text of a list view's cell (column 0 is the row's first); its rows are counted with
+// ListRowCount.
 std::string ListCell(HWND list, int row, int column);
 
 // Dialog cases as data: the files before, the steps a technician takes, the keys that must
